@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zemlox needs to build, run, test and print.
+# Both ./run.sh and ./test.sh call this; it does nothing when all are present.
+set -euo pipefail
+
+build_pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
+            libqt6printsupport6 libgl-dev googletest libgtest-dev libbenchmark-dev
+            fonts-ipafont-gothic)
+test_pkgs=(xvfb xdotool x11-utils imagemagick poppler-utils
+           cups cups-client cups-bsd printer-driver-cups-pdf)
+
+want=("${build_pkgs[@]}")
+if [ "${1:-}" = "--test" ]; then want+=("${test_pkgs[@]}"); fi
+
+missing=()
+for p in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,100 @@
+# Shared helpers for the end-to-end tests: a private Xvfb, the real zemlox
+# binary, windows found by title, clicks placed in twips of a window.
+# Source it; call e2e_setup BUILD_DIR first.
+
+set -euo pipefail
+
+E2E_PIDS=()
+e2e_cleanup() {
+  for p in "${E2E_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() { echo "e2e: $*" >&2; exit 1; }
+
+# Starts Xvfb on a free display and exports DISPLAY; sets ZEMLOX to the binary.
+e2e_setup() {
+  local build=${1:-build}
+  ZEMLOX=$(cd "$build" && pwd)/app/zemlox
+  [ -x "$ZEMLOX" ] || e2e_fail "no binary at $ZEMLOX"
+  E2E_TMP=$(mktemp -d /tmp/zemlox-e2e.XXXXXX)
+  export XDG_RUNTIME_DIR=$E2E_TMP/xdg
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  local n
+  for n in $(seq 90 140); do
+    [ -e /tmp/.X$n-lock ] && continue
+    Xvfb :$n -screen 0 1280x1024x24 -noreset -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    export DISPLAY=:$n
+    local i
+    for i in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+  done
+  e2e_fail "could not start Xvfb"
+}
+
+# Starts the program in the background; its pid in ZEMLOX_PID.
+e2e_start() {
+  "$ZEMLOX" >"$E2E_TMP/zemlox.log" 2>&1 &
+  ZEMLOX_PID=$!
+  E2E_PIDS+=($ZEMLOX_PID)
+}
+
+# Prints the id of the visible window with exactly this title; waits up to
+# $2 seconds (default 10).
+e2e_window() {
+  local title=$1 limit=${2:-10} i id
+  local pattern="^$(printf '%s' "$title" | sed 's/[][\.*^$()+?{}|]/\\&/g')\$"
+  for i in $(seq 1 $((limit * 20))); do
+    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  e2e_fail "no window titled '$title' after ${limit}s"
+}
+
+# Waits until no visible window has this title.
+e2e_window_gone() {
+  local title=$1 limit=${2:-10} i
+  local pattern="^$(printf '%s' "$title" | sed 's/[][\.*^$()+?{}|]/\\&/g')\$"
+  for i in $(seq 1 $((limit * 20))); do
+    xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
+    sleep 0.05
+  done
+  e2e_fail "window '$title' still there after ${limit}s"
+}
+
+# Moves the pointer to (x, y) twips of the window's client area.
+e2e_move() {
+  local id=$1 x=$2 y=$3 X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + x / 15)) $((Y + y / 15))
+}
+
+# Clicks at (x, y) twips of the window's client area.
+e2e_click() {
+  e2e_move "$@"
+  sleep 0.05
+  xdotool click 1
+}
+
+# Saves a screenshot of one window.
+e2e_shot() { import -window "$1" "$2"; }
+
+# Waits for the program to end; fails unless it exits with status 0.
+e2e_expect_exit0() {
+  local limit=${1:-10} i
+  for i in $(seq 1 $((limit * 20))); do
+    if ! kill -0 "$ZEMLOX_PID" 2>/dev/null; then
+      local rc=0
+      wait "$ZEMLOX_PID" || rc=$?
+      [ "$rc" -eq 0 ] || e2e_fail "zemlox exited with status $rc"
+      return 0
+    fi
+    sleep 0.05
+  done
+  e2e_fail "zemlox still running after ${limit}s"
+}

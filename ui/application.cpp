@@ -1,0 +1,28 @@
+// Loaded-window list, version and printer of the running program.
+#include "ui/application.h"
+
+#include <algorithm>
+
+#include "ui/form.h"
+#include "ui/version.h"
+
+namespace ui {
+
+void Application::loaded(Form& f) { forms_.push_back(&f); }
+
+void Application::unloaded(Form& f) {
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), &f), forms_.end());
+  if (forms_.empty() && host_) host_->lastFormUnloaded();
+}
+
+Version Application::version() {
+  return {kVersionMajor, kVersionMinor, kVersionRevision};
+}
+
+std::unique_ptr<Printer> Application::printer() {
+  if (printerFactory_) return printerFactory_();
+  if (host_) return host_->printer();
+  return std::make_unique<RecordingPrinter>();
+}
+
+}  // namespace ui

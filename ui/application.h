@@ -1,0 +1,64 @@
+// The running program as windows see it: the loaded windows in load order,
+// the version, the printer, and the host that shows all of it. Without a host
+// (tests) windows load, tick and unload the same, and modal shows return at
+// once.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/printer.h"
+
+namespace ui {
+
+class Form;
+
+// What the host does for the window layer. Implemented by the Qt host.
+class Host {
+ public:
+  virtual ~Host() = default;
+  virtual void formLoaded(Form& f) = 0;     // controls built, Form_Load not yet run
+  virtual void formShown(Form& f) = 0;
+  // Shows a modal window and returns once it has been unloaded.
+  virtual void runModal(Form& f) = 0;
+  virtual void formUnloaded(Form& f) = 0;   // controls about to be discarded
+  virtual void lastFormUnloaded() = 0;      // the program ends
+  virtual std::unique_ptr<Printer> printer() = 0;
+};
+
+struct Version {
+  int major, minor, revision;
+};
+
+class Application {
+ public:
+  Application() = default;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  void setHost(Host* h) { host_ = h; }
+  Host* host() const { return host_; }
+
+  // Loaded windows, oldest first.
+  int formCount() const { return static_cast<int>(forms_.size()); }
+  Form& form(int i) const { return *forms_.at(static_cast<size_t>(i)); }
+  const std::vector<Form*>& forms() const { return forms_; }
+
+  static Version version();
+
+  // The system printer; tests replace it with a recording one.
+  std::unique_ptr<Printer> printer();
+  void setPrinterFactory(std::function<std::unique_ptr<Printer>()> f) { printerFactory_ = std::move(f); }
+
+ private:
+  friend class Form;
+  void loaded(Form& f);
+  void unloaded(Form& f);
+
+  Host* host_ = nullptr;
+  std::vector<Form*> forms_;
+  std::function<std::unique_ptr<Printer>()> printerFactory_;
+};
+
+}  // namespace ui

@@ -1,0 +1,117 @@
+// Property setters and input entry points of the controls.
+#include "ui/controls.h"
+
+#include <algorithm>
+
+#include "ui/form.h"
+
+namespace ui {
+namespace {
+
+bool acceptsInput(const Control& c) {
+  Form* f = c.form();
+  return f && f->acceptsInput() && c.visible();
+}
+
+}  // namespace
+
+#define ZEMLOX_SETTER(Class, Setter, Type, field) \
+  void Class::Setter(Type v) {                    \
+    if (field == v) return;                       \
+    field = v;                                    \
+    changed();                                    \
+  }
+
+ZEMLOX_SETTER(Label, setCaption, const std::string&, caption_)
+ZEMLOX_SETTER(Label, setForeColor, Color, fore_)
+ZEMLOX_SETTER(Label, setBackColor, Color, back_)
+ZEMLOX_SETTER(Label, setTransparent, bool, transparent_)
+ZEMLOX_SETTER(Button, setCaption, const std::string&, caption_)
+ZEMLOX_SETTER(ComboBox, setText, const std::string&, text_)
+ZEMLOX_SETTER(Shape, setShape, ShapeKind, shape_)
+ZEMLOX_SETTER(Shape, setFillColor, Color, fill_)
+ZEMLOX_SETTER(Shape, setFilled, bool, filled_)
+ZEMLOX_SETTER(Shape, setBorderColor, Color, border_)
+ZEMLOX_SETTER(Line, setColor, Color, color_)
+ZEMLOX_SETTER(Line, setStyle, LineStyle, style_)
+ZEMLOX_SETTER(Frame, setCaption, const std::string&, caption_)
+ZEMLOX_SETTER(PictureBox, setBackColor, Color, back_)
+ZEMLOX_SETTER(PictureBox, setBorder, bool, border_)
+ZEMLOX_SETTER(PictureBox, setPicture, const std::string&, picture_)
+#undef ZEMLOX_SETTER
+
+void Label::setFont(const Font& f) {
+  font_ = f;
+  changed();
+}
+
+void Label::click() {
+  if (acceptsInput(*this) && onClick) onClick();
+}
+
+void Label::mouseMove(MouseState s, float x, float y) {
+  if (acceptsInput(*this) && onMouseMove) onMouseMove(s, x, y);
+}
+
+void Button::click() {
+  if (acceptsInput(*this) && onClick) onClick();
+}
+
+void ComboBox::setItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  changed();
+}
+
+void ComboBox::pick(int i) {
+  if (!acceptsInput(*this) || i < 0 || i >= static_cast<int>(items_.size())) return;
+  setText(items_[static_cast<size_t>(i)]);
+  if (onClick) onClick();
+}
+
+void ComboBox::type(const std::string& s) {
+  if (!acceptsInput(*this)) return;
+  setText(s);
+}
+
+void Line::setX1(float v) { setPoints(v, y1_, x2_, y2_); }
+void Line::setY1(float v) { setPoints(x1_, v, x2_, y2_); }
+void Line::setX2(float v) { setPoints(x1_, y1_, v, y2_); }
+void Line::setY2(float v) { setPoints(x1_, y1_, x2_, v); }
+
+void Line::setPoints(float x1, float y1, float x2, float y2) {
+  if (x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_) return;
+  invalidate();
+  x1_ = x1;
+  y1_ = y1;
+  x2_ = x2;
+  y2_ = y2;
+  changed();
+}
+
+void Line::setWidthPixels(int w) {
+  if (w == widthPx_) return;
+  invalidate();
+  widthPx_ = w;
+  changed();
+}
+
+RectF Line::bounds() const {
+  float l = std::min(x1_, x2_), t = std::min(y1_, y2_);
+  RectF r{l, t, std::max(x1_, x2_) - l, std::max(y1_, y2_) - t};
+  return r.adjusted(15.0f * static_cast<float>(widthPx_ + 1));
+}
+
+float Frame::originX() const { return container() ? container()->originX() + left() : left(); }
+float Frame::originY() const { return container() ? container()->originY() + top() : top(); }
+float PictureBox::originX() const { return container() ? container()->originX() + left() : left(); }
+float PictureBox::originY() const { return container() ? container()->originY() + top() : top(); }
+
+void PictureBox::onAreaMouseMove(MouseState s, float x, float y) {
+  if (onMouseMove) onMouseMove(s, x, y);
+}
+
+void PictureBox::onAreaClick() {
+  if (onClick) onClick();
+}
+
+}  // namespace ui

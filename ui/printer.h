@@ -1,0 +1,70 @@
+// The printer a report page is written against, in the operations of a
+// simple page printer: unit, font, current position, text, line, rectangle
+// and circle outlines, end of document. RecordingPrinter keeps the page as a
+// list of operations, which tests read and the host replays onto paper.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct PrintOp {
+  enum Kind { Text, Line, Rectangle, Circle } kind = Text;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // text and circle: position in x1, y1
+  float r = 0;                           // circle radius
+  std::string text;
+  std::string fontName;
+  float fontSize = 0;
+};
+
+struct PrintedPage {
+  std::vector<PrintOp> ops;
+};
+
+class Printer {
+ public:
+  virtual ~Printer() = default;
+  virtual void setUnitPoints() = 0;
+  virtual void setFontName(const std::string& face) = 0;
+  virtual void setFontSize(float points) = 0;
+  virtual void setCurrentX(float x) = 0;
+  virtual void setCurrentY(float y) = 0;
+  virtual void print(const std::string& text) = 0;  // top-left of its first cell at the current position
+  virtual void line(float x1, float y1, float x2, float y2) = 0;
+  virtual void rectangle(float x1, float y1, float x2, float y2) = 0;
+  virtual void circle(float cx, float cy, float r) = 0;
+  virtual void endDoc() = 0;  // the page goes to the printer
+};
+
+class RecordingPrinter : public Printer {
+ public:
+  void setUnitPoints() override { unitPoints_ = true; }
+  void setFontName(const std::string& face) override { font_ = face; }
+  void setFontSize(float points) override { size_ = points; }
+  void setCurrentX(float x) override { x_ = x; }
+  void setCurrentY(float y) override { y_ = y; }
+  void print(const std::string& text) override;
+  void line(float x1, float y1, float x2, float y2) override;
+  void rectangle(float x1, float y1, float x2, float y2) override;
+  void circle(float cx, float cy, float r) override;
+  void endDoc() override;
+
+  bool unitPoints() const { return unitPoints_; }
+  const PrintedPage& page() const { return page_; }          // being written
+  const std::vector<PrintedPage>& pages() const { return done_; }  // ended
+
+ protected:
+  // Called with the finished page; the host's printer puts it on paper.
+  virtual void pageEnded(const PrintedPage&) {}
+
+ private:
+  bool unitPoints_ = false;
+  std::string font_;
+  float size_ = 9, x_ = 0, y_ = 0;
+  PrintedPage page_;
+  std::vector<PrintedPage> done_;
+};
+
+}  // namespace ui

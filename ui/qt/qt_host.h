@@ -1,0 +1,35 @@
+// The Qt host of the window layer: one FormWidget per loaded window, a
+// nested event loop for each modal show, quitting when the last window goes,
+// and the system printer.
+#pragma once
+
+#include <QEventLoop>
+#include <QHash>
+#include <QPointer>
+
+#include "ui/application.h"
+#include "ui/qt/form_widget.h"
+
+namespace zemlox::qt {
+
+class QtHost : public ui::Host {
+ public:
+  explicit QtHost(ui::Application& app) : app_(app) {}
+
+  void formLoaded(ui::Form& f) override;
+  void formShown(ui::Form& f) override;
+  void runModal(ui::Form& f) override;
+  void formUnloaded(ui::Form& f) override;
+  void lastFormUnloaded() override;
+  std::unique_ptr<ui::Printer> printer() override;
+
+  // The widget of a loaded window, or null.
+  FormWidget* widget(const ui::Form& f) const { return views_.value(&f); }
+
+ private:
+  ui::Application& app_;
+  QHash<const ui::Form*, QPointer<FormWidget>> views_;
+  QHash<const ui::Form*, QEventLoop*> loops_;
+};
+
+}  // namespace zemlox::qt

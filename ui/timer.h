@@ -1,0 +1,34 @@
+// A window's timer: interval in milliseconds and an enabled flag. The host
+// schedules ticks; tests call tick() by hand. Ticks come only while the timer
+// is enabled and its window is loaded.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace ui {
+
+class Form;
+
+class Timer {
+ public:
+  int interval() const { return interval_; }
+  void setInterval(int ms);
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool e);
+  const std::string& name() const { return name_; }
+  Form* form() const { return form_; }
+
+  void tick();
+  std::function<void()> onTimer;
+
+ private:
+  friend class Form;
+  void changed();
+  std::string name_;
+  Form* form_ = nullptr;
+  int interval_ = 0;
+  bool enabled_ = false;
+};
+
+}  // namespace ui

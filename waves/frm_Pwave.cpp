@@ -1,0 +1,46 @@
+// P-wave demonstration: layout and tick.
+#include "waves/frm_Pwave.h"
+
+#include "ui/lesson_layout.h"
+
+namespace waves {
+
+using namespace ui;
+
+frm_Pwave::frm_Pwave(ui::Application& app)
+    : ui::Form(app, {"縦波(Ｐ波)のシミュレーション ", 11670, 4905, ui::sys::ButtonFace, false}) {}
+
+void frm_Pwave::design() {
+  addHeading(*this, Label1, Label2, Command1, "縦波(Ｐ波)のシミュレーション ");
+  Command1.onClick = [this] { Command1_Click(); };
+  addBand(*this, Shape1, "Shape1", {120, 840, 11415, 2295});
+  for (int i = 0; i < 31; ++i)
+    addParticle(*this, Shape2[i], "Shape2", i, {360.0f * static_cast<float>(i + 1), 1560, 135, 135}, i == 15);
+  add(Frame1, "Frame1", {2040, 3240, 6615, 1455}).setCaption("説明");
+  addText(*this, Label3, "Label3", {240, 360, 6015, 255}, &Frame1,
+          "縦波は別名「疎密波」とも言い、物体が波の進行方向と同じ向きに振動します。");
+  addText(*this, Label4, "Label4", {240, 600, 5895, 255}, &Frame1,
+          "点の動きに注目して下さい。（点の密の部分が左に移動していきます。）");
+  addText(*this, Label5, "Label5", {240, 840, 5415, 255}, &Frame1,
+          "地震の縦波は小さな振動ですが、横波より地中を速く伝わります。");
+  addText(*this, Label6, "Label6", {240, 1080, 3615, 255}, &Frame1,
+          "（決して上下に振動する波ではありません！）");
+  addTimer(Timer1, "Timer1", 50, true).onTimer = [this] { Timer1_Timer(); };
+}
+
+void frm_Pwave::Form_Load() { wave_.phase = 0; }
+
+void frm_Pwave::Timer1_Timer() {
+  const float rowTop = Shape1.height() / 2 + Shape1.top() - Shape2[0].height() / 2;
+  for (int i = 0; i < 31; ++i) {
+    const float restLeft =
+        Shape1.width() / 32 * static_cast<float>(i + 1) + Shape1.left() - Shape2[i].width() / 2;
+    Shape2[i].setLeft(static_cast<float>(restLeft + wave_.offset(Shape1.width() / 64, i)));
+    Shape2[i].setTop(rowTop);
+  }
+  wave_.advance();
+}
+
+void frm_Pwave::Command1_Click() { unload(); }
+
+}  // namespace waves
