@@ -7,7 +7,16 @@ namespace ui {
 
 Form::Form(Application& app, WindowStyle style) : app_(app), style_(std::move(style)) {}
 
-Form::~Form() { view_ = nullptr; }
+Form::~Form() {
+  // A window destroyed while loaded leaves no trace in the host or the list.
+  if (!loaded_) return;
+  for (Timer* t : timers_) t->setEnabled(false);
+  if (Host* h = app_.host()) h->formUnloaded(*this);
+  view_ = nullptr;
+  loaded_ = false;
+  if (modalOwner_) modalOwner_->setInputEnabled(true);
+  app_.unloaded(*this);
+}
 
 void Form::place(Control& c, const std::string& name, RectF r, Container* parent, int index) {
   c.name_ = name;

@@ -220,3 +220,20 @@ TEST(Controls, ComboBoxPickRaisesClickButTypingDoesNot) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WindowLifecycle, WindowDestroyedWhileLoadedLeavesTheListAndFreesItsOwner) {
+  ui::Application app;
+  TestWindow owner(app, "owner");
+  owner.show();
+  {
+    TestWindow lesson(app, "lesson");
+    lesson.showModal(owner);
+    EXPECT_EQ(app.formCount(), 2);
+  }
+  EXPECT_EQ(app.formCount(), 1);
+  EXPECT_TRUE(owner.acceptsInput());
+}
+
+}  // namespace
