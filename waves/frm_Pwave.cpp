@@ -2,6 +2,7 @@
 #include "waves/frm_Pwave.h"
 
 #include "ui/lesson_layout.h"
+#include "waves/rows.h"
 
 namespace waves {
 
@@ -32,12 +33,8 @@ void frm_Pwave::Form_Load() { wave_.phase = 0; }
 
 void frm_Pwave::Timer1_Timer() {
   const float rowTop = Shape1.height() / 2 + Shape1.top() - Shape2[0].height() / 2;
-  for (int i = 0; i < 31; ++i) {
-    const float restLeft =
-        Shape1.width() / 32 * static_cast<float>(i + 1) + Shape1.left() - Shape2[i].width() / 2;
-    Shape2[i].setLeft(static_cast<float>(restLeft + wave_.offset(Shape1.width() / 64, i)));
-    Shape2[i].setTop(rowTop);
-  }
+  moveRow(wave_, kPRow, rectOf(Shape1), Shape2[0].width() / 2, rowTop,
+          [this](int i, float x, float y) { Shape2[i].move(x, y); });
   wave_.advance();
 }
 
