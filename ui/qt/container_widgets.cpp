@@ -1,6 +1,7 @@
 // Picture box and frame widgets.
 #include "ui/qt/container_widgets.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "ui/qt/convert.h"
@@ -30,7 +31,7 @@ void PictureWidget::reloadPicture() {
                  : QImage();
 }
 
-void PictureWidget::paintEvent(QPaintEvent*) {
+void PictureWidget::paintEvent(QPaintEvent* e) {
   if (!box_) return;
   QPainter p(this);
   const int inset = box_->border() ? 2 : 0;
@@ -47,7 +48,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  paintGraphics(p, *box_, GraphicLayer::All);
+  paintGraphics(p, *box_, GraphicLayer::All, toTwips(e->rect()));
   p.restore();
   if (box_->border()) {
     // A sunken edge: dark above and left, light below and right.
@@ -71,7 +72,7 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* e) { if (box_) routeMouse(*bo
 FrameWidget::FrameWidget(ui::Frame& frame, QWidget* parent)
     : QGroupBox(QString::fromStdString(frame.caption()), parent), frame_(&frame) {}
 
-void FrameWidget::paintEvent(QPaintEvent*) {
+void FrameWidget::paintEvent(QPaintEvent* e) {
   if (!frame_) return;
   QPainter p(this);
   // A flat etched frame with its caption on the line, on the window's face.
@@ -94,7 +95,7 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  paintGraphics(p, *frame_, GraphicLayer::All);
+  paintGraphics(p, *frame_, GraphicLayer::All, toTwips(e->rect()));
 }
 
 void FrameWidget::mouseMoveEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e); }

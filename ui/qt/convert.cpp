@@ -28,6 +28,12 @@ QRect toDirtyPixels(const ui::RectF& r) {
   return QRect(QPoint(lo(l), lo(t)), QPoint(hi(rr), hi(b)));
 }
 
+QRectF toTwips(const QRect& pixels) {
+  return QRectF(pixels.x() * kTwipsPerPixel, pixels.y() * kTwipsPerPixel,
+                pixels.width() * kTwipsPerPixel, pixels.height() * kTwipsPerPixel)
+      .adjusted(-kTwipsPerPixel, -kTwipsPerPixel, kTwipsPerPixel, kTwipsPerPixel);
+}
+
 QFont paintFont(const ui::Font& f) {
   QFont font = f.face.empty() ? QApplication::font() : QFont(QString::fromStdString(f.face));
   // One point is 20 twips; the painter draws in twips.

@@ -20,6 +20,8 @@ QColor toQColor(ui::Color c);
 QRect toPixels(const ui::RectF& r);
 // The area to repaint for a rectangle in twips, rounded outwards.
 QRect toDirtyPixels(const ui::RectF& r);
+// A repaint rectangle in pixels as twips, for culling.
+QRectF toTwips(const QRect& pixels);
 // The font to paint with in a painter scaled to twips.
 QFont paintFont(const ui::Font& f);
 

@@ -2,6 +2,7 @@
 #include "ui/qt/form_widget.h"
 
 #include <QCloseEvent>
+#include <QPaintEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -189,7 +190,7 @@ void FormWidget::timerChanged(const ui::Timer& t) {
   if (!t.enabled()) qt->stop();
 }
 
-void FormWidget::paintEvent(QPaintEvent*) {
+void FormWidget::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   if (!form_) return;
   p.fillRect(rect(), toQColor(form_->style().backColor));
@@ -197,11 +198,11 @@ void FormWidget::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::TextAntialiasing);
   p.save();
   p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  paintGraphics(p, *form_, GraphicLayer::Shapes);
+  paintGraphics(p, *form_, GraphicLayer::Shapes, toTwips(e->rect()));
   p.restore();
   layer_->paint(p);
   p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  paintGraphics(p, *form_, GraphicLayer::LinesAndLabels);
+  paintGraphics(p, *form_, GraphicLayer::LinesAndLabels, toTwips(e->rect()));
 }
 
 void FormWidget::closeEvent(QCloseEvent* e) {

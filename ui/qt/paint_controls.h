@@ -14,6 +14,7 @@ enum class GraphicLayer {
   LinesAndLabels  // a window's lines and labels, above its drawings
 };
 
-void paintGraphics(QPainter& p, const ui::Container& c, GraphicLayer layer);
+// Controls wholly outside `area` (twips; the part being repainted) are skipped.
+void paintGraphics(QPainter& p, const ui::Container& c, GraphicLayer layer, const QRectF& area);
 
 }  // namespace zemlox::qt

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "ui/form.h"
+#include "ui/qt/qt_printer.h"
 
 namespace zemlox::qt {
 
@@ -35,6 +36,6 @@ void QtHost::formUnloaded(ui::Form& f) {
 
 void QtHost::lastFormUnloaded() { QCoreApplication::quit(); }
 
-std::unique_ptr<ui::Printer> QtHost::printer() { return std::make_unique<ui::RecordingPrinter>(); }
+std::unique_ptr<ui::Printer> QtHost::printer() { return std::make_unique<QtPrinter>(); }
 
 }  // namespace zemlox::qt

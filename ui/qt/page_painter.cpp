@@ -1,0 +1,86 @@
+// Painting recorded pages onto QPrinter, for paper and for PDF files.
+#include "ui/qt/page_painter.h"
+
+#include <QFont>
+#include <QPageLayout>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+
+namespace zemlox::qt {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// A font of `points` in a painter already scaled from device pixels to
+// points. Qt turns a point size into device pixels at the device's
+// resolution, which the painter's scale would apply a second time.
+QFont pageFont(const std::string& face, float points, const QPaintDevice& device) {
+  QFont font(qs(face));
+  font.setPointSizeF(points * 72.0 / device.logicalDpiY());
+  return font;
+}
+
+void paintText(QPainter& p, const ui::PrintOp& op) {
+  p.setFont(pageFont(op.fontName, op.fontSize, *p.device()));
+  // The position is the top-left corner of the first character cell.
+  const QRectF box(op.x1, op.y1, 10000, 10000);
+  p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
+             qs(op.text));
+}
+
+}  // namespace
+
+void paintPage(QPainter& p, const ui::PrintedPage& page) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  // Width 0 is the device's thinnest line.
+  p.setPen(QPen(Qt::black, 0));
+  p.setBrush(Qt::NoBrush);
+  for (const ui::PrintOp& op : page.ops) {
+    switch (op.kind) {
+      case ui::PrintOp::Text:
+        paintText(p, op);
+        break;
+      case ui::PrintOp::Line:
+        p.drawLine(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2));
+        break;
+      case ui::PrintOp::Rectangle:
+        p.drawRect(QRectF(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2)).normalized());
+        break;
+      case ui::PrintOp::Circle:
+        p.drawEllipse(QPointF(op.x1, op.y1), op.r, op.r);
+        break;
+    }
+  }
+  p.restore();
+}
+
+bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
+  // The report is wider than high. The printable area is what the printer
+  // can reach: its minimum margins (none for a PDF file), not Qt's default.
+  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setFullPage(false);
+  const QMarginsF least = printer.pageLayout().minimumMargins();
+  printer.setPageMargins(least, printer.pageLayout().units());
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);
+  paintPage(painter, page);
+  const bool ended = painter.end();
+  return ended && printer.printerState() != QPrinter::Error;
+}
+
+bool writePagePdf(const QString& path, const ui::PrintedPage& page) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setCreator(QStringLiteral("Zemlox"));
+  printer.setDocName(QStringLiteral("地震観測の記録"));
+  return renderPage(printer, page);
+}
+
+}  // namespace zemlox::qt
