@@ -2,7 +2,6 @@
 #include "ui/qt/convert.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <cmath>
 
 namespace zemlox::qt {
@@ -43,12 +42,11 @@ QFont paintFont(const ui::Font& f) {
 }
 
 void installFonts() {
-  const QStringList families = QFontDatabase::families();
-  auto substitute = [&](const QString& name, const QString& ipa) {
-    if (!families.contains(name)) QFont::insertSubstitution(name, ipa);
-  };
-  substitute(QString::fromUtf8(ui::kPGothic), QStringLiteral("IPAPGothic"));
-  substitute(QString::fromUtf8(ui::kGothic), QStringLiteral("IPAGothic"));
+  // A substitute is only used where the named family itself is missing, so
+  // this costs nothing on desktops that have the fonts. Asking the font
+  // database first would load it before the first paint needs it.
+  QFont::insertSubstitution(QString::fromUtf8(ui::kPGothic), QStringLiteral("IPAPGothic"));
+  QFont::insertSubstitution(QString::fromUtf8(ui::kGothic), QStringLiteral("IPAGothic"));
   QFont ui(QStringLiteral("IPAPGothic"));
   ui.setPixelSize(12);  // 9 pt at 96 dpi
   QApplication::setFont(ui);
