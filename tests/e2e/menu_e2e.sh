@@ -5,6 +5,14 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "${1:-build}"
 e2e_start
 menu=$(e2e_window "Zemlox")
+# The keyboard works from the start: the focus is on "地震計の記録".
+sleep 0.3
+xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus "$menu"
+xdotool key space
+record=$(e2e_window "地震計の記録")
+sleep 0.3
+e2e_click "$record" $((10320 + 487)) $((240 + 187))
+e2e_window_gone "地震計の記録"
 # Menu buttons sit in Frame1 at (3480, 120); each click aims at a button's middle.
 e2e_click "$menu" $((3480 + 240 + 547)) $((120 + 960 + 187))
 pwave=$(e2e_window "縦波(Ｐ波)のシミュレーション ")

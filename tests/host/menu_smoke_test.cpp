@@ -68,6 +68,26 @@ TEST_F(Host, PWaveParticlesLieOnTheBandAndDrawingsAboveIt) {
   EXPECT_EQ(pixelAtTwips(img, 3000, 1000), QColor(255, 255, 192));
 }
 
+TEST_F(Host, KeyboardStartsOnTheRecordButtonAndTabsThroughTheMenuInOrder) {
+  app::Module1 module(app);
+  module.Main();
+  app::frmMain& menu = *module.mainForm();
+  zemlox::qt::FormWidget* w = host.widget(menu);
+  QWidget* record = w->widgetFor(menu.Command4);
+  EXPECT_EQ(w->focusWidget(), record);
+  EXPECT_EQ(record->nextInFocusChain(), w->widgetFor(menu.Command2));
+  EXPECT_EQ(w->widgetFor(menu.Command5)->nextInFocusChain(), w->widgetFor(menu.Command9));
+  app.form(0).unload();
+}
+
+TEST_F(Host, CloseBoxUnloadsTheWindow) {
+  waves::frm_Pwave w(app);
+  w.show();
+  host.widget(w)->close();
+  EXPECT_FALSE(w.loaded());
+  EXPECT_EQ(host.widget(w), nullptr);
+}
+
 TEST_F(Host, UnloadingDuringATickLeavesNoWidgetBehind) {
   waves::frm_Pwave w(app);
   w.show();
