@@ -1,16 +1,76 @@
-// frm_Kansoku layout.
+// The observation window's load, settings lists and close: Form_Load lines
+// the labels, record letters and epicentre line up with the markers; the
+// lists set the earthquake size and the tick interval unless a run is going on.
 #include "observe/frm_Kansoku.h"
 
-#include "ui/lesson_layout.h"
+#include "observe/geometry.h"
 
 namespace observe {
 
+namespace {
+
+// Anything typed that is not "大" or "中" counts as 小.
+int sizeFromText(const std::string& t) { return t == "大" ? 3 : t == "中" ? 2 : 1; }
+const char* sizeText(int m) { return m == 3 ? "大" : m == 2 ? "中" : "小"; }
+
+// Anything typed that is not "速" or "中" counts as 遅; milliseconds per tick.
+int intervalFromText(const std::string& t) { return t == "速" ? 10 : t == "中" ? 20 : 50; }
+const char* speedText(int ms) { return ms == 10 ? "速" : ms == 20 ? "中" : "遅"; }
+
+}  // namespace
+
+// The caption is the record window's, as the lesson has always shown it.
 frm_Kansoku::frm_Kansoku(ui::Application& app)
     : ui::Form(app, {"地震計の記録", 11070, 7935, ui::sys::ButtonFace, false}) {}
 
-void frm_Kansoku::design() {
-  ui::addHeading(*this, Label1, Label2, Command1, "地震計の記録");
-  Command1.onClick = [this] { Command1_Click(); };
+void frm_Kansoku::Form_Load() {
+  sFront = 0;
+  const float h1 = map1.height();
+  const Marker focus = markerOf(foc);
+  for (int i = 0; i < 5; ++i) {
+    nobj[i].move(obs[i].left(), obs[i].top() - 10);
+    const double rise = letterRise(h1, markerOf(obs[i]), focus);
+    n_obj[i].setTop(static_cast<float>(tate.y1() - rise));
+  }
+  magnitude = sizeFromText(mag.text());
+  nfoc.move(foc.left() + 10, foc.top() - 10);
+  alignEpicentreLine();
+  stationMoving = "no";
+  focMoving = "no";
 }
+
+void frm_Kansoku::alignEpicentreLine() {
+  const float x = foc.left() + foc.width() / 2;
+  lfoc.setPoints(x, 0, x, foc.top());
+  nfoc2.setLeft(lfoc.x1());
+}
+
+void frm_Kansoku::hideRunButtons() {
+  Command3.setVisible(false);
+  Command4.setVisible(false);
+  Command5.setVisible(false);
+}
+
+void frm_Kansoku::mag_Click() {
+  if (Timer1.enabled()) {
+    mag.setText(sizeText(magnitude));
+    return;
+  }
+  hideRunButtons();
+  magnitude = sizeFromText(mag.text());
+}
+
+void frm_Kansoku::speed_Click() {
+  if (Timer1.enabled()) {
+    speed.setText(speedText(Timer1.interval()));
+    return;
+  }
+  hideRunButtons();
+  Timer1.setInterval(intervalFromText(speed.text()));
+}
+
+void frm_Kansoku::Command1_Click() { unload(); }
+
+void frm_Kansoku::Command5_Click() {}
 
 }  // namespace observe
