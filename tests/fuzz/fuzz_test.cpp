@@ -1,0 +1,44 @@
+// The fixed seeds that run with every test run (200,000 events and more in
+// all), and a check that a failure is cut down to its few essential events.
+#include <gtest/gtest.h>
+
+#include "app/frmMain.h"
+#include "tests/fuzz/driver.h"
+
+namespace {
+
+constexpr std::size_t kEventsPerSeed = 10000;
+
+class FixedSeed : public ::testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(FixedSeed, EveryRuleHoldsAfterEveryEvent) {
+  const auto events = fuzz::generate(GetParam(), kEventsPerSeed);
+  const fuzz::RunResult r = fuzz::run(events);
+  ASSERT_TRUE(r.ok) << "seed " << GetParam() << "\n" << fuzz::reproducer(events, r);
+  EXPECT_EQ(r.events, kEventsPerSeed);
+  std::printf("seed %llu: %zu events, %zu ticks, %zu program starts\n",
+              static_cast<unsigned long long>(GetParam()), r.events, r.ticks, r.starts);
+}
+
+// 20 seeds × 10,000 events.
+INSTANTIATE_TEST_SUITE_P(Seeds, FixedSeed, ::testing::Range<std::uint64_t>(1, 21));
+
+TEST(Fuzz, SequencesAreReproducible) {
+  const auto a = fuzz::generate(7, 500), b = fuzz::generate(7, 500);
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t i = 0; i < a.size(); ++i) EXPECT_EQ(fuzz::describe(a[i]), fuzz::describe(b[i]));
+  const fuzz::RunResult r1 = fuzz::run(a), r2 = fuzz::run(b);
+  EXPECT_EQ(r1.ticks, r2.ticks);
+  EXPECT_EQ(r1.starts, r2.starts);
+}
+
+TEST(Fuzz, DecodedBytesNeverGiveNaNCoordinates) {
+  std::vector<std::uint8_t> bytes(14 * 64);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 37 + 255);
+  const auto events = fuzz::decode(bytes.data(), bytes.size());
+  EXPECT_EQ(events.size(), 64u);
+  EXPECT_TRUE(fuzz::run(events).ok);
+  EXPECT_TRUE(fuzz::decode(bytes.data(), 13).empty());
+}
+
+}  // namespace

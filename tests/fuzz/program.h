@@ -1,0 +1,78 @@
+// The whole program without a display, as the fuzz driver and the long-run
+// tests drive it: the application, the start routine and a host that keeps
+// every drawing operation, repaint request and printed page of the current
+// event, and remembers which controls and timers each window built.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Module1.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/printer.h"
+#include "ui/surface.h"
+
+namespace fuzz {
+
+class Program : public ui::Host, public ui::FormView {
+ public:
+  Program();
+  ~Program() override;
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  ui::Application& app() { return app_; }
+  app::frmMain& menu() { return *module_.mainForm(); }
+  // Starts the program, or starts it again once its last window has gone.
+  void start();
+  bool ended() const { return app_.formCount() == 0; }
+  int starts() const { return starts_; }
+
+  // The menu and every lesson window the menu has created so far.
+  std::vector<ui::Form*> windows();
+  // The lesson window that is loaded, or null.
+  ui::Form* lesson();
+
+  // What each window built at its last load.
+  const std::vector<ui::Control*>& builtControls(const ui::Form& f) const;
+  const std::vector<ui::Timer*>& builtTimers(const ui::Form& f) const;
+
+  // Recorded during the current event; forget() starts the next one.
+  ui::RecordingSink sink;
+  std::vector<ui::PrintedPage> pages;
+  int printersOpened = 0;
+  int documentsLeftOpen = 0;
+  std::vector<std::string> viewFaults;  // non-finite repaint areas and the like
+  void forget();
+
+  // ui::Host
+  void formLoaded(ui::Form& f) override;
+  void formShown(ui::Form&) override {}
+  void runModal(ui::Form&) override {}  // the driver is the event loop
+  void formUnloaded(ui::Form& f) override;
+  void lastFormUnloaded() override {}
+  std::unique_ptr<ui::Printer> printer() override;
+
+  // ui::FormView
+  void invalidate(const ui::Container& c, const ui::RectF& r) override;
+  void widgetChanged(const ui::Control& c) override;
+  void timerChanged(const ui::Timer& t) override;
+  void inputEnabledChanged() override {}
+
+ private:
+  struct Built {
+    std::vector<ui::Control*> controls;
+    std::vector<ui::Timer*> timers;
+  };
+  void attach(ui::Form& f);
+
+  ui::Application app_;
+  app::Module1 module_{app_};
+  std::map<const ui::Form*, Built> built_;
+  int starts_ = 0;
+};
+
+}  // namespace fuzz
