@@ -1,5 +1,6 @@
 // The zemlox executable: Qt application, host, and the start routine.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,6 +27,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication qapp(argc, argv);
+  // Every window shows the program icon; the desktop file name lets docks
+  // match the running program to its menu entry.
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128})
+    icon.addFile(QStringLiteral(":/assets/icons/zemlox-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
+  QGuiApplication::setDesktopFileName(QStringLiteral("jp.zemlox.Zemlox"));
   zemlox::qt::installFonts();
   ui::Application app;
   zemlox::qt::QtHost host(app);

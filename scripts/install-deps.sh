@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zemlox needs to build, run, test and print.
 # Both ./run.sh and ./test.sh call this; it does nothing when all are present.
+# Options: --test (tests and the package check), --package, --assets.
 set -euo pipefail
 
 build_pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
             libqt6printsupport6 libgl-dev googletest libgtest-dev libbenchmark-dev
             fonts-ipafont-gothic)
 test_pkgs=(xvfb xdotool x11-utils imagemagick poppler-utils
-           cups cups-client cups-bsd printer-driver-cups-pdf)
+           cups cups-client cups-bsd printer-driver-cups-pdf
+           lintian appstream desktop-file-utils)
+# scripts/build-deb.sh: dpkg-shlibdeps and dpkg-buildflags; CPack runs file.
+package_pkgs=(dpkg-dev file)
+# scripts/render-assets.sh: SVG to PNG and BMP.
+assets_pkgs=(librsvg2-bin imagemagick)
 
 want=("${build_pkgs[@]}")
-if [ "${1:-}" = "--test" ]; then want+=("${test_pkgs[@]}"); fi
+case "${1:-}" in
+  --test) want+=("${test_pkgs[@]}" "${package_pkgs[@]}") ;;
+  --package) want+=("${package_pkgs[@]}") ;;
+  --assets) want+=("${assets_pkgs[@]}") ;;
+esac
 
 missing=()
 for p in "${want[@]}"; do

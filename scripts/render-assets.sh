@@ -4,6 +4,7 @@
 # hicolor sizes. Needs librsvg2-bin and imagemagick; the build itself does not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+./scripts/install-deps.sh --assets
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
