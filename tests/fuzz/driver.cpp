@@ -135,6 +135,7 @@ class Player {
     ui::Button* b = buttons[e.target % buttons.size()];
     if (b == &p_.menu().Command9 && !rarely(e)) b = buttons[(e.target + 1u) % buttons.size()];
     step_.target = &p_.menu();
+    step_.control = b;
     b->click();
     return check(e, &p_.menu(), false, "menu: click " + nameOf(*b) + " (" + b->caption() + ")");
   }
@@ -149,6 +150,7 @@ class Player {
     if (b == &p_.menu().Command9 && !rarely(e)) b = buttons[(e.target + 1u) % buttons.size()];
     const std::string what = caption(f) + ": click " + nameOf(*b) + " (" + b->caption() + ")" +
                              (b->visible() ? "" : " hidden");
+    step_.control = b;
     b->click();
     return check(e, &f, false, what);
   }

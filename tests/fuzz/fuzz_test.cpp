@@ -4,6 +4,8 @@
 
 #include "app/frmMain.h"
 #include "tests/fuzz/driver.h"
+#include "tests/fuzz/invariants.h"
+#include "waves/frm_Swave.h"
 
 namespace {
 
@@ -39,6 +41,36 @@ TEST(Fuzz, DecodedBytesNeverGiveNaNCoordinates) {
   EXPECT_EQ(events.size(), 64u);
   EXPECT_TRUE(fuzz::run(events).ok);
   EXPECT_TRUE(fuzz::decode(bytes.data(), 13).empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A fault planted on purpose: the S-wave phase passing half a radian, which
+// needs the S-wave window opened and four ticks. Whatever else a long
+// sequence did, the reproducer comes down to those two or three events.
+TEST(Fuzz, FailingSequenceIsCutToItsEssentialEvents) {
+  fuzz::setExtraRule([](fuzz::Program& p, const fuzz::Step&, fuzz::Faults& out) {
+    if (auto* w = p.menu().swave(); w && w->loaded() && w->phase() > 0.5) out.push_back("planted");
+  });
+  std::vector<fuzz::Event> events;
+  for (std::uint64_t seed = 100; events.size() < 3000; ++seed) {
+    auto more = fuzz::generate(seed, 3000);
+    events.insert(events.end(), more.begin(), more.end());
+  }
+  const fuzz::RunResult failed = fuzz::run(events);
+  ASSERT_FALSE(failed.ok);
+  ASSERT_EQ(failed.fault, "planted");
+  const auto shortest = fuzz::minimise(events, failed.fault);
+  EXPECT_LE(shortest.size(), 3u);
+  const fuzz::RunResult again = fuzz::run(shortest, true);
+  EXPECT_FALSE(again.ok);
+  const std::string text = fuzz::reproducer(events, failed);
+  EXPECT_NE(text.find("横波(Ｓ波)"), std::string::npos) << text;
+  EXPECT_NE(text.find("tick"), std::string::npos) << text;
+  std::printf("%s", text.c_str());
+  fuzz::setExtraRule({});
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the general rules of the window layer and the rules of each lesson window.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct Step {
   const Event* event = nullptr;
   bool tick = false;            // one timer tick
   ui::Form* target = nullptr;   // the window the event went to
+  const ui::Control* control = nullptr;  // the button clicked, if any
   ui::Form* lessonBefore = nullptr;
   int formsBefore = 0;
 };
@@ -48,5 +50,10 @@ const std::vector<const WindowRule*>& windowRules();
 
 // Runs the general rules and the rules of the loaded lesson window.
 Faults checkAll(Program& p, const Step& s);
+
+// An extra rule checked after the others, for testing the driver itself
+// with a fault planted on purpose; an empty function removes it.
+using ExtraRule = std::function<void(Program&, const Step&, Faults&)>;
+void setExtraRule(ExtraRule r);
 
 }  // namespace fuzz
