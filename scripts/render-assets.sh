@@ -16,8 +16,8 @@ if [ -f assets/zemlox.svg ]; then
   mkdir -p assets/icons
   for size in 16 22 24 32 48 64 128 256; do
     src=assets/zemlox.svg
-    # The smallest sizes have their own, simpler drawing where one exists.
-    [ "$size" -le 24 ] && [ -f assets/zemlox-small.svg ] && src=assets/zemlox-small.svg
+    # Up to 32 pixels the icon has its own, bolder drawing.
+    [ "$size" -le 32 ] && [ -f assets/zemlox-small.svg ] && src=assets/zemlox-small.svg
     rsvg-convert -w "$size" -h "$size" "$src" -o "assets/icons/zemlox-$size.png"
   done
 fi
