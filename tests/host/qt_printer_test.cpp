@@ -1,0 +1,184 @@
+// The report page on paper: painted into a PDF file and read back with
+// pdftotext, every text stands where the page puts it; painted into an image,
+// the outlines are black and nothing is filled; with no printer the user is
+// told and can save the page as a PDF, or cancel and lose nothing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+#include "observe/report_page.h"
+#include "ui/qt/page_painter.h"
+#include "ui/qt/qt_printer.h"
+
+namespace {
+
+observe::ReportInputs designInputs() {
+  observe::ReportInputs in;
+  in.map1Width = 6135, in.map1Height = 3615;
+  in.map2Width = 6135, in.map2Height = 1815;
+  in.kirokuWidth = 4575, in.kirokuHeight = 7695;
+  for (size_t i = 0; i < 5; ++i) in.stations[i] = {1020, 2960.0f - 600.0f * static_cast<float>(i), 135, 135};
+  in.hypocentre = {1020, 1140, 135, 135};
+  in.epiDist = {587.5, 1187.5, 1787.5, 2387.5, 2987.5};
+  in.hypoDist = {1342.84, 1693.58, 2157.13, 2675.48, 3222.30};
+  in.sizeText = "中";
+  return in;
+}
+
+ui::PrintedPage designPage() {
+  ui::RecordingPrinter p;
+  observe::printReport(p, designInputs());
+  return p.pages().at(0);
+}
+
+struct Word { double x, y; };
+
+// Words of a PDF with their top-left corners, from pdftotext -bbox.
+std::multimap<QString, Word> pdfWords(const QString& pdf, QSizeF* pageSize) {
+  QProcess proc;
+  proc.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  proc.waitForFinished(20000);
+  const QString html = QString::fromUtf8(proc.readAllStandardOutput());
+  QRegularExpression page(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
+  if (auto p = page.match(html); p.hasMatch() && pageSize)
+    *pageSize = QSizeF(p.captured(1).toDouble(), p.captured(2).toDouble());
+  QRegularExpression word(
+      QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+  std::multimap<QString, Word> out;
+  for (auto it = word.globalMatch(html); it.hasNext();) {
+    auto m = it.next();
+    out.insert({m.captured(3), {m.captured(1).toDouble(), m.captured(2).toDouble()}});
+  }
+  return out;
+}
+
+bool havePdftotext() {
+  return QProcess::execute(QStringLiteral("pdftotext"), {QStringLiteral("-v")}) == 0;
+}
+
+TEST(QtPrinter, PdfPutsEveryTextWhereThePageSays) {
+  if (!havePdftotext()) GTEST_SKIP() << "pdftotext is not installed";
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+  const ui::PrintedPage page = designPage();
+  ASSERT_TRUE(zemlox::qt::writePagePdf(pdf, page));
+  QSizeF size;
+  const auto words = pdfWords(pdf, &size);
+  EXPECT_GT(size.width(), size.height());  // landscape
+  ASSERT_EQ(words.count(QStringLiteral("Zemlox")), 1u);
+  const Word z = words.find(QStringLiteral("Zemlox"))->second;
+  // A PDF's printable area is the whole sheet.
+  EXPECT_NEAR(z.x, 10, 0.5);
+  int texts = 0;
+  for (const ui::PrintOp& op : page.ops) {
+    if (op.kind != ui::PrintOp::Text) continue;
+    ++texts;
+    const QString s = QString::fromStdString(op.text);
+    SCOPED_TRACE(s.toStdString());
+    auto [lo, hi] = words.equal_range(s);
+    ASSERT_NE(lo, hi);
+    bool placed = false;
+    for (auto it = lo; it != hi; ++it) {
+      const double dx = it->second.x - z.x - (op.x1 - 10), dy = it->second.y - z.y - (op.y1 - 29);
+      placed = placed || (std::abs(dx) <= 1 && std::abs(dy) <= 1);
+    }
+    EXPECT_TRUE(placed);
+  }
+  EXPECT_EQ(texts, 18);
+}
+
+TEST(QtPrinter, OutlinesAreBlackAndNothingIsFilled) {
+  QImage img(600 * 2, 420 * 2, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  {
+    QPainter p(&img);
+    p.scale(2, 2);
+    zemlox::qt::paintPage(p, designPage());
+  }
+  auto at = [&](double x, double y) { return img.pixelColor(static_cast<int>(x * 2), static_cast<int>(y * 2)); };
+  EXPECT_EQ(at(64.375, 204.375), QColor(Qt::white));  // inside a station circle
+  EXPECT_EQ(at(200, 150), QColor(Qt::white));         // inside the plan panel
+  EXPECT_LT(at(10, 150).lightness(), 128);            // the plan panel's left edge
+  EXPECT_LT(at(326.75, 200).lightness(), 128);        // the distance axis
+  const QColor edge = at(64.375, 204.375 + 3.375);
+  EXPECT_TRUE(edge.red() == edge.green() && edge.green() == edge.blue()) << "grey, not coloured";
+}
+
+// Answers the modal dialogs as they come up: message boxes with OK, the save
+// dialog with `file` (or cancel when empty). Returns what it saw.
+QStringList answerDialogs(const QString& file) {
+  auto* seen = new QStringList;
+  auto* timer = new QTimer;
+  auto ticks = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [seen, file, ticks] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(w)) {
+      seen->append(QStringLiteral("message:") + box->text());
+      box->accept();
+    } else if (auto* dlg = qobject_cast<QFileDialog*>(w)) {
+      // The dialog settles its directory and proposed name asynchronously;
+      // answer once it has been up for a while, as a user would.
+      if (++*ticks < 5) return;
+      *ticks = 0;
+      seen->append(QStringLiteral("save:") + dlg->selectedFiles().value(0));
+      if (file.isEmpty()) {
+        dlg->reject();
+      } else {
+        // Typed into the name field, as a user would.
+        auto* name = dlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(file);
+        static_cast<QDialog*>(dlg)->accept();  // QFileDialog's own accept() reads the name
+      }
+    }
+  });
+  timer->start(20);
+  zemlox::qt::QtPrinter printer;
+  observe::printReport(printer, designInputs());
+  timer->deleteLater();
+  QStringList out = *seen;
+  delete seen;
+  EXPECT_EQ(printer.pages().size(), 1u);
+  return out;
+}
+
+class NoPrinter : public ::testing::Test {
+ protected:
+  // Points the print system at a server that is not there.
+  void SetUp() override { setenv("CUPS_SERVER", "/nonexistent/zemlox-cups.sock", 1); }
+};
+
+TEST_F(NoPrinter, TellsTheUserAndSavesThePageAsPdf) {
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+  const QStringList seen = answerDialogs(pdf);
+  ASSERT_EQ(seen.size(), 2);
+  EXPECT_TRUE(seen[0].startsWith(QStringLiteral("message:プリンターで印刷できませんでした")));
+  EXPECT_TRUE(seen[1].endsWith(QStringLiteral("地震観測の記録.pdf")));
+  ASSERT_TRUE(QFileInfo::exists(pdf));
+  if (havePdftotext()) {
+    EXPECT_EQ(pdfWords(pdf, nullptr).count(QStringLiteral("地震の大きさ：中")), 1u);
+  }
+}
+
+TEST_F(NoPrinter, CancellingTheSaveWritesNothing) {
+  QTemporaryDir dir;
+  const QStringList seen = answerDialogs(QString());
+  EXPECT_EQ(seen.size(), 2);
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+}  // namespace
