@@ -4,6 +4,7 @@
 #include "observe/frm_Kansoku.h"
 
 #include "observe/geometry.h"
+#include "observe/report_page.h"
 
 namespace observe {
 
@@ -71,6 +72,21 @@ void frm_Kansoku::speed_Click() {
 
 void frm_Kansoku::Command1_Click() { unload(); }
 
-void frm_Kansoku::Command5_Click() {}
+// The page reads the distances and size of the run just finished and the
+// markers where they stand; nothing on screen changes.
+void frm_Kansoku::Command5_Click() {
+  auto rect = [](const ui::Shape& s) { return ui::RectF{s.left(), s.top(), s.width(), s.height()}; };
+  ReportInputs in;
+  in.map1Width = map1.width(), in.map1Height = map1.height();
+  in.map2Width = map2.width(), in.map2Height = map2.height();
+  in.kirokuWidth = kiroku.width(), in.kirokuHeight = kiroku.height();
+  for (size_t i = 0; i < obs.size(); ++i) in.stations[i] = rect(obs[i]);
+  in.hypocentre = rect(foc);
+  in.hypoDist = hypoDist;
+  in.epiDist = epiDist;
+  in.magnitude = magnitude;
+  in.sizeText = mag.text();
+  printReport(*app().printer(), in);
+}
 
 }  // namespace observe
