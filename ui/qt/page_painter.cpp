@@ -2,6 +2,7 @@
 #include "ui/qt/page_painter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPaintDevice>
 #include <QPainter>
@@ -29,6 +30,31 @@ void paintText(QPainter& p, const ui::PrintOp& op) {
   const QRectF box(op.x1, op.y1, 10000, 10000);
   p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
              qs(op.text));
+}
+
+// The area the page covers, in points from the printable area's corner.
+QRectF pageExtent(const ui::PrintedPage& page, const QPaintDevice& device) {
+  QRectF all;
+  for (const ui::PrintOp& op : page.ops) {
+    QRectF r;
+    switch (op.kind) {
+      case ui::PrintOp::Text: {
+        const QFontMetricsF m(pageFont(op.fontName, op.fontSize, device), &device);
+        const double toPoints = 72.0 / device.logicalDpiY();
+        r = QRectF(op.x1, op.y1, m.horizontalAdvance(qs(op.text)) * toPoints, m.height() * toPoints);
+        break;
+      }
+      case ui::PrintOp::Line:
+      case ui::PrintOp::Rectangle:
+        r = QRectF(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2)).normalized();
+        break;
+      case ui::PrintOp::Circle:
+        r = QRectF(op.x1 - op.r, op.y1 - op.r, 2 * op.r, 2 * op.r);
+        break;
+    }
+    all = all.united(r.adjusted(0, 0, 0.001, 0.001));
+  }
+  return all;
 }
 
 }  // namespace
@@ -60,12 +86,18 @@ void paintPage(QPainter& p, const ui::PrintedPage& page) {
 }
 
 bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
-  // The report is wider than high. The printable area is what the printer
-  // can reach: its minimum margins (none for a PDF file), not Qt's default.
-  printer.setPageOrientation(QPageLayout::Landscape);
+  // The printable area is what the printer can reach: its minimum margins
+  // (none for a PDF file), not Qt's default. The sheet stays upright unless
+  // the page does not fit that way.
   printer.setFullPage(false);
-  const QMarginsF least = printer.pageLayout().minimumMargins();
-  printer.setPageMargins(least, printer.pageLayout().units());
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+  const QRectF reach = printer.pageLayout().paintRect(QPageLayout::Point);
+  const QRectF extent = pageExtent(page, printer);
+  if (extent.right() > reach.width() || extent.bottom() > reach.height()) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+  }
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);

@@ -15,8 +15,8 @@ namespace zemlox::qt {
 // Paints the page with a painter whose unit is already the point.
 void paintPage(QPainter& painter, const ui::PrintedPage& page);
 
-// Lays the page out on the printer (landscape, the printer's own minimum
-// margins as the printable area) and paints it. False when painting could
+// Lays the page out on the printer (the printer's own minimum margins as the
+// printable area; portrait where the page fits, else landscape) and paints it. False when painting could
 // not begin or the printer reported an error.
 bool renderPage(QPrinter& printer, const ui::PrintedPage& page);
 
