@@ -176,7 +176,20 @@ void FormWidget::showCentered() {
 }
 
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
-  if (QWidget* w = containers_.value(&c)) w->update(toDirtyPixels(r));
+  QWidget* w = containers_.value(&c);
+  if (!w) return;
+  const QRect dirty = toDirtyPixels(r);
+  if (w != this) {
+    w->update(dirty);
+    return;
+  }
+  // A frame that moves hundreds of controls would leave a region of as many
+  // rectangles, slow to build and slower to fill through; past a few dozen,
+  // the bounding box of this frame's changes is repainted instead.
+  dirtyBounds_ |= dirty;
+  const bool few = dirtyCount_ < kMaxDirtyRects;
+  if (few) ++dirtyCount_;
+  update(few ? dirty : dirtyBounds_);
 }
 
 void FormWidget::widgetChanged(const ui::Control& c) { sync(c, widgets_.value(&c)); }
@@ -191,6 +204,8 @@ void FormWidget::timerChanged(const ui::Timer& t) {
 }
 
 void FormWidget::paintEvent(QPaintEvent* e) {
+  dirtyCount_ = 0;
+  dirtyBounds_ = QRect();
   QPainter p(this);
   if (!form_) return;
   p.fillRect(rect(), toQColor(form_->style().backColor));

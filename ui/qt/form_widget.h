@@ -49,6 +49,10 @@ class FormWidget : public QWidget, public ui::FormView {
   QHash<const ui::Control*, QWidget*> widgets_;
   QHash<const ui::Container*, QWidget*> containers_;
   QHash<const ui::Timer*, QTimer*> timers_;
+  // Changes to the window's own area since its last paint.
+  static constexpr int kMaxDirtyRects = 48;
+  int dirtyCount_ = 0;
+  QRect dirtyBounds_;
 };
 
 }  // namespace zemlox::qt
