@@ -62,6 +62,11 @@ e2e_start
 menu=$(e2e_window "Zemlox")
 icons=$(xprop -id "$menu" _NET_WM_ICON)
 [[ $icons == *"Icon (16 x 16)"* && $icons == *"Icon (128 x 128)"* ]] || e2e_fail "menu window has no icon"
+# The menu picture is compiled in: its pale yellow shows inside Picture1.
+sleep 0.3
+e2e_shot "$menu" "$E2E_TMP/menu.png"
+pixel=$(convert "$E2E_TMP/menu.png" -format '%[pixel:p{43,83}]' info:)
+[[ $pixel == "srgb(251,251,196)" ]] || e2e_fail "menu picture background is $pixel"
 e2e_click "$menu" $((3480 + 240 + 1147)) $((120 + 3120 + 187))
 e2e_expect_exit0
 echo "package e2e: $(basename "$deb") unpacked, lintian clean of errors, installed program opened its menu"
