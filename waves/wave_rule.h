@@ -1,8 +1,7 @@
-// The rule every wave window moves by: a position is its rest place plus an
-// amplitude times the sine of a position term plus the wave's phase; each
-// tick adds a fixed step to the phase and sets it back to 0 once it reaches
-// a full turn. A Row says, as data, how one wave moves one row of particles
-// or lines; moveRow is the one loop that places them.
+// The rule every wave window moves by: rest place plus amplitude times the
+// sine of a position term plus the phase, which steps each tick and wraps to
+// 0 at a full turn. A Row says, as data, how one wave moves one row of
+// particles or lines; moveRow is the one loop that places them.
 #pragma once
 
 #include <cmath>
