@@ -2,8 +2,9 @@
 # Printing the observation report for real: a private CUPS daemon with a PDF
 # queue as the default printer, a quake run in the real program, "印刷", and
 # the PDF read back with pdftotext -bbox: every text of the page stands where
-# the page puts it, relative to "Zemlox". Then, with the queue removed, "印刷"
-# tells the pupil so and the same page is saved through the save dialog.
+# the page puts it, relative to "Zemlox". Then, with the queue stopped and
+# then removed, "印刷" tells the pupil so and the same page is saved through
+# the save dialog, or nothing when the save is cancelled.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "${1:-build}"
 for tool in /usr/sbin/cupsd lpadmin lpstat pdftotext; do
@@ -187,8 +188,6 @@ sleep 0.3
 e2e_shot "$win" "$E2E_TMP/after-print.png"
 same_views "$E2E_TMP/before-print.png" "$E2E_TMP/after-print.png" || e2e_fail "printing changed the views"
 
-# --- No printer: the pupil is told, and the page is saved as a PDF -----------
-lpadmin -x PDF
 # Presses a key in the window with this exact title.
 key_in() {
   local id
@@ -197,6 +196,17 @@ key_in() {
   xdotool windowfocus --sync "$id" 2>/dev/null || true
   xdotool key --clearmodifiers "$2"
 }
+
+# --- A stopped printer: the pupil is told instead of a job left waiting -------
+cupsdisable PDF
+e2e_click "$win" $((4080 + 487)) $((7080 + 187))
+key_in "印刷" Return
+key_in "PDFファイルとして保存" Escape
+e2e_window_gone "PDFファイルとして保存"
+[ -z "$(lpstat -o)" ] || e2e_fail "a job was left on the stopped printer: $(lpstat -o)"
+
+# --- No printer: the pupil is told, and the page is saved as a PDF -----------
+lpadmin -x PDF
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
 key_in "印刷" Return
 key_in "PDFファイルとして保存" Return

@@ -24,15 +24,16 @@ void QtPrinter::pageEnded(const ui::PrintedPage& page) {
   QWidget* parent = QApplication::activeWindow();
   QMessageBox::warning(parent, QStringLiteral("印刷"),
                        QStringLiteral("プリンターで印刷できませんでした。\n"
-                                      "プリンターがつながっていないか、設定されていません。\n\n"
+                                      "プリンターが設定されていないか、止まっています。\n\n"
                                       "同じページをPDFファイルとして保存できます。"));
   offerPdf(page, parent);
 }
 
 bool QtPrinter::printOnDefaultPrinter(const ui::PrintedPage& page) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  // Without a default printer QPrinter would quietly write a nameless PDF.
-  if (info.isNull()) return false;
+  // Without a default printer QPrinter would quietly write a nameless PDF;
+  // a stopped printer would hold the page until someone restarts it.
+  if (info.isNull() || info.state() == QPrinter::Error) return false;
   QPrinter printer(info, QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::NativeFormat);
   printer.setDocName(QStringLiteral("地震観測の記録"));
