@@ -39,9 +39,9 @@ QRectF pageExtent(const ui::PrintedPage& page, const QPaintDevice& device) {
     QRectF r;
     switch (op.kind) {
       case ui::PrintOp::Text: {
+        // Metrics come before the painter's scale, so they are in points already.
         const QFontMetricsF m(pageFont(op.fontName, op.fontSize, device), &device);
-        const double toPoints = 72.0 / device.logicalDpiY();
-        r = QRectF(op.x1, op.y1, m.horizontalAdvance(qs(op.text)) * toPoints, m.height() * toPoints);
+        r = QRectF(op.x1, op.y1, m.horizontalAdvance(qs(op.text)), m.height());
         break;
       }
       case ui::PrintOp::Line:
