@@ -2,6 +2,7 @@
 #include "waves/frm_Pwave.h"
 
 #include "ui/lesson_layout.h"
+#include "waves/wave_layout.h"
 #include "waves/rows.h"
 
 namespace waves {
@@ -14,10 +15,7 @@ frm_Pwave::frm_Pwave(ui::Application& app)
 void frm_Pwave::design() {
   addHeading(*this, Label1, Label2, Command1, "縦波(Ｐ波)のシミュレーション ");
   Command1.onClick = [this] { Command1_Click(); };
-  addBand(*this, Shape1, "Shape1", {120, 840, 11415, 2295});
-  for (int i = 0; i < 31; ++i)
-    addParticle(*this, Shape2[i], "Shape2", i, {360.0f * static_cast<float>(i + 1), 1560, 135, 135}, i == 15);
-  add(Frame1, "Frame1", {2040, 3240, 6615, 1455}).setCaption("説明");
+  addParticleRow(*this, Shape1, Shape2, Frame1);
   addText(*this, Label3, "Label3", {240, 360, 6015, 255}, &Frame1,
           "縦波は別名「疎密波」とも言い、物体が波の進行方向と同じ向きに振動します。");
   addText(*this, Label4, "Label4", {240, 600, 5895, 255}, &Frame1,

@@ -2,7 +2,7 @@
 #include "waves/frm_Wave.h"
 
 #include "ui/lesson_layout.h"
-#include "waves/comparison_layout.h"
+#include "waves/wave_layout.h"
 #include "waves/rows.h"
 
 namespace waves {

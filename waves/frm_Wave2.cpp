@@ -4,7 +4,7 @@
 #include "waves/frm_Wave2.h"
 
 #include "ui/lesson_layout.h"
-#include "waves/comparison_layout.h"
+#include "waves/wave_layout.h"
 #include "waves/rows.h"
 
 namespace waves {

@@ -1,4 +1,5 @@
-// Layout the two comparison windows share: the P band over the S band with
+// Layout the wave windows share: the single particle row of the P- and
+// S-wave windows, and: the P band over the S band with
 // their row labels, and the explanation frame under them.
 #pragma once
 
@@ -10,6 +11,11 @@
 namespace waves {
 
 inline constexpr const char* kComparisonCaption = "縦波（Ｐ波）・横波(Ｓ波)の比較";
+
+// Shape1, the 31 particles of Shape2 standing at their layout places, and
+// the empty explanation frame Frame1 "説明" under them.
+void addParticleRow(ui::Form& f, ui::Shape& band, std::array<ui::Shape, 31>& particles,
+                    ui::Frame& frame);
 
 // Shape1(0) and Shape1(1), then Label3 "縦波（Ｐ波）" and Label4 "横波(Ｓ波)"
 // on them in the given text colour.
