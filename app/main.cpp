@@ -1,12 +1,10 @@
-// The zemlox executable: Qt application, host, and the start routine.
-#include <QApplication>
-#include <QIcon>
+// The zemlox executable: the start routine on the Qt host.
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "app/Module1.h"
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_host.h"
+#include "ui/qt/program.h"
 
 namespace {
 
@@ -26,21 +24,9 @@ int main(int argc, char** argv) {
                "virtual one: xvfb-run ./run.sh\n", stderr);
     return 2;
   }
-  QApplication qapp(argc, argv);
-  // Every window shows the program icon; the desktop file name lets docks
-  // match the running program to its menu entry.
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128})
-    icon.addFile(QStringLiteral(":/assets/icons/zemlox-%1.png").arg(size), QSize(size, size));
-  QApplication::setWindowIcon(icon);
-  QGuiApplication::setDesktopFileName(QStringLiteral("jp.zemlox.Zemlox"));
-  zemlox::qt::installFonts();
-  ui::Application app;
-  zemlox::qt::QtHost host(app);
-  app.setHost(&host);
-  app::Module1 module(app);
-  module.Main();
-  const int rc = QApplication::exec();
-  app.setHost(nullptr);
-  return rc;
+  return zemlox::qt::runProgram(argc, argv, [](ui::Application& app) {
+    auto module = std::make_unique<app::Module1>(app);
+    module->Main();
+    return module;
+  });
 }

@@ -1,20 +1,18 @@
 // Starts the program exactly as zemlox does and reports its first paint.
+#include <memory>
+
 #include "app/Module1.h"
 #include "bench/probes/first_paint.h"
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_host.h"
+#include "ui/qt/program.h"
 
 int main(int argc, char** argv) {
-  QApplication qapp(argc, argv);
   FirstPaint probe;
-  qapp.installEventFilter(&probe);
-  zemlox::qt::installFonts();
-  ui::Application app;
-  zemlox::qt::QtHost host(app);
-  app.setHost(&host);
-  app::Module1 module(app);
-  module.Main();
-  const int rc = QApplication::exec();
-  app.setHost(nullptr);
-  return rc;
+  return zemlox::qt::runProgram(
+      argc, argv,
+      [](ui::Application& app) {
+        auto module = std::make_unique<app::Module1>(app);
+        module->Main();
+        return module;
+      },
+      &probe);
 }
