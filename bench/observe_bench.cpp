@@ -8,8 +8,7 @@
 #include <cstdio>
 
 #include "observe/frm_Kansoku.h"
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_host.h"
+#include "bench/offscreen.h"
 
 namespace {
 
@@ -17,19 +16,7 @@ constexpr int kTicks = 410;
 
 // The window on the offscreen host with its Qt timer held off, so that only
 // the ticks the benchmark asks for are drawn.
-struct Observation {
-  ui::Application app;
-  zemlox::qt::QtHost host{app};
-  observe::frm_Kansoku w{app};
-  Observation() {
-    app.setHost(&host);
-    w.show();
-    QApplication::processEvents();
-  }
-  ~Observation() {
-    w.unload();
-    app.setHost(nullptr);
-  }
+struct Observation : OffscreenWindow<observe::frm_Kansoku> {
   void setOff() {
     w.Command2_Click();
     w.Timer1.setEnabled(false);
@@ -89,13 +76,7 @@ BENCHMARK(BM_WholeRunWithRepaint)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  zemlox::qt::installFonts();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  std::printf("compare: a tick with its repaint against the 10 ms between ticks at \"速\"; a whole\n"
-              "run against the 4.1 s its 410 ticks take at \"速\"\n");
-  benchmark::Shutdown();
-  return 0;
+  return runBenchmarks(argc, argv,
+                       "compare: a tick with its repaint against the 10 ms between ticks at \"速\"; a whole\n"
+                       "run against the 4.1 s its 410 ticks take at \"速\"");
 }

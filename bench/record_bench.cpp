@@ -7,8 +7,7 @@
 #include <cstdio>
 
 #include "record/frm_Kiroku.h"
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_host.h"
+#include "bench/offscreen.h"
 
 namespace {
 
@@ -17,19 +16,10 @@ constexpr std::int16_t kFinalTravel = 10280;
 
 // The window on the offscreen host. Its Qt timer is held off so that only
 // the ticks the benchmark asks for are drawn.
-struct Record {
-  ui::Application app;
-  zemlox::qt::QtHost host{app};
-  record::frm_Kiroku w{app};
+struct Record : OffscreenWindow<record::frm_Kiroku> {
   Record() {
-    app.setHost(&host);
-    w.show();
     w.Timer1.setEnabled(false);
     QApplication::processEvents();
-  }
-  ~Record() {
-    w.unload();
-    app.setHost(nullptr);
   }
   void restartIfComplete(benchmark::State& state) {
     if (w.penTravel() < kFinalTravel) return;
@@ -80,13 +70,7 @@ BENCHMARK(BM_WholeRecordWithRepaint)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  zemlox::qt::installFonts();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  std::printf("compare: a tick with its repaint against the 10 ms between ticks (the program's\n"
-              "fastest timer); a whole record against the 5.14 s its 514 ticks take at that pace\n");
-  benchmark::Shutdown();
-  return 0;
+  return runBenchmarks(argc, argv,
+                       "compare: a tick with its repaint against the 10 ms between ticks (the program's\n"
+                       "fastest timer); a whole record against the 5.14 s its 514 ticks take at that pace");
 }

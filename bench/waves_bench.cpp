@@ -10,8 +10,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "ui/qt/convert.h"
-#include "ui/qt/qt_host.h"
+#include "bench/offscreen.h"
 #include "waves/frm_Pwave.h"
 #include "waves/frm_Swave.h"
 #include "waves/frm_Wave.h"
@@ -22,30 +21,14 @@ namespace {
 enum class Mode { Tick, Repaint, FullRender };
 
 template <class W>
-struct Lesson {
-  ui::Application app;
-  zemlox::qt::QtHost host{app};
-  W w{app};
-  QImage image;
-  Lesson() {
-    app.setHost(&host);
-    w.show();
-    // Ticks come only from the benchmark loop.
-    w.Timer1.setEnabled(false);
-    w.Timer1.setEnabled(true);
-    image = QImage(host.widget(w)->size(), QImage::Format_ARGB32_Premultiplied);
-    QApplication::processEvents();
-  }
-  ~Lesson() {
-    w.unload();
-    app.setHost(nullptr);
-  }
+struct Lesson : OffscreenWindow<W> {
+  QImage image{this->widget()->size(), QImage::Format_ARGB32_Premultiplied};
 };
 
 template <class W>
 void tick(benchmark::State& state, Mode mode) {
   Lesson<W> l;
-  zemlox::qt::FormWidget* widget = l.host.widget(l.w);
+  zemlox::qt::FormWidget* widget = l.widget();
   const auto start = std::chrono::steady_clock::now();
   for (auto _ : state) {
     l.w.Timer1.tick();
@@ -76,18 +59,14 @@ void addAll(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  zemlox::qt::installFonts();
-  addAll<waves::frm_Pwave>("Pwave");
-  addAll<waves::frm_Swave>("Swave");
-  addAll<waves::frm_Wave>("Wave");
-  addAll<waves::frm_Wave2>("Wave2");
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  std::printf(
+  return runBenchmarks(
+      argc, argv,
       "compare each window's rows with Pwave's; the P-wave's target is a tick with its repaint\n"
-      "under 200 us. Wave2 ticks every 12 ms (host floor 10 ms), the others every 50 ms.\n");
-  benchmark::Shutdown();
-  return 0;
+      "under 200 us. Wave2 ticks every 12 ms (host floor 10 ms), the others every 50 ms.",
+      [] {
+        addAll<waves::frm_Pwave>("Pwave");
+        addAll<waves::frm_Swave>("Swave");
+        addAll<waves::frm_Wave>("Wave");
+        addAll<waves::frm_Wave2>("Wave2");
+      });
 }
