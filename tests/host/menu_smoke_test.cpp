@@ -7,29 +7,14 @@
 #include <QPushButton>
 
 #include "app/Module1.h"
+#include "tests/host/host_test.h"
 #include "ui/qt/qt_host.h"
 #include "waves/frm_Pwave.h"
 
 namespace {
 
-QColor pixelAtTwips(const QImage& img, float x, float y) {
-  const qreal dpr = img.devicePixelRatio();
-  return img.pixelColor(static_cast<int>(x / 15 * dpr), static_cast<int>(y / 15 * dpr));
-}
 
-struct Host : ::testing::Test {
-  ui::Application app;
-  zemlox::qt::QtHost host{app};
-  void SetUp() override { app.setHost(&host); }
-  void TearDown() override {
-    for (int i = app.formCount() - 1; i >= 0; --i) app.form(i).unload();
-    app.setHost(nullptr);
-  }
-  QImage render(ui::Form& f) {
-    QApplication::processEvents();
-    return host.widget(f)->grab().toImage();
-  }
-};
+using Host = HostTest;
 
 TEST_F(Host, MenuShowsThePictureOnPaleYellowAndRealButtons) {
   app::Module1 module(app);

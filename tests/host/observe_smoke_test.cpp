@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "observe/frm_Kansoku.h"
+#include "tests/host/host_test.h"
 #include "ui/qt/qt_host.h"
 
 namespace {
@@ -16,10 +17,7 @@ constexpr QRectF kPlan(120, 1080, 6135, 3615);
 constexpr QRectF kSection(120, 4680, 6135, 1815);
 constexpr QRectF kRecord(6360, 120, 4575, 7695);
 
-QColor at(const QImage& img, double x, double y) {
-  const qreal dpr = img.devicePixelRatio();
-  return img.pixelColor(static_cast<int>(x / 15 * dpr), static_cast<int>(y / 15 * dpr));
-}
+QColor at(const QImage& img, double x, double y) { return pixelAtTwips(img, x, y); }
 
 // Counts pixels of an area (inset by a pixel to skip its border) that pass a test.
 template <class Pred>
@@ -44,22 +42,13 @@ bool magenta(const QColor& c) { return c.red() > 200 && c.blue() > 200 && c.gree
 // The trace colour, dark blue, also where antialiasing lightens it.
 bool traceColoured(const QColor& c) { return c.blue() - c.red() > 60 && c.blue() - c.green() > 60; }
 
-struct ObserveHost : ::testing::Test {
-  ui::Application app;
-  zemlox::qt::QtHost host{app};
+struct ObserveHost : HostTest {
   observe::frm_Kansoku w{app};
   void SetUp() override {
-    app.setHost(&host);
+    HostTest::SetUp();
     w.show();
   }
-  void TearDown() override {
-    w.unload();
-    app.setHost(nullptr);
-  }
-  QImage render() {
-    QApplication::processEvents();
-    return host.widget(w)->grab().toImage();
-  }
+  QImage render() { return HostTest::render(w); }
   void ticks(int n) {
     for (int k = 0; k < n && w.Timer1.enabled(); ++k) w.Timer1.tick();
   }

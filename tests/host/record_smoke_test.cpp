@@ -10,6 +10,7 @@
 
 #include "app/Module1.h"
 #include "record/frm_Kiroku.h"
+#include "tests/host/host_test.h"
 #include "ui/qt/qt_host.h"
 
 namespace {
@@ -17,10 +18,6 @@ namespace {
 constexpr int kTicks = 514;
 const QColor kStrip(255, 255, 192);
 
-QColor pixelAtTwips(const QImage& img, float x, float y) {
-  const qreal dpr = img.devicePixelRatio();
-  return img.pixelColor(static_cast<int>(x / 15 * dpr), static_cast<int>(y / 15 * dpr));
-}
 
 bool dark(const QColor& c) { return c.value() < 100; }
 
@@ -34,19 +31,7 @@ QColor darkestInColumn(const QImage& img, float x, float top, float bottom) {
   return best;
 }
 
-struct RecordHost : ::testing::Test {
-  ui::Application app;
-  zemlox::qt::QtHost host{app};
-  void SetUp() override { app.setHost(&host); }
-  void TearDown() override {
-    for (int i = app.formCount() - 1; i >= 0; --i) app.form(i).unload();
-    app.setHost(nullptr);
-  }
-  QImage render(ui::Form& f) {
-    QApplication::processEvents();
-    return host.widget(f)->grab().toImage();
-  }
-};
+using RecordHost = HostTest;
 
 TEST_F(RecordHost, TraceLiesBetweenTheStripAndItsMarkers) {
   record::frm_Kiroku w(app);

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "app/Module1.h"
+#include "tests/host/host_test.h"
 #include "ui/qt/qt_host.h"
 #include "waves/frm_Swave.h"
 #include "waves/frm_Wave.h"
@@ -23,10 +24,6 @@ const QColor kBand(255, 255, 192);
 const QColor kPink(255, 192, 192);
 const QColor kLightBlue(192, 192, 255);
 
-QColor pixelAtTwips(const QImage& img, float x, float y) {
-  const qreal dpr = img.devicePixelRatio();
-  return img.pixelColor(static_cast<int>(x / 15 * dpr), static_cast<int>(y / 15 * dpr));
-}
 
 // The most strongly coloured pixel of a short row around x: lines are one
 // pixel wide and smoothed, so their colour is searched for, not sampled.
@@ -41,19 +38,7 @@ QColor strongestNear(const QImage& img, float x, float y, bool (*better)(QColor,
 bool redder(QColor a, QColor b) { return a.red() - a.green() > b.red() - b.green(); }
 bool darker(QColor a, QColor b) { return a.value() < b.value(); }
 
-struct WavesHost : ::testing::Test {
-  ui::Application app;
-  zemlox::qt::QtHost host{app};
-  void SetUp() override { app.setHost(&host); }
-  void TearDown() override {
-    for (int i = app.formCount() - 1; i >= 0; --i) app.form(i).unload();
-    app.setHost(nullptr);
-  }
-  QImage render(ui::Form& f) {
-    QApplication::processEvents();
-    return host.widget(f)->grab().toImage();
-  }
-};
+using WavesHost = HostTest;
 
 TEST_F(WavesHost, SWaveParticlesLieOnTheBand) {
   waves::frm_Swave w(app);
