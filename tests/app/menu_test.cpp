@@ -2,6 +2,8 @@
 // it, and shutting down newest first.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/Module1.h"
 #include "waves/frm_Pwave.h"
 
@@ -41,7 +43,7 @@ TEST_F(Menu, EachLessonOpensModallyAndTheMenuTakesNoInputMeanwhile) {
   for (Click open : {&app::frmMain::Command2_Click, &app::frmMain::Command1_Click,
                      &app::frmMain::Command3_Click, &app::frmMain::Command6_Click,
                      &app::frmMain::Command4_Click, &app::frmMain::Command5_Click}) {
-    (menu->*open)();
+    std::invoke(open, menu);
     ASSERT_EQ(app.formCount(), 2);
     ui::Form& lesson = app.form(1);
     EXPECT_EQ(lesson.modalOwner(), menu);
