@@ -2,6 +2,8 @@
 #include "ui/qt/program.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/qt/convert.h"
 
@@ -16,6 +18,11 @@ void setUpApplication() {
   QApplication::setWindowIcon(icon);
   QGuiApplication::setDesktopFileName(QStringLiteral("jp.zemlox.Zemlox"));
   installFonts();
+  // Qt's own buttons and dialogs ("OK", the file dialog) speak Japanese too.
+  auto* qtJapanese = new QTranslator(qApp);
+  if (qtJapanese->load(QStringLiteral("qtbase_ja"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qtJapanese);
 }
 
 }  // namespace zemlox::qt
