@@ -7,6 +7,9 @@ cd "$(dirname "$0")"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 (cd build && ctest --output-on-failure -j2)
+# The unit and fuzz tests again under the address, undefined-behaviour and
+# leak sanitizers, in build-asan.
+./scripts/sanitize.sh build-asan
 failed=0
 for t in tests/e2e/*_e2e.sh; do
   echo "== $t"

@@ -19,6 +19,8 @@ struct Breakage {
   const char* reported;  // part of the fault text
 };
 
+void PrintTo(const Breakage& b, std::ostream* os) { *os << b.name; }
+
 observe::frm_Kansoku& observation(fuzz::Program& p) {
   p.menu().Command5.click();
   return *p.menu().kansoku();
