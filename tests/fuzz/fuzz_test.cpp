@@ -26,8 +26,8 @@ TEST_P(FixedSeed, EveryRuleHoldsAfterEveryEvent) {
   const fuzz::RunResult r = fuzz::run(events);
   ASSERT_TRUE(r.ok) << "seed " << GetParam() << "\n" << fuzz::reproducer(events, r);
   EXPECT_EQ(r.events, count);
-  std::printf("seed %llu: %zu events, %zu ticks, %zu program starts\n",
-              static_cast<unsigned long long>(GetParam()), r.events, r.ticks, r.starts);
+  std::printf("seed %llu: %zu events, %zu ticks, %zu program starts, %zu pages printed\n",
+              static_cast<unsigned long long>(GetParam()), r.events, r.ticks, r.starts, r.pages);
 }
 
 // 20 seeds × 10,000 events.

@@ -144,6 +144,8 @@ TEST(ObservationRuns, ThousandRunsInARowAreIdentical) {
   w.mag.pick(2);
   const RunOutcome first = observeOnce(p, w);
   EXPECT_EQ(first.ticks, 409);  // plus the one at set-off: 410
+  ASSERT_EQ(first.pages.size(), 1u);
+  EXPECT_GT(first.pages.front().ops.size(), 5u * 458u);
   for (int run = 1; run < 1000; ++run) {
     const RunOutcome o = observeOnce(p, w);
     ASSERT_EQ(o.hypoDist, first.hypoDist) << "run " << run;

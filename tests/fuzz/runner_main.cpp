@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  std::size_t events = 0, ticks = 0, starts = 0;
+  std::size_t events = 0, ticks = 0, starts = 0, pages = 0;
   const auto t0 = std::chrono::steady_clock::now();
   for (std::uint64_t s = seed; s < seed + seeds; ++s) {
     const auto sequence = fuzz::generate(s, count);
@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     events += r.events;
     ticks += r.ticks;
     starts += r.starts;
+    pages += r.pages;
     if (!r.ok) {
       std::printf("seed %llu FAILED\n%s", static_cast<unsigned long long>(s),
                   fuzz::reproducer(sequence, r).c_str());
@@ -37,7 +38,8 @@ int main(int argc, char** argv) {
     }
   }
   const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-  std::printf("%zu seed(s) from %llu: %zu events (%zu timer ticks, %zu program starts) in %.1f s, every rule held\n",
-              seeds, static_cast<unsigned long long>(seed), events, ticks, starts, secs);
+  std::printf("%zu seed(s) from %llu: %zu events (%zu timer ticks, %zu program starts, %zu pages printed) "
+              "in %.1f s, every rule held\n",
+              seeds, static_cast<unsigned long long>(seed), events, ticks, starts, pages, secs);
   return 0;
 }
