@@ -54,6 +54,8 @@ struct Lesson {
   ui::Button app::frmMain::*button;
 };
 
+void PrintTo(const Lesson& l, std::ostream* os) { *os << l.name; }
+
 class MillionTicks : public ::testing::TestWithParam<Lesson> {};
 
 TEST_P(MillionTicks, StaysBounded) {
