@@ -24,6 +24,15 @@ menu_buttons=("$((3480 + 1387)) $((120 + 547))" "$((3480 + 787)) $((120 + 1147))
               "$((3480 + 1987)) $((120 + 1147))" "$((3480 + 1387)) $((120 + 1627))"
               "$((3480 + 1387)) $((120 + 2107))" "$((3480 + 1387)) $((120 + 2707))")
 
+# Controls worth hitting on purpose, centres in twips: in the observation
+# window the station and hypocentre labels (which pick up and drop), 地震発生,
+# 一時停止 and 再スタート; in the record window もう一度.
+kansoku_targets=("$((120 + 1447)) $((1080 + 3127))" "$((120 + 1447)) $((1080 + 2527))"
+                 "$((120 + 1447)) $((1080 + 1927))" "$((120 + 1447)) $((1080 + 1327))"
+                 "$((120 + 1447)) $((1080 + 727))" "$((120 + 1687)) $((4680 + 847))"
+                 "3487 6787" "3487 6787" "4567 6787" "5647 6787")
+record_targets=("10207 3427")
+
 # The open lesson window, if any: sets LX LY LW LH and KANSOKU.
 find_lesson() {
   local id
@@ -82,9 +91,13 @@ while [ $sent -lt "$events" ]; do
       batch+=(mousemove $((WX - 40 + RANDOM % (WW + 80))) $((WY - 40 + RANDOM % (WH + 80)))); moves=$((moves + 1))
     elif [ $r -lt 80 ]; then
       batch+=(mousemove $((RANDOM % 1280)) $((RANDOM % 1024))); moves=$((moves + 1))
-    elif [ $r -lt 86 ]; then
+    elif [ $r -lt 84 ]; then
       batch+=(mousemove $(click_point $WX $WY $WW $WH) mousedown 1
               mousemove $(click_point $WX $WY $WW $WH) mouseup 1); clicks=$((clicks + 1))
+    elif [ $r -lt 92 ] && [ -n "$LESSON" ]; then
+      if [ "$KANSOKU" = 1 ]; then t=${kansoku_targets[$((RANDOM % 10))]}; else t=${record_targets[0]}; fi
+      batch+=(mousemove $((LX + ${t% *} / 15)) $((LY + ${t#* } / 15)) mousedown 1 mouseup 1
+              mousemove $(click_point $WX $WY $WW $WH)); clicks=$((clicks + 1))
     elif [ $r -lt 96 ]; then
       b=${menu_buttons[$((RANDOM % 6))]}
       batch+=(mousemove $((MX + ${b% *} / 15)) $((MY + ${b#* } / 15)) mousedown 1 mouseup 1); clicks=$((clicks + 1))
@@ -101,6 +114,8 @@ while [ $sent -lt "$events" ]; do
 done
 sleep 0.5
 kill -0 "$ZEMLOX_PID" 2>/dev/null || e2e_fail "zemlox died during the stress run"
+# STRESS_SHOT=file.png keeps a picture of the screen as the stress left it.
+[ -z "${STRESS_SHOT:-}" ] || import -window root "$STRESS_SHOT"
 echo "stress e2e: $sent events sent ($clicks clicks, $moves pointer moves); a lesson window was open for $in_lesson of $batches batches"
 [ "$in_lesson" -gt 0 ] || e2e_fail "no lesson window was ever opened"
 
