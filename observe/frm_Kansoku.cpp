@@ -85,7 +85,9 @@ void frm_Kansoku::Command5_Click() {
   in.hypoDist = hypoDist;
   in.epiDist = epiDist;
   in.magnitude = magnitude;
-  in.sizeText = mag.text();
+  // The size the run was drawn with: text typed into the list after the
+  // run, never picked, must not relabel its traces.
+  in.sizeText = sizeText(magnitude);
   printReport(*app().printer(), in);
 }
 

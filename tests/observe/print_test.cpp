@@ -50,6 +50,18 @@ TEST_F(Printing, PageShowsTheFinishedRun) {
   EXPECT_FLOAT_EQ(text(page, "A")->y1, 393.25f - 587.5f / 20);
 }
 
+TEST_F(Printing, PageNamesTheSizeTheRunWasDrawnWithNotTextTypedLater) {
+  w.Command2_Click();
+  runToEnd();
+  w.mag.type("大");  // typed after the run, never picked
+  w.Command5.onClick();
+  w.mag.type("ゆれ");
+  w.Command5.onClick();
+  ASSERT_EQ(pages->size(), 2u);
+  EXPECT_NE(text((*pages)[0], "地震の大きさ：中"), nullptr);
+  EXPECT_NE(text((*pages)[1], "地震の大きさ：中"), nullptr);
+}
+
 TEST_F(Printing, PrintingTwiceChangesNothingOnScreen) {
   w.Command2_Click();
   runToEnd();
