@@ -98,3 +98,19 @@ e2e_expect_exit0() {
   done
   e2e_fail "zemlox still running after ${limit}s"
 }
+
+# Opens the observation window from the menu ("地震観測シミュレーション" in
+# Frame1 at (3480, 120)) and prints its id; its caption is "地震計の記録".
+e2e_open_observation() {
+  local menu
+  menu=$(e2e_window "Zemlox")
+  e2e_click "$menu" $((3480 + 240 + 1147)) $((120 + 2520 + 187))
+  e2e_window "地震計の記録"
+  sleep 0.5
+}
+
+# Number of colours in a rectangle of a screenshot given in twips (x y w h):
+# one for bare window face, more once a button or drawing shows there.
+e2e_colours() {
+  convert "$1" -crop "$(($4 / 15))x$(($5 / 15))+$(($2 / 15))+$(($3 / 15))" +repage -format %k info:
+}

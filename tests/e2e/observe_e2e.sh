@@ -7,19 +7,12 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup "${1:-build}"
 e2e_start
+win=$(e2e_open_observation)
 menu=$(e2e_window "Zemlox")
-# "地震観測シミュレーション" (Command5) sits in Frame1 at (3480, 120).
-e2e_click "$menu" $((3480 + 240 + 1147)) $((120 + 2520 + 187))
-win=$(e2e_window "地震計の記録")
-sleep 0.5
 
 # The colour of the pixel at (x, y) twips of the window, as rrggbb.
 pixel() {
   convert "$1" -format "%[hex:p{$(($2 / 15)),$(($3 / 15))}]" info: | tail -c 7 | tr 'A-F' 'a-f'
-}
-# Number of colours in a rectangle given in twips: one for bare window face.
-colours() {
-  convert "$1" -crop "$(($4 / 15))x$(($5 / 15))+$(($2 / 15))+$(($3 / 15))" +repage -format %k info:
 }
 
 shot=$E2E_TMP/observe.png
@@ -36,13 +29,13 @@ e2e_click "$win" $((120 + 1500)) $((1080 + 3300))
 sleep 0.3
 e2e_shot "$win" "$shot"
 [ "$(pixel "$shot" $((120 + 1517)) $((1080 + 3317)))" = c0c0ff ] || e2e_fail "station A was not dropped"
-[ "$(colours "$shot" 4080 7080 975 375)" -eq 1 ] || e2e_fail "印刷 shown before any run"
+[ "$(e2e_colours "$shot" 4080 7080 975 375)" -eq 1 ] || e2e_fail "印刷 shown before any run"
 
 e2e_click "$win" $((3000 + 487)) $((6600 + 187))
 for i in $(seq 1 300); do
   sleep 0.1
   e2e_shot "$win" "$shot"
-  [ "$(colours "$shot" 4080 7080 975 375)" -gt 3 ] && break
+  [ "$(e2e_colours "$shot" 4080 7080 975 375)" -gt 3 ] && break
   [ "$i" -eq 300 ] && e2e_fail "印刷 did not appear within 30 s"
 done
 [ -n "${OBSERVE_SHOT:-}" ] && cp "$shot" "$OBSERVE_SHOT"

@@ -149,13 +149,8 @@ wait_for_queue_pdf() {
 
 # --- Run a quake and print it -------------------------------------------------
 e2e_start
+win=$(e2e_open_observation)
 menu=$(e2e_window "Zemlox")
-e2e_click "$menu" $((3480 + 240 + 1147)) $((120 + 2520 + 187))
-win=$(e2e_window "地震計の記録")
-sleep 0.5
-colours() {
-  convert "$1" -crop "$(($4 / 15))x$(($5 / 15))+$(($2 / 15))+$(($3 / 15))" +repage -format %k info:
-}
 # The plan and section views and the record area are the same in two shots
 # (the buttons may differ: focus and pointer).
 same_views() {
@@ -171,7 +166,7 @@ e2e_click "$win" $((3000 + 487)) $((6600 + 187))
 for i in $(seq 1 300); do
   sleep 0.1
   e2e_shot "$win" "$shot"
-  [ "$(colours "$shot" 4080 7080 975 375)" -gt 3 ] && break
+  [ "$(e2e_colours "$shot" 4080 7080 975 375)" -gt 3 ] && break
   [ "$i" -eq 300 ] && e2e_fail "印刷 did not appear within 30 s"
 done
 e2e_shot "$win" "$E2E_TMP/before-print.png"
