@@ -114,3 +114,16 @@ e2e_open_observation() {
 e2e_colours() {
   convert "$1" -crop "$(($4 / 15))x$(($5 / 15))+$(($2 / 15))+$(($3 / 15))" +repage -format %k info:
 }
+
+# In the observation window: clicks "地震発生" and waits until the run has
+# ended and "印刷" shows; leaves the last screenshot in the given file.
+e2e_run_quake() {
+  local win=$1 shot=$2 i
+  e2e_click "$win" $((3000 + 487)) $((6600 + 187))
+  for i in $(seq 1 300); do
+    sleep 0.1
+    e2e_shot "$win" "$shot"
+    [ "$(e2e_colours "$shot" 4080 7080 975 375)" -gt 3 ] && return 0
+  done
+  e2e_fail "印刷 did not appear within 30 s"
+}

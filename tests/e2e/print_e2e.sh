@@ -162,13 +162,7 @@ same_views() {
   done
 }
 shot=$E2E_TMP/observe.png
-e2e_click "$win" $((3000 + 487)) $((6600 + 187))
-for i in $(seq 1 300); do
-  sleep 0.1
-  e2e_shot "$win" "$shot"
-  [ "$(e2e_colours "$shot" 4080 7080 975 375)" -gt 3 ] && break
-  [ "$i" -eq 300 ] && e2e_fail "印刷 did not appear within 30 s"
-done
+e2e_run_quake "$win" "$shot"
 e2e_shot "$win" "$E2E_TMP/before-print.png"
 
 touch "$stamp"
