@@ -4,18 +4,12 @@
 
 #include <cmath>
 
+#include "tests/waves/lesson_fixture.h"
 #include "waves/frm_Pwave.h"
 
 namespace {
 
-struct PWave : ::testing::Test {
-  ui::Application app;
-  waves::frm_Pwave w{app};
-  void SetUp() override { w.load(); }
-  void tick(int n = 1) {
-    for (int i = 0; i < n; ++i) w.Timer1.tick();
-  }
-};
+using PWave = LoadedLesson<waves::frm_Pwave>;
 
 TEST_F(PWave, ParticlesStandAtTheirLayoutPlacesUntilTheFirstTick) {
   for (int i = 0; i < 31; ++i) {

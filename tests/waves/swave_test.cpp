@@ -6,17 +6,12 @@
 #include <array>
 #include <cmath>
 
+#include "tests/waves/lesson_fixture.h"
 #include "waves/frm_Swave.h"
 
 namespace {
 
-struct SWave : ::testing::Test {
-  ui::Application app;
-  waves::frm_Swave w{app};
-  void SetUp() override { w.load(); }
-  void tick(int n = 1) {
-    for (int i = 0; i < n; ++i) w.Timer1.tick();
-  }
+struct SWave : LoadedLesson<waves::frm_Swave> {
   std::array<float, 31> tops() const {
     std::array<float, 31> t{};
     for (int i = 0; i < 31; ++i) t[i] = w.Shape2[i].top();

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "tests/waves/lesson_fixture.h"
 #include "waves/frm_Wave2.h"
 
 namespace {
@@ -19,13 +20,7 @@ struct Pts {
 };
 Pts pts(const Line& l) { return {l.x1(), l.y1(), l.x2(), l.y2()}; }
 
-struct Block : ::testing::Test {
-  ui::Application app;
-  waves::frm_Wave2 w{app};
-  void SetUp() override { w.load(); }
-  void tick(int n = 1) {
-    for (int i = 0; i < n; ++i) w.Timer1.tick();
-  }
+struct Block : LoadedLesson<waves::frm_Wave2> {
   std::vector<Pts> pBlock() const {
     std::vector<Pts> v;
     for (int i = 0; i < 31; ++i) v.push_back(pts(w.Lz[i])), v.push_back(pts(w.Ly[i]));

@@ -6,17 +6,12 @@
 #include <array>
 #include <cmath>
 
+#include "tests/waves/lesson_fixture.h"
 #include "waves/frm_Wave.h"
 
 namespace {
 
-struct Rows : ::testing::Test {
-  ui::Application app;
-  waves::frm_Wave w{app};
-  void SetUp() override { w.load(); }
-  void tick(int n = 1) {
-    for (int i = 0; i < n; ++i) w.Timer1.tick();
-  }
+struct Rows : LoadedLesson<waves::frm_Wave> {
   // Lefts of the P row and tops of the S row: the coordinates that move.
   std::array<float, 62> moving() const {
     std::array<float, 62> m{};
