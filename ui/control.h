@@ -55,7 +55,6 @@ class Control {
  protected:
   friend class Form;
   friend class Container;
-  void setRect(const RectF& r) { rect_ = r; }
   // Tells the host the control looks different; repaints old and new area.
   void changed();
   void invalidate() const;

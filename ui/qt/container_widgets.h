@@ -19,7 +19,6 @@ class PictureWidget : public QWidget {
   ~PictureWidget() override;
   void detach();
   void reloadPicture();
-  RasterLayer& layer() { return *layer_; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;

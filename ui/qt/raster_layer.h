@@ -22,7 +22,6 @@ class RasterLayer : public ui::SurfaceSink {
 
   // Draws the layer at the widget's origin.
   void paint(QPainter& p) const;
-  const QImage& image() const { return image_; }
 
  private:
   void begin(QPainter& p);
