@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/Module1.h"
+#include "app/guide_key.h"
 #include "ui/qt/program.h"
 
 namespace {
@@ -24,9 +25,13 @@ int main(int argc, char** argv) {
                "virtual one: xvfb-run ./run.sh\n", stderr);
     return 2;
   }
-  return zemlox::qt::runProgram(argc, argv, [](ui::Application& app) {
-    auto module = std::make_unique<app::Module1>(app);
-    module->Main();
-    return module;
-  });
+  app::GuideKey guideKey;
+  return zemlox::qt::runProgram(
+      argc, argv,
+      [](ui::Application& app) {
+        auto module = std::make_unique<app::Module1>(app);
+        module->Main();
+        return module;
+      },
+      &guideKey);
 }

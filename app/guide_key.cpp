@@ -1,0 +1,38 @@
+// Opens the teacher's guide on F1, and says so in Japanese when it cannot.
+#include "app/guide_key.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace app {
+
+QString GuideKey::guidePath() {
+  const QDir bin(QCoreApplication::applicationDirPath());
+  for (const char* rel : {"../share/doc/zemlox/teacher-guide.html", "../docs/teacher-guide.html"}) {
+    const QFileInfo f(bin.filePath(QString::fromLatin1(rel)));
+    if (f.isFile()) return f.canonicalFilePath();
+  }
+  return {};
+}
+
+bool GuideKey::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+    return QObject::eventFilter(watched, event);
+  const QString path = guidePath();
+  if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Zemlox"),
+                             path.isEmpty()
+                                 ? QStringLiteral("先生用ガイドが見つかりませんでした。")
+                                 : QStringLiteral("先生用ガイドを開くブラウザーが見つかりませんでした。\n%1")
+                                       .arg(path));
+  }
+  // Consumed here, so the key is not offered again to the parent widgets.
+  return true;
+}
+
+}  // namespace app
