@@ -55,7 +55,7 @@ done
 
 lint=$(lintian "$deb" 2>/dev/null || true)
 [ -z "$lint" ] || echo "$lint"
-if grep -q '^E:' <<<"$lint"; then e2e_fail "lintian reports errors"; fi
+if grep -q '^[EW]:' <<<"$lint"; then e2e_fail "lintian reports errors or warnings"; fi
 
 e2e_setup "$build"
 ZEMLOX=$root/usr/bin/zemlox
