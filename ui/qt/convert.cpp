@@ -2,6 +2,9 @@
 #include "ui/qt/convert.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -25,6 +28,21 @@ QFont deviceFont(const ui::Font& f, double scale) {
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(pixels, 4000.0)))));
   font.setBold(f.bold);
   return font;
+}
+
+int boldOverstrike(const QFont& f) {
+  if (!f.bold()) return 0;
+  static QHash<QString, bool> hasBold;
+  const QString family = QFontInfo(f).family();
+  auto it = hasBold.constFind(family);
+  if (it == hasBold.constEnd()) {
+    bool found = false;
+    for (const QString& style : QFontDatabase::styles(family))
+      found = found || QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    it = hasBold.insert(family, found);
+  }
+  if (*it) return 0;
+  return std::max(1, static_cast<int>(std::lround(f.pixelSize() / 24.0)));
 }
 
 QFont widgetFont(double zoom) {

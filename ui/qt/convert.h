@@ -15,6 +15,12 @@ QColor toQColor(ui::Color c);
 // layout pixel: text is laid out at the size it is shown, so hinting and
 // emboldening work as they do for any text on screen.
 QFont deviceFont(const ui::Font& f, double scale);
+// How many device pixels bold text in `f` is struck over itself, or 0 when
+// the font has a bold face of its own. The IPA fonts have none, and the
+// emboldening the font engine synthesises is lost on large text, so bold is
+// drawn the way the window system synthesises it: the regular glyphs struck
+// again a little to the right, about a 24th of the size.
+int boldOverstrike(const QFont& f);
 // The interface font of the program's widgets at a zoom.
 QFont widgetFont(double zoom);
 

@@ -26,9 +26,15 @@ void paintLabel(QPainter& p, const PixelGrid& g, const ui::Label& l) {
   if (!finite(t)) return;
   const QRect r = g.rect(t);
   if (!l.transparent()) p.fillRect(r, toQColor(l.backColor()));
-  p.setFont(deviceFont(l.font(), g.scale));
+  QFont font = deviceFont(l.font(), g.scale);
+  const int strike = boldOverstrike(font);
+  if (strike) font.setBold(false);
+  p.setFont(font);
   p.setPen(toQColor(l.foreColor()));
-  p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(l.caption()));
+  const QString text = QString::fromStdString(l.caption());
+  constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+  p.drawText(r, flags, text);
+  for (int dx = 1; dx <= strike; ++dx) p.drawText(r.translated(dx, 0), flags, text);
 }
 
 void paintShape(QPainter& p, const PixelGrid& g, const ui::Shape& s) {

@@ -67,9 +67,12 @@ void drawExactLine(QPainter& p, const PixelGrid& g, float x1, float y1, float x2
   const int w = g.lineWidth(widthPx);
   const int a = g.linePx(x1), b = g.linePx(y1), cx = g.linePx(x2), d = g.linePx(y2);
   if (style == Qt::SolidLine && (a == cx || b == d)) {
-    // Rows and columns are filled: the cheapest exact path there is.
+    // Rows and columns are filled: the cheapest exact path there is. Along
+    // the line it covers its end pixels as the layout's pixels scale.
+    const int along = g.lineWidth(1) - 1;
     p.fillRect(QRect(QPoint(std::min(a, cx), std::min(b, d)),
-                     QPoint(std::max(a, cx) + w - 1, std::max(b, d) + w - 1)),
+                     QPoint(std::max(a, cx) + (b == d ? along : w - 1),
+                            std::max(b, d) + (b == d ? w - 1 : along))),
                c);
     return;
   }
