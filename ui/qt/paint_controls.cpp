@@ -2,7 +2,9 @@
 // grid as the window system draws them, text antialiased at device size.
 #include "ui/qt/paint_controls.h"
 
+#include <QHash>
 #include <cmath>
+#include <utility>
 
 #include "ui/controls.h"
 #include "ui/qt/convert.h"
@@ -21,14 +23,31 @@ bool intersects(const ui::RectF& a, const ui::RectF& b) {
   return a.left <= b.right() && b.left <= a.right() && a.top <= b.bottom() && b.top <= a.bottom();
 }
 
+// The font a label is painted with at a scale, and how far bold is struck
+// over: built once, since resolving a font costs more than drawing its text.
+const std::pair<QFont, int>& labelFont(const ui::Font& f, double scale) {
+  static QHash<QString, std::pair<QFont, int>> cache;
+  const QString key = QStringLiteral("%1/%2/%3/%4")
+                          .arg(QString::fromStdString(f.face))
+                          .arg(static_cast<double>(f.size))
+                          .arg(f.bold)
+                          .arg(scale);
+  auto it = cache.constFind(key);
+  if (it == cache.constEnd()) {
+    QFont font = deviceFont(f, scale);
+    const int strike = boldOverstrike(font);
+    if (strike) font.setBold(false);
+    it = cache.insert(key, {font, strike});
+  }
+  return *it;
+}
+
 void paintLabel(QPainter& p, const PixelGrid& g, const ui::Label& l) {
   const ui::RectF t = rectOf(l);
   if (!finite(t)) return;
   const QRect r = g.rect(t);
   if (!l.transparent()) p.fillRect(r, toQColor(l.backColor()));
-  QFont font = deviceFont(l.font(), g.scale);
-  const int strike = boldOverstrike(font);
-  if (strike) font.setBold(false);
+  const auto& [font, strike] = labelFont(l.font(), g.scale);
   p.setFont(font);
   p.setPen(toQColor(l.foreColor()));
   const QString text = QString::fromStdString(l.caption());
