@@ -7,6 +7,9 @@ namespace zemlox::qt {
 
 void DirtyRects::add(const QRect& r) {
   if (r.isEmpty()) return;
+  // Most changes fall inside what the tick already marked.
+  for (const QRect& x : rects_)
+    if (x.contains(r)) return;
   QRect merged = r;
   // Merging can make a rectangle reach others it did not before.
   for (bool again = true; again;) {

@@ -46,7 +46,9 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
     auto* qt = new QTimer(this);
     qt->setTimerType(Qt::PreciseTimer);
     connect(qt, &QTimer::timeout, this, [this, t] {
+      ticking_ = true;
       t->tick();
+      ticking_ = false;
       flushDirty();
     });
     timers_.insert(t, qt);
@@ -210,7 +212,7 @@ void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
   dirty_[w].add(PixelGrid{zoom_}.dirty(r));
   // Changes made outside a tick (a click, a mouse move) reach Qt once
   // control returns to it.
-  if (!flushPosted_) {
+  if (!flushPosted_ && !ticking_) {
     flushPosted_ = true;
     QMetaObject::invokeMethod(this, [this] {
       flushPosted_ = false;

@@ -65,6 +65,7 @@ class FormWidget : public QWidget, public ui::FormView {
   // are handed over once per tick, or once control returns to Qt.
   QHash<QWidget*, DirtyRects> dirty_;
   bool flushPosted_ = false;
+  bool ticking_ = false;  // a tick flushes its own changes when it ends
 };
 
 }  // namespace zemlox::qt

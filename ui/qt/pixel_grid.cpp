@@ -79,12 +79,17 @@ void drawExactLine(QPainter& p, const PixelGrid& g, float x1, float y1, float x2
   // An aliased pen covers the pixels whose centres lie within half its width
   // of the line: offset by half a width, it covers the same pixels a row or
   // column above would.
-  QPen pen(c);
-  pen.setCosmetic(true);
-  pen.setWidth(w);
-  pen.setStyle(style);
-  pen.setCapStyle(Qt::SquareCap);
-  p.setPen(pen);
+  // Lines of one colour follow each other; the pen is only built anew when
+  // it changes.
+  const QPen& current = p.pen();
+  if (current.color() != c || current.width() != w || current.style() != style || !current.isCosmetic()) {
+    QPen pen(c);
+    pen.setCosmetic(true);
+    pen.setWidth(w);
+    pen.setStyle(style);
+    pen.setCapStyle(Qt::SquareCap);
+    p.setPen(pen);
+  }
   const double h = w / 2.0;
   p.drawLine(QPointF(a + h, b + h), QPointF(cx + h, d + h));
 }
