@@ -3,6 +3,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "ui/qt/convert.h"
 #include "ui/qt/mouse.h"
@@ -10,10 +11,23 @@
 
 namespace zemlox::qt {
 
+PixelGrid deviceGrid(const QWidget& w, double zoom) { return PixelGrid{zoom * w.devicePixelRatioF()}; }
+
+QSize deviceSize(const QWidget& w) {
+  const double dpr = w.devicePixelRatioF();
+  return QSize(static_cast<int>(std::ceil(w.width() * dpr)), static_cast<int>(std::ceil(w.height() * dpr)));
+}
+
+QRect deviceRect(const QWidget& w, const QRect& logical) {
+  const double dpr = w.devicePixelRatioF();
+  return QRectF(logical.x() * dpr, logical.y() * dpr, logical.width() * dpr, logical.height() * dpr)
+      .toAlignedRect();
+}
+
 PictureWidget::PictureWidget(ui::PictureBox& box, QWidget* parent)
-    : QWidget(parent), box_(&box),
-      layer_(std::make_unique<RasterLayer>(this, box.width(), box.height())) {
+    : QWidget(parent), box_(&box), layer_(std::make_unique<RasterLayer>(this)) {
   setMouseTracking(true);  // pupils carry items with no button held
+  setAttribute(Qt::WA_OpaquePaintEvent);
   box.surface().setSink(layer_.get());
   reloadPicture();
 }
@@ -25,49 +39,78 @@ void PictureWidget::detach() {
   box_ = nullptr;
 }
 
+void PictureWidget::setZoom(double zoom) {
+  zoom_ = zoom;
+  update();
+}
+
 void PictureWidget::reloadPicture() {
-  picture_ = box_ && !box_->picture().empty()
-                 ? QImage(QString::fromStdString(box_->picture()))
-                 : QImage();
+  if (!box_) return;
+  const QString name = QString::fromStdString(box_->picture());
+  if (box_->picture().empty()) {
+    picture_ = QImage();
+  } else if (picture_.isNull() || picture_.text(QStringLiteral("zemlox-name")) != name) {
+    picture_ = QImage(name);
+    picture_.setText(QStringLiteral("zemlox-name"), name);
+    scaled_ = QImage();
+  }
+  // With nothing under its drawings the layer is opaque and holds the
+  // background too: one copy per repaint instead of a fill and a blend.
+  layer_->setBackground(picture_.isNull() ? std::optional(toQColor(box_->backColor())) : std::nullopt);
+}
+
+const QImage& PictureWidget::scaledPicture(const PixelGrid& g) {
+  const QSize size(static_cast<int>(std::lround(picture_.width() * g.scale)),
+                   static_cast<int>(std::lround(picture_.height() * g.scale)));
+  if (size == picture_.size()) return picture_;
+  if (scaled_.size() != size)
+    scaled_ = picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return scaled_;
 }
 
 void PictureWidget::paintEvent(QPaintEvent* e) {
   if (!box_) return;
   QPainter p(this);
-  const int inset = box_->border() ? 2 : 0;
-  p.fillRect(rect(), toQColor(box_->backColor()));
-  if (!picture_.isNull()) {
-    // The picture is shown unscaled, clipped inside the border.
-    p.save();
-    p.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
-    p.drawImage(QPoint(inset, inset), picture_);
-    p.restore();
+  useDevicePixels(p);
+  const PixelGrid g = deviceGrid(*this, zoom_);
+  const QSize size = deviceSize(*this);
+  layer_->setGrid(g, size);
+  const QRect clip = deviceRect(*this, e->rect());
+  const int inset = box_->border() ? 2 * g.lineWidth(1) : 0;
+  if (!layer_->opaque()) {
+    p.fillRect(clip, toQColor(box_->backColor()));
+    if (!picture_.isNull()) {
+      // The picture stands at the inner corner, clipped inside the border.
+      p.save();
+      p.setClipRect(QRect(QPoint(0, 0), size).adjusted(inset, inset, -inset, -inset));
+      p.drawImage(QPoint(inset, inset), scaledPicture(g));
+      p.restore();
+    }
   }
-  layer_->paint(p);
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  paintGraphics(p, *box_, GraphicLayer::All, toTwips(e->rect()));
-  p.restore();
-  if (box_->border()) {
-    // A sunken edge: dark above and left, light below and right.
-    const QRect r = rect().adjusted(0, 0, -1, -1);
-    p.setPen(QColor(160, 160, 160));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(QColor(105, 105, 105));
-    p.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-    p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
-    p.setPen(Qt::white);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-  }
+  layer_->paint(p, clip);
+  paintGraphics(p, g, *box_, GraphicLayer::All, g.twips(clip));
+  if (box_->border()) paintBorder(p, g);
 }
 
-void PictureWidget::mouseMoveEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e); }
-void PictureWidget::mousePressEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e); }
-void PictureWidget::mouseReleaseEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e); }
+void PictureWidget::paintBorder(QPainter& p, const PixelGrid& g) {
+  // A sunken edge, two rings: the outer dark above and left, white below and
+  // right; the inner darker above and left, light below and right.
+  const int w = g.lineWidth(1);
+  const QRect outer(QPoint(0, 0), deviceSize(*this));
+  const QRect inner = outer.adjusted(w, w, -w, -w);
+  auto ring = [&](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    p.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), bottomRight);
+    p.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), bottomRight);
+    p.fillRect(QRect(r.left(), r.top(), r.width() - w, w), topLeft);
+    p.fillRect(QRect(r.left(), r.top(), w, r.height() - w), topLeft);
+  };
+  ring(outer, QColor(160, 160, 160), Qt::white);
+  ring(inner, QColor(105, 105, 105), QColor(227, 227, 227));
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e, zoom_); }
+void PictureWidget::mousePressEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e, zoom_); }
+void PictureWidget::mouseReleaseEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e, zoom_); }
 
 FrameWidget::FrameWidget(ui::Frame& frame, QWidget* parent)
     : QGroupBox(QString::fromStdString(frame.caption()), parent), frame_(&frame) {}
@@ -79,27 +122,30 @@ void FrameWidget::paintEvent(QPaintEvent* e) {
   const QColor face = toQColor(ui::sys::ButtonFace);
   p.fillRect(rect(), face);
   const QFontMetrics fm(font());
-  const int mid = fm.height() / 2;
-  const QRect r = rect().adjusted(0, mid, -2, -2);
-  p.setPen(QColor(160, 160, 160));
-  p.drawRect(r);
-  p.setPen(Qt::white);
-  p.drawRect(r.translated(1, 1));
   const QString caption = title();
+  const QRect text(static_cast<int>(std::lround(8 * zoom_)), 0, fm.horizontalAdvance(caption) + 4,
+                   fm.height());
+  p.save();
+  useDevicePixels(p);
+  const PixelGrid g = deviceGrid(*this, zoom_);
+  const int w = g.lineWidth(1);
+  const QSize size = deviceSize(*this);
+  const int mid = deviceRect(*this, QRect(0, fm.height() / 2, 1, 1)).top();
+  const QRect etch(0, mid, size.width() - w, size.height() - mid - w);
+  drawInnerBorder(p, etch, QColor(160, 160, 160), w);
+  drawInnerBorder(p, etch.translated(w, w), Qt::white, w);
+  p.restore();
   if (!caption.isEmpty()) {
-    const QRect text(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
     p.fillRect(text, face);
     p.setPen(Qt::black);
     p.drawText(text, Qt::AlignCenter, caption);
   }
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  paintGraphics(p, *frame_, GraphicLayer::All, toTwips(e->rect()));
+  useDevicePixels(p);
+  paintGraphics(p, g, *frame_, GraphicLayer::All, g.twips(deviceRect(*this, e->rect())));
 }
 
-void FrameWidget::mouseMoveEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e); }
-void FrameWidget::mousePressEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e); }
-void FrameWidget::mouseReleaseEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e); }
+void FrameWidget::mouseMoveEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e, zoom_); }
+void FrameWidget::mousePressEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e, zoom_); }
+void FrameWidget::mouseReleaseEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e, zoom_); }
 
 }  // namespace zemlox::qt

@@ -1,6 +1,7 @@
 // Widgets for the window layer's containers inside a window: picture boxes
 // (background, picture, raster layer, then their controls) and frames (a
-// group box with its painted controls). Both pass mouse input to ui/.
+// group box with its painted controls). Both pass mouse input to ui/ and
+// paint on the device pixel grid of the window's zoom.
 #pragma once
 
 #include <QGroupBox>
@@ -9,9 +10,16 @@
 #include <memory>
 
 #include "ui/controls.h"
+#include "ui/qt/pixel_grid.h"
 #include "ui/qt/raster_layer.h"
 
 namespace zemlox::qt {
+
+// The pixel grid of a widget shown at `zoom`, and its size in device pixels.
+PixelGrid deviceGrid(const QWidget& w, double zoom);
+QSize deviceSize(const QWidget& w);
+// A repainted area in logical pixels as device pixels, rounded outwards.
+QRect deviceRect(const QWidget& w, const QRect& logical);
 
 class PictureWidget : public QWidget {
  public:
@@ -19,6 +27,7 @@ class PictureWidget : public QWidget {
   ~PictureWidget() override;
   void detach();
   void reloadPicture();
+  void setZoom(double zoom);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -27,15 +36,21 @@ class PictureWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
+  void paintBorder(QPainter& p, const PixelGrid& g);
+  const QImage& scaledPicture(const PixelGrid& g);
+
   ui::PictureBox* box_;
+  double zoom_ = 1;
   std::unique_ptr<RasterLayer> layer_;
   QImage picture_;
+  QImage scaled_;  // the picture at the grid's scale, drawn smoothly once
 };
 
 class FrameWidget : public QGroupBox {
  public:
   FrameWidget(ui::Frame& frame, QWidget* parent);
   void detach() { frame_ = nullptr; }
+  void setZoom(double zoom) { zoom_ = zoom; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -45,6 +60,7 @@ class FrameWidget : public QGroupBox {
 
  private:
   ui::Frame* frame_;
+  double zoom_ = 1;
 };
 
 }  // namespace zemlox::qt

@@ -1,43 +1,53 @@
-// Unit, colour and font conversions for the Qt host.
+// Colour and font conversions for the Qt host.
 #include "ui/qt/convert.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHash>
+#include <algorithm>
 #include <cmath>
 
 namespace zemlox::qt {
+namespace {
+
+// 9 pt at 96 dpi, the desktop's interface text.
+constexpr int kWidgetFontPixels = 12;
+
+}  // namespace
 
 QColor toQColor(ui::Color c) {
   ui::Color v = ui::resolve(c);
   return QColor(ui::red(v), ui::green(v), ui::blue(v));
 }
 
-QRect toPixels(const ui::RectF& r) {
-  auto px = [](float t) { return static_cast<int>(std::lround(t / kTwipsPerPixel)); };
-  return QRect(px(r.left), px(r.top), px(r.width), px(r.height));
-}
-
-QRect toDirtyPixels(const ui::RectF& r) {
-  auto lo = [](float t) { return static_cast<int>(std::floor(t / kTwipsPerPixel)) - 1; };
-  auto hi = [](float t) { return static_cast<int>(std::ceil(t / kTwipsPerPixel)) + 1; };
-  if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) ||
-      !std::isfinite(r.height))
-    return QRect(-100000, -100000, 200000, 200000);
-  float l = std::clamp(r.left, -1e6f, 1e6f), t = std::clamp(r.top, -1e6f, 1e6f);
-  float rr = std::clamp(r.right(), -1e6f, 1e6f), b = std::clamp(r.bottom(), -1e6f, 1e6f);
-  return QRect(QPoint(lo(l), lo(t)), QPoint(hi(rr), hi(b)));
-}
-
-QRectF toTwips(const QRect& pixels) {
-  return QRectF(pixels.x() * kTwipsPerPixel, pixels.y() * kTwipsPerPixel,
-                pixels.width() * kTwipsPerPixel, pixels.height() * kTwipsPerPixel)
-      .adjusted(-kTwipsPerPixel, -kTwipsPerPixel, kTwipsPerPixel, kTwipsPerPixel);
-}
-
-QFont paintFont(const ui::Font& f) {
+QFont deviceFont(const ui::Font& f, double scale) {
   QFont font = f.face.empty() ? QApplication::font() : QFont(QString::fromStdString(f.face));
-  // One point is 20 twips; the painter draws in twips.
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.size * 20.0f))));
+  // One point is 4/3 of a pixel at 96 dpi.
+  const double pixels = static_cast<double>(f.size) * 4.0 / 3.0 * scale;
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(pixels, 4000.0)))));
   font.setBold(f.bold);
+  return font;
+}
+
+int boldOverstrike(const QFont& f) {
+  if (!f.bold()) return 0;
+  static QHash<QString, bool> hasBold;
+  const QString family = QFontInfo(f).family();
+  auto it = hasBold.constFind(family);
+  if (it == hasBold.constEnd()) {
+    bool found = false;
+    for (const QString& style : QFontDatabase::styles(family))
+      found = found || QFontDatabase::weight(family, style) >= QFont::DemiBold;
+    it = hasBold.insert(family, found);
+  }
+  if (*it) return 0;
+  return std::max(1, static_cast<int>(std::lround(f.pixelSize() / 24.0)));
+}
+
+QFont widgetFont(double zoom) {
+  QFont font = QApplication::font();
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(kWidgetFontPixels * zoom))));
   return font;
 }
 
@@ -48,7 +58,7 @@ void installFonts() {
   QFont::insertSubstitution(QString::fromUtf8(ui::kPGothic), QStringLiteral("IPAPGothic"));
   QFont::insertSubstitution(QString::fromUtf8(ui::kGothic), QStringLiteral("IPAGothic"));
   QFont ui(QStringLiteral("IPAPGothic"));
-  ui.setPixelSize(12);  // 9 pt at 96 dpi
+  ui.setPixelSize(kWidgetFontPixels);
   QApplication::setFont(ui);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/qt/convert.h"
 #include "ui/qt/mouse.h"
 #include "ui/qt/paint_controls.h"
+#include "ui/qt/pixel_grid.h"
 
 namespace zemlox::qt {
 namespace {
@@ -26,15 +27,17 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-FormWidget::FormWidget(ui::Form& form) : QWidget(nullptr), form_(&form) {
+FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&form), zoom_(zoom) {
   const ui::WindowStyle& st = form.style();
   setWindowTitle(qs(st.caption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(toPixels({0, 0, st.clientWidth, st.clientHeight}).size());
+  setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
+  setFont(widgetFont(zoom_));
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  layer_ = std::make_unique<RasterLayer>(this, st.clientWidth, st.clientHeight);
+  // The window's drawings lie above its shapes: a transparent layer.
+  layer_ = std::make_unique<RasterLayer>(this);
   form.surface().setSink(layer_.get());
   containers_.insert(&form, this);
   build(form, this);
@@ -42,7 +45,12 @@ FormWidget::FormWidget(ui::Form& form) : QWidget(nullptr), form_(&form) {
   for (ui::Timer* t : form.timers()) {
     auto* qt = new QTimer(this);
     qt->setTimerType(Qt::PreciseTimer);
-    connect(qt, &QTimer::timeout, this, [t] { t->tick(); });
+    connect(qt, &QTimer::timeout, this, [this, t] {
+      ticking_ = true;
+      t->tick();
+      ticking_ = false;
+      flushDirty();
+    });
     timers_.insert(t, qt);
     timerChanged(*t);
   }
@@ -72,6 +80,7 @@ void FormWidget::release() {
   form_ = nullptr;
   widgets_.clear();
   containers_.clear();
+  dirty_.clear();
 }
 
 void FormWidget::build(ui::Container& c, QWidget* parent) {
@@ -110,10 +119,16 @@ QWidget* FormWidget::makeWidget(ui::Control& c, QWidget* parent) {
       });
       return w;
     }
-    case ui::ControlKind::Frame:
-      return new FrameWidget(static_cast<ui::Frame&>(c), parent);
-    case ui::ControlKind::PictureBox:
-      return new PictureWidget(static_cast<ui::PictureBox&>(c), parent);
+    case ui::ControlKind::Frame: {
+      auto* w = new FrameWidget(static_cast<ui::Frame&>(c), parent);
+      w->setZoom(zoom_);
+      return w;
+    }
+    case ui::ControlKind::PictureBox: {
+      auto* w = new PictureWidget(static_cast<ui::PictureBox&>(c), parent);
+      w->setZoom(zoom_);
+      return w;
+    }
     default:
       return nullptr;
   }
@@ -121,7 +136,7 @@ QWidget* FormWidget::makeWidget(ui::Control& c, QWidget* parent) {
 
 void FormWidget::sync(const ui::Control& c, QWidget* w) {
   if (!w) return;
-  w->setGeometry(toPixels({c.left(), c.top(), c.width(), c.height()}));
+  w->setGeometry(logicalRect({c.left(), c.top(), c.width(), c.height()}));
   switch (c.kind()) {
     case ui::ControlKind::Button:
       static_cast<QPushButton*>(w)->setText(qs(static_cast<const ui::Button&>(c).caption()));
@@ -175,21 +190,40 @@ void FormWidget::showCentered() {
   activateWindow();
 }
 
+void FormWidget::setZoom(double zoom) {
+  if (!form_ || zoom == zoom_) return;
+  zoom_ = zoom;
+  const ui::WindowStyle& st = form_->style();
+  setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
+  setFont(widgetFont(zoom_));
+  for (auto it = widgets_.begin(); it != widgets_.end(); ++it) {
+    if (auto* pw = dynamic_cast<PictureWidget*>(it.value())) pw->setZoom(zoom_);
+    if (auto* fw = dynamic_cast<FrameWidget*>(it.value())) fw->setZoom(zoom_);
+    const ui::Control& c = *it.key();
+    it.value()->setGeometry(logicalRect({c.left(), c.top(), c.width(), c.height()}));
+  }
+  update();
+  if (isVisible()) showCentered();
+}
+
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
   QWidget* w = containers_.value(&c);
   if (!w) return;
-  const QRect dirty = toDirtyPixels(r);
-  if (w != this) {
-    w->update(dirty);
-    return;
+  dirty_[w].add(PixelGrid{zoom_}.dirty(r));
+  // Changes made outside a tick (a click, a mouse move) reach Qt once
+  // control returns to it.
+  if (!flushPosted_ && !ticking_) {
+    flushPosted_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+      flushPosted_ = false;
+      flushDirty();
+    }, Qt::QueuedConnection);
   }
-  // A frame that moves hundreds of controls would leave a region of as many
-  // rectangles, slow to build and slower to fill through; past a few dozen,
-  // the bounding box of this frame's changes is repainted instead.
-  dirtyBounds_ |= dirty;
-  const bool few = dirtyCount_ < kMaxDirtyRects;
-  if (few) ++dirtyCount_;
-  update(few ? dirty : dirtyBounds_);
+}
+
+void FormWidget::flushDirty() {
+  for (auto it = dirty_.begin(); it != dirty_.end(); ++it)
+    for (const QRect& r : it.value().take()) it.key()->update(r);
 }
 
 void FormWidget::widgetChanged(const ui::Control& c) { sync(c, widgets_.value(&c)); }
@@ -204,20 +238,17 @@ void FormWidget::timerChanged(const ui::Timer& t) {
 }
 
 void FormWidget::paintEvent(QPaintEvent* e) {
-  dirtyCount_ = 0;
-  dirtyBounds_ = QRect();
   QPainter p(this);
   if (!form_) return;
-  p.fillRect(rect(), toQColor(form_->style().backColor));
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  p.save();
-  p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  paintGraphics(p, *form_, GraphicLayer::Shapes, toTwips(e->rect()));
-  p.restore();
-  layer_->paint(p);
-  p.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-  paintGraphics(p, *form_, GraphicLayer::LinesAndLabels, toTwips(e->rect()));
+  useDevicePixels(p);
+  const PixelGrid g = deviceGrid(*this, zoom_);
+  layer_->setGrid(g, deviceSize(*this));
+  const QRect clip = deviceRect(*this, e->rect());
+  const ui::RectF area = g.twips(clip);
+  p.fillRect(clip, toQColor(form_->style().backColor));
+  paintGraphics(p, g, *form_, GraphicLayer::Shapes, area);
+  layer_->paint(p, clip);
+  paintGraphics(p, g, *form_, GraphicLayer::LinesAndLabels, area);
 }
 
 void FormWidget::closeEvent(QCloseEvent* e) {
@@ -226,8 +257,8 @@ void FormWidget::closeEvent(QCloseEvent* e) {
   if (form_) form_->closeBox();
 }
 
-void FormWidget::mouseMoveEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e); }
-void FormWidget::mousePressEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e); }
-void FormWidget::mouseReleaseEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e); }
+void FormWidget::mouseMoveEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e, zoom_); }
+void FormWidget::mousePressEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e, zoom_); }
+void FormWidget::mouseReleaseEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e, zoom_); }
 
 }  // namespace zemlox::qt

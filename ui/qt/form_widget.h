@@ -1,6 +1,7 @@
 // One top-level widget per loaded window: builds Qt widgets for buttons,
 // frames, combo boxes and picture boxes, paints the window's shapes, drawings,
-// lines and labels in that order, runs its timers, and forwards input.
+// lines and labels in that order on the device pixel grid of its zoom, runs
+// its timers, and forwards input.
 #pragma once
 
 #include <QHash>
@@ -9,19 +10,26 @@
 #include <memory>
 
 #include "ui/form.h"
+#include "ui/qt/dirty_rects.h"
+#include "ui/qt/pixel_grid.h"
 #include "ui/qt/raster_layer.h"
 
 namespace zemlox::qt {
 
 class FormWidget : public QWidget, public ui::FormView {
  public:
-  explicit FormWidget(ui::Form& form);
+  // `zoom`: logical pixels per layout pixel.
+  FormWidget(ui::Form& form, double zoom);
   ~FormWidget() override;
 
   // Called when the window unloads: stops everything that reaches back
   // into ui/, hides, and deletes itself once control returns to Qt.
   void detach();
   void showCentered();
+  // Lays the window and everything in it out again at a new zoom, redraws
+  // its drawings at the new scale and centres it on its screen again.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
   ui::Form* form() const { return form_; }
   QWidget* widgetFor(const ui::Control& c) const { return widgets_.value(&c); }
 
@@ -43,16 +51,21 @@ class FormWidget : public QWidget, public ui::FormView {
   void sync(const ui::Control& c, QWidget* w);
   void setTabOrder();
   void release();
+  void flushDirty();
+  // Logical pixels of a layout rectangle at this window's zoom.
+  QRect logicalRect(const ui::RectF& r) const { return PixelGrid{zoom_}.rect(r); }
 
   ui::Form* form_;
+  double zoom_;
   std::unique_ptr<RasterLayer> layer_;
   QHash<const ui::Control*, QWidget*> widgets_;
   QHash<const ui::Container*, QWidget*> containers_;
   QHash<const ui::Timer*, QTimer*> timers_;
-  // Changes to the window's own area since its last paint.
-  static constexpr int kMaxDirtyRects = 48;
-  int dirtyCount_ = 0;
-  QRect dirtyBounds_;
+  // Changes since they were last handed to Qt, per container widget. They
+  // are handed over once per tick, or once control returns to Qt.
+  QHash<QWidget*, DirtyRects> dirty_;
+  bool flushPosted_ = false;
+  bool ticking_ = false;  // a tick flushes its own changes when it ends
 };
 
 }  // namespace zemlox::qt

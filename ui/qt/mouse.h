@@ -1,10 +1,11 @@
-// Qt mouse events to the window layer's mouse state and twips.
+// Qt mouse events to the window layer's mouse state and twips, at the
+// zoom the window is shown at.
 #pragma once
 
 #include <QMouseEvent>
 
 #include "ui/control.h"
-#include "ui/qt/convert.h"
+#include "ui/qt/pixel_grid.h"
 
 namespace zemlox::qt {
 
@@ -21,16 +22,17 @@ inline ui::MouseState mouseState(const QMouseEvent* e) {
   return s;
 }
 
-inline float twipsX(const QMouseEvent* e) { return static_cast<float>(e->position().x() * kTwipsPerPixel); }
-inline float twipsY(const QMouseEvent* e) { return static_cast<float>(e->position().y() * kTwipsPerPixel); }
-
-// Routes a Qt mouse event to a container of the window layer.
-inline void routeMouse(ui::Container& c, QMouseEvent* e) {
+// Routes a Qt mouse event to a container of the window layer; `zoom` is
+// logical pixels per layout pixel.
+inline void routeMouse(ui::Container& c, QMouseEvent* e, double zoom) {
   const ui::MouseState s = mouseState(e);
+  const double k = kTwipsPerPixel / zoom;
+  const auto x = static_cast<float>(e->position().x() * k);
+  const auto y = static_cast<float>(e->position().y() * k);
   switch (e->type()) {
-    case QEvent::MouseMove: c.mouseMove(s, twipsX(e), twipsY(e)); break;
-    case QEvent::MouseButtonPress: c.mouseDown(s, twipsX(e), twipsY(e)); break;
-    case QEvent::MouseButtonRelease: c.mouseUp(s, twipsX(e), twipsY(e)); break;
+    case QEvent::MouseMove: c.mouseMove(s, x, y); break;
+    case QEvent::MouseButtonPress: c.mouseDown(s, x, y); break;
+    case QEvent::MouseButtonRelease: c.mouseUp(s, x, y); break;
     default: break;
   }
 }

@@ -1,10 +1,11 @@
 // Paints the controls the host does not make widgets of: labels, shapes and
-// lines, in the container's z-order, with a painter already scaled to twips.
+// lines, in the container's z-order, in device pixels on a pixel grid.
 #pragma once
 
 #include <QPainter>
 
 #include "ui/control.h"
+#include "ui/qt/pixel_grid.h"
 
 namespace zemlox::qt {
 
@@ -14,7 +15,9 @@ enum class GraphicLayer {
   LinesAndLabels  // a window's lines and labels, above its drawings
 };
 
-// Controls wholly outside `area` (twips; the part being repainted) are skipped.
-void paintGraphics(QPainter& p, const ui::Container& c, GraphicLayer layer, const QRectF& area);
+// The painter is in device pixels (useDevicePixels). Controls wholly outside
+// `area` (twips; the part being repainted) are skipped.
+void paintGraphics(QPainter& p, const PixelGrid& g, const ui::Container& c, GraphicLayer layer,
+                   const ui::RectF& area);
 
 }  // namespace zemlox::qt

@@ -8,7 +8,13 @@
 
 namespace zemlox::qt {
 
-void QtHost::formLoaded(ui::Form& f) { views_.insert(&f, new FormWidget(f)); }
+QtHost::QtHost(ui::Application& app)
+    : app_(app), zoom_([this] {
+        for (const QPointer<FormWidget>& w : std::as_const(views_))
+          if (w) w->setZoom(zoom_.factor());
+      }) {}
+
+void QtHost::formLoaded(ui::Form& f) { views_.insert(&f, new FormWidget(f, zoom_.factor())); }
 
 void QtHost::formShown(ui::Form& f) {
   if (FormWidget* w = widget(f)) w->showCentered();

@@ -1,6 +1,6 @@
 // The Qt host of the window layer: one FormWidget per loaded window, a
 // nested event loop for each modal show, quitting when the last window goes,
-// and the system printer.
+// the system printer, and the one zoom every window is shown at.
 #pragma once
 
 #include <QEventLoop>
@@ -9,12 +9,13 @@
 
 #include "ui/application.h"
 #include "ui/qt/form_widget.h"
+#include "ui/qt/zoom.h"
 
 namespace zemlox::qt {
 
 class QtHost : public ui::Host {
  public:
-  explicit QtHost(ui::Application& app) : app_(app) {}
+  explicit QtHost(ui::Application& app);
 
   void formLoaded(ui::Form& f) override;
   void formShown(ui::Form& f) override;
@@ -25,11 +26,14 @@ class QtHost : public ui::Host {
 
   // The widget of a loaded window, or null.
   FormWidget* widget(const ui::Form& f) const { return views_.value(&f); }
+  Zoom& zoom() { return zoom_; }
 
  private:
   ui::Application& app_;
   QHash<const ui::Form*, QPointer<FormWidget>> views_;
   QHash<const ui::Form*, QEventLoop*> loops_;
+  // Declared last: its key watch ends before the windows go.
+  Zoom zoom_;
 };
 
 }  // namespace zemlox::qt

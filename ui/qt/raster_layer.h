@@ -1,34 +1,60 @@
-// A drawing surface's raster layer: every line and circle is painted into
-// an image the moment it is drawn, so a repaint costs one image blit however
-// many ticks have drawn before.
+// A drawing surface's raster layer at device resolution: every line and
+// circle is painted into an image the moment it is drawn, so a repaint costs
+// one image blit however many ticks have drawn before. The operations since
+// the last clear are also kept, so a new zoom redraws them sharp at the new
+// scale instead of stretching the old pixels.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
+#include "ui/qt/pixel_grid.h"
 #include "ui/surface.h"
 
 namespace zemlox::qt {
 
 class RasterLayer : public ui::SurfaceSink {
  public:
-  // width and height in twips; widget is repainted where drawings land.
-  RasterLayer(QWidget* widget, float width, float height);
+  // `widget` is repainted where drawings land.
+  explicit RasterLayer(QWidget* widget);
+
+  // With a background the layer is opaque and stands for the widget's
+  // background too (nothing lies under its drawings); without, it is
+  // transparent over what lies beneath.
+  void setBackground(std::optional<QColor> background);
+  // Fits the layer to `deviceSize` pixels at the grid's scale.
+  void setGrid(const PixelGrid& grid, QSize deviceSize);
+  const PixelGrid& grid() const { return grid_; }
+  bool opaque() const { return background_.has_value(); }
 
   void clear(const ui::Surface& s) override;
   void line(const ui::Surface& s, float x1, float y1, float x2, float y2, ui::Color c) override;
   void circle(const ui::Surface& s, float cx, float cy, float r, ui::Color outline,
               std::optional<ui::Color> fill) override;
 
-  // Draws the layer at the widget's origin.
-  void paint(QPainter& p) const;
+  // Draws the layer's part inside `deviceClip` at the origin of a painter
+  // that is in device pixels.
+  void paint(QPainter& p, const QRect& deviceClip) const;
 
  private:
-  void begin(QPainter& p);
-  void dirty(double l, double t, double r, double b);
+  void redraw();
+  void draw(const ui::DrawOp& op);
+  void remember(const ui::DrawOp& op);
+  void dirty(const QRect& device);
 
   QWidget* widget_;
+  std::optional<QColor> background_;
+  PixelGrid grid_;
   QImage image_;
+  // Device pixels drawn on since the last clear.
+  QRect painted_;
+  std::vector<ui::DrawOp> ops_;
+  // Past this many operations between clears, a new zoom stretches the old
+  // pixels instead of keeping every operation.
+  static constexpr size_t kMaxOps = 200000;
+  bool complete_ = true;
 };
 
 }  // namespace zemlox::qt

@@ -1,0 +1,144 @@
+// A frame of every animated window, side by side with its floor: the tick
+// plus the host's repaint of what changed (offscreen platform, 100 %), and
+// the same tick plus plain QPainter calls painting the same primitives into
+// an image of the window's size, only where they changed (bench/bare_scene).
+// Process CPU time, rounds interleaved so both see the same machine load;
+// the median round is printed, with the ratio and the 1.25 target.
+#include <QApplication>
+#include <QPainter>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+#include "bench/bare_scene.h"
+#include "bench/offscreen.h"
+#include "observe/frm_Kansoku.h"
+#include "record/frm_Kiroku.h"
+#include "waves/frm_Pwave.h"
+#include "waves/frm_Swave.h"
+#include "waves/frm_Wave.h"
+#include "waves/frm_Wave2.h"
+
+namespace {
+
+constexpr int kRounds = 7;
+// Only the windows whose names start with this (the first argument), if given.
+const char* only = nullptr;
+
+double cpuMicros() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+// The window on the host: ticks with the repaint Qt does once control
+// returns. Posted events are what the repaint is made of; the event loop's
+// poll for input comes with every timer event of any Qt program and is not
+// counted.
+template <class W>
+struct Program : OffscreenWindow<W> {
+  std::function<void(W&)> each;
+  void frame() {
+    if (each) each(this->w);
+    this->w.Timer1.tick();
+    QCoreApplication::sendPostedEvents();
+  }
+};
+
+// The same window with no host: its tick, then the floor's repaint of the
+// bands that hold moving controls and of where drawings landed.
+template <class W>
+struct Floor {
+  ui::Application app;
+  W w{app};
+  std::unique_ptr<bench::BareScene> scene;
+  QImage image;
+  std::function<std::vector<QRect>(W&)> bands;
+  std::function<void(W&)> each;
+  explicit Floor(std::function<std::vector<QRect>(W&)> b) : bands(std::move(b)) {
+    w.show();
+    scene = std::make_unique<bench::BareScene>(w);
+    const ui::WindowStyle& st = w.style();
+    image = QImage(static_cast<int>(st.clientWidth / 15), static_cast<int>(st.clientHeight / 15), QImage::Format_RGB32);
+    QPainter p(&image);
+    scene->paint(p, image.rect());
+  }
+  ~Floor() {
+    scene.reset();
+    w.unload();
+  }
+  void frame() {
+    if (each) each(w);
+    w.Timer1.tick();
+    std::vector<QRect> areas = bands(w);
+    for (const QRect& r : scene->takeDrawn()) areas.push_back(r);
+    QPainter p(&image);
+    for (const QRect& r : areas) scene->paint(p, r);
+  }
+};
+
+// `each` runs before every tick of both (to start a run or a record anew).
+template <class W>
+void compare(const char* name, int ticks, std::function<std::vector<QRect>(W&)> bands,
+             std::function<void(W&)> each = {}) {
+  if (only && std::string_view(name).substr(0, std::strlen(only)) != only) return;
+  Program<W> program;
+  Floor<W> floor(bands);
+  program.each = each;
+  floor.each = each;
+  std::vector<double> ours, bare;
+  for (int round = 0; round < kRounds; ++round) {
+    double t0 = cpuMicros();
+    for (int k = 0; k < ticks; ++k) program.frame();
+    ours.push_back((cpuMicros() - t0) / ticks);
+    t0 = cpuMicros();
+    for (int k = 0; k < ticks; ++k) floor.frame();
+    bare.push_back((cpuMicros() - t0) / ticks);
+  }
+  const double o = median(ours), b = median(bare);
+  std::printf("%-28s %10.1f %10.1f %8.2f %s\n", name, o, b, o / b, o / b <= 1.25 ? "" : "  over 1.25");
+}
+
+std::vector<QRect> oneBand(const ui::Shape& s) { return {bench::BareScene::pixels(s)}; }
+template <class A>
+std::vector<QRect> bandsOf(const A& shapes) {
+  std::vector<QRect> out;
+  for (const ui::Shape& s : shapes) out.push_back(bench::BareScene::pixels(s));
+  return out;
+}
+
+// Keeps a run or a record going: "地震発生" or "もう一度" once it has ended.
+template <class W>
+void keepRunning(W& w) {
+  if (!w.Timer1.enabled()) w.Command2_Click();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qapp(argc, argv);
+  zemlox::qt::installFonts();
+  if (argc > 1) only = argv[1];
+  std::printf("CPU microseconds per frame (tick + repaint), median of %d rounds\n", kRounds);
+  std::printf("%-28s %10s %10s %8s\n", "window", "program", "floor", "ratio");
+  compare<waves::frm_Pwave>("Pwave (31 particles)", 200, [](auto& w) { return oneBand(w.Shape1); });
+  compare<waves::frm_Swave>("Swave (31 particles)", 200, [](auto& w) { return oneBand(w.Shape1); });
+  compare<waves::frm_Wave>("Wave (62 particles)", 200, [](auto& w) { return bandsOf(w.Shape1); });
+  compare<waves::frm_Wave2>("Wave2 (250 lines)", 200, [](auto& w) { return bandsOf(w.Shape1); });
+  auto none = [](auto&) { return std::vector<QRect>{}; };
+  compare<record::frm_Kiroku>("Kiroku (one segment)", 500, none, keepRunning<record::frm_Kiroku>);
+  compare<observe::frm_Kansoku>("Kansoku run (4 discs, 5 traces)", 400, none,
+                                keepRunning<observe::frm_Kansoku>);
+  std::printf("target: program <= 1.25 x floor for every window\n");
+  return 0;
+}

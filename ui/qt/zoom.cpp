@@ -1,0 +1,62 @@
+// Zoom levels and the keys that step through them.
+#include "ui/qt/zoom.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace zemlox::qt {
+namespace {
+
+constexpr std::array<double, 6> kLevels{1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
+
+// +1, -1 or 0 for a zoom key, else nothing.
+std::optional<int> zoomKey(const QKeyEvent& k) {
+  if (!(k.modifiers() & Qt::ControlModifier)) return std::nullopt;
+  switch (k.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return 1;
+    case Qt::Key_Minus: return -1;
+    case Qt::Key_0: return 0;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+Zoom::Zoom(std::function<void()> changed) : changed_(std::move(changed)) {
+  if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
+}
+
+Zoom::~Zoom() {
+  if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
+}
+
+double Zoom::factor() const { return kLevels[static_cast<size_t>(level_)]; }
+
+void Zoom::step(int direction) {
+  const int level = direction == 0 ? 0
+                                   : std::clamp(level_ + direction, 0, static_cast<int>(kLevels.size()) - 1);
+  if (level == level_) return;
+  level_ = level;
+  if (changed_) changed_();
+}
+
+bool Zoom::eventFilter(QObject* watched, QEvent* e) {
+  // A zoom key stays a zoom key in a list's text field too: it is taken
+  // before any widget sees it, and so is its override query.
+  if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride)
+    return QObject::eventFilter(watched, e);
+  const auto dir = zoomKey(*static_cast<QKeyEvent*>(e));
+  if (!dir) return QObject::eventFilter(watched, e);
+  if (e->type() == QEvent::ShortcutOverride) {
+    e->accept();  // delivered as a key press, which is taken below
+    return true;
+  }
+  step(*dir);
+  return true;
+}
+
+}  // namespace zemlox::qt
