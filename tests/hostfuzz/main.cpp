@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
   // interval, which would make a pick depend on how fast this machine is;
   // with no interval it depends on the sequence alone.
   QApplication::setDoubleClickInterval(0);
-  std::size_t events = 0, ticks = 0, starts = 0, picks = 0;
+  std::size_t events = 0, ticks = 0, starts = 0, picks = 0, pages = 0;
   const auto t0 = std::chrono::steady_clock::now();
   for (std::uint64_t s = seed; s < seed + seeds; ++s) {
     std::printf("host fuzz: seed %llu, %zu events\n", static_cast<unsigned long long>(s), count);
@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     ticks += r.ticks;
     starts += r.starts;
     picks += r.picks;
+    pages += r.pages;
     if (!r.ok) {
       std::printf("seed %llu FAILED after event %zu: %s\nthe last events:\n", static_cast<unsigned long long>(s),
                   r.failedAt, r.fault.c_str());
@@ -54,8 +55,8 @@ int main(int argc, char** argv) {
     }
   }
   const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-  std::printf("%zu seed(s) from %llu: %zu events (%zu timer ticks, %zu program starts, %zu list picks) "
+  std::printf("%zu seed(s) from %llu: %zu events (%zu timer ticks, %zu program starts, %zu list picks, %zu pages printed) "
               "in %.1f s, every rule held\n",
-              seeds, static_cast<unsigned long long>(seed), events, ticks, starts, picks, secs);
+              seeds, static_cast<unsigned long long>(seed), events, ticks, starts, picks, pages, secs);
   return 0;
 }

@@ -180,6 +180,7 @@ class Player {
     fuzz::Faults faults = fuzz::checkAll(p_, step_);
     checkLists(p_, host_, picks_, faults);
     r_.picks += host_.listClicks.size();
+    r_.pages += p_.pages.size();
     p_.forget();
     host_.forget();
     if (faults.empty()) return true;

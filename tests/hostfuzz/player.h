@@ -18,6 +18,7 @@ struct RunResult {
   std::size_t ticks = 0;      // timer ticks among them
   std::size_t starts = 0;     // program starts ("終わる" ends it; it is started again)
   std::size_t picks = 0;      // list click handlers run
+  std::size_t pages = 0;      // report pages printed
   std::size_t failedAt = 0;   // index of the event after which a rule broke
   std::string fault;
   std::vector<std::string> recent;  // what the last events did, oldest first
