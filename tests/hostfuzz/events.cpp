@@ -9,8 +9,9 @@ namespace {
 
 // Weighted towards what a class does most: clicks on what is on the screen,
 // pointer moves and time passing; keys and lists often enough to matter.
-constexpr std::array<std::pair<Act, int>, 13> kWeights{{
-    {Act::ClickControl, 18},
+constexpr std::array<std::pair<Act, int>, 14> kWeights{{
+    {Act::ClickButton, 8},
+    {Act::ClickControl, 14},
     {Act::Click, 6},
     {Act::Move, 12},
     {Act::Drag, 4},
@@ -56,7 +57,7 @@ std::vector<Event> generate(std::uint64_t seed, std::size_t count) {
 }
 
 std::string describe(const Event& e) {
-  static const char* names[] = {"ClickControl", "Click", "Move", "Drag", "OtherClick", "Key", "Text",
+  static const char* names[] = {"ClickButton", "ClickControl", "Click", "Move", "Drag", "OtherClick", "Key", "Text",
                                 "Wheel", "Focus", "Zoom", "Tick", "ListItem", "CloseBox"};
   return std::string(names[static_cast<int>(e.act)]) + " window " + std::to_string(e.window) + " target " +
          std::to_string(e.target) + " arg " + std::to_string(e.arg) + " at " + std::to_string(e.x) + "," +

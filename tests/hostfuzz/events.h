@@ -12,6 +12,7 @@
 namespace hostfuzz {
 
 enum class Act : std::uint8_t {
+  ClickButton,   // left click on one of the window's buttons that are shown
   ClickControl,  // left click on a point of one of the window's controls, hidden ones included
   Click,         // left click anywhere in the window
   Move,          // the pointer moves over the window, no button held

@@ -307,6 +307,7 @@ class Player {
     // At the idle menu the pupil's next move is mostly opening a lesson.
     if (f == &p_.menu() && !p_.lesson() && e.window < 5 && e.act != Act::CloseBox) return menuButton(e);
     switch (e.act) {
+      case Act::ClickButton: return clickButton(*f, e);
       case Act::ClickControl: return clickControl(*f, e);
       case Act::Click: return clickAt(*f, e, Qt::LeftButton);
       case Act::Move: return move(*f, e);
@@ -348,6 +349,21 @@ class Player {
     if (!at) return begin(&menu, fuzz::Kind::MenuButton, "menu: no button");
     begin(&menu, fuzz::Kind::MenuButton, "menu: click " + nameOf(*b) + " (" + b->caption() + ")");
     click(widgetOf(&menu), *at);
+  }
+
+  void clickButton(ui::Form& f, const Event& e) {
+    std::vector<ui::Control*> shown;
+    for (ui::Control* c : f.controls())
+      if (c->kind() == ui::ControlKind::Button && c->visible()) shown.push_back(c);
+    if (shown.empty()) return clickControl(f, e);
+    ui::Control* c = shown[e.target % shown.size()];
+    if (&f == &p_.menu() && c == &p_.menu().Command9 && !rarely(e)) return clickControl(f, e);
+    const auto at = pointOn(f, *c, e);
+    if (!at) return clickControl(f, e);
+    begin(&f, fuzz::Kind::Mouse, caption(f) + ": click " + nameOf(*c) + " (" +
+                                     static_cast<ui::Button*>(c)->caption() + ")");
+    if (const ui::ComboBox* open = openList()) picks_.insert(open);
+    click(widgetOf(&f), *at);
   }
 
   void clickControl(ui::Form& f, const Event& e) {
