@@ -1,5 +1,6 @@
-// The display-less program: host callbacks that attach recording sinks to
-// every drawing surface a window builds and keep what the window did.
+// The driven program: host callbacks that attach recording sinks to every
+// drawing surface a window builds and keep what the window did, passing it
+// all on to the shown host when there is one.
 #include "tests/fuzz/program.h"
 
 #include <cmath>
@@ -92,35 +93,95 @@ void Program::forget() {
   viewFaults.clear();
 }
 
+void Program::KeepingSink::clear(const ui::Surface& s) {
+  RecordingSink::clear(s);
+  if (auto it = shown.find(&s); it != shown.end()) it->second->clear(s);
+}
+
+void Program::KeepingSink::line(const ui::Surface& s, float x1, float y1, float x2, float y2, ui::Color c) {
+  RecordingSink::line(s, x1, y1, x2, y2, c);
+  if (auto it = shown.find(&s); it != shown.end()) it->second->line(s, x1, y1, x2, y2, c);
+}
+
+void Program::KeepingSink::circle(const ui::Surface& s, float cx, float cy, float r, ui::Color c,
+                                  std::optional<ui::Color> fill) {
+  RecordingSink::circle(s, cx, cy, r, c, fill);
+  if (auto it = shown.find(&s); it != shown.end()) it->second->circle(s, cx, cy, r, c, fill);
+}
+
+std::vector<ui::Surface*> Program::surfaces(const ui::Form& f) const {
+  std::vector<ui::Surface*> v{&const_cast<ui::Form&>(f).surface()};
+  for (ui::Control* c : builtControls(f))
+    if (c->kind() == ui::ControlKind::PictureBox) v.push_back(&static_cast<ui::PictureBox*>(c)->surface());
+  return v;
+}
+
+ui::FormView* Program::shownView(const ui::Form* f) const {
+  auto it = shownViews_.find(f);
+  return it == shownViews_.end() ? nullptr : it->second;
+}
+
 void Program::attach(ui::Form& f) {
-  f.surface().setSink(&sink);
-  for (ui::Control* c : f.controls())
-    if (c->kind() == ui::ControlKind::PictureBox) static_cast<ui::PictureBox*>(c)->surface().setSink(&sink);
+  for (ui::Surface* s : surfaces(f)) {
+    if (shown_ && s->sink() && s->sink() != &sink) sink.shown[s] = s->sink();
+    s->setSink(&sink);
+  }
+  if (shown_ && f.view() && f.view() != this) shownViews_[&f] = f.view();
   f.setView(this);
 }
 
 void Program::formLoaded(ui::Form& f) {
+  if (shown_) shown_->formLoaded(f);
   built_[&f] = {f.controls(), f.timers()};
   attach(f);
 }
 
-void Program::formUnloaded(ui::Form& f) { f.setView(nullptr); }
+void Program::formShown(ui::Form& f) {
+  if (shown_) shown_->formShown(f);
+}
+
+void Program::runModal(ui::Form& f) {
+  if (shown_) shown_->runModal(f);
+}
+
+// Drawings on an unloaded window are still kept, to be caught by the rules,
+// but no longer reach the shown host, whose window is gone.
+void Program::formUnloaded(ui::Form& f) {
+  if (shown_) {
+    for (ui::Surface* s : surfaces(f)) sink.shown.erase(s);
+    shownViews_.erase(&f);
+    shown_->formUnloaded(f);
+  }
+  f.setView(nullptr);
+}
+
+void Program::lastFormUnloaded() {
+  if (shown_) shown_->lastFormUnloaded();
+}
 
 std::unique_ptr<ui::Printer> Program::printer() { return std::make_unique<ui::RecordingPrinter>(); }
 
 void Program::invalidate(const ui::Container& c, const ui::RectF& r) {
   if (!finite(r)) viewFaults.push_back("repaint of a non-finite area in a container of " +
                                        (c.owningForm() ? c.owningForm()->style().caption : "?"));
+  if (ui::FormView* v = shownView(c.owningForm())) v->invalidate(c, r);
 }
 
 void Program::widgetChanged(const ui::Control& c) {
   if (!c.exists()) viewFaults.push_back("change notice from " + c.name() + " outside its window's life");
   if (!finite(c.bounds())) viewFaults.push_back(c.name() + " changed to a non-finite place");
+  if (ui::FormView* v = shownView(c.form())) v->widgetChanged(c);
 }
 
 void Program::timerChanged(const ui::Timer& t) {
   if (t.enabled() && (t.interval() <= 0 || t.interval() > 65535))
     viewFaults.push_back("timer " + t.name() + " enabled with interval " + std::to_string(t.interval()));
+  if (ui::FormView* v = shownView(t.form())) v->timerChanged(t);
+}
+
+// The notice does not say which window it concerns: every shown window hears it.
+void Program::inputEnabledChanged() {
+  for (auto& [form, view] : shownViews_) view->inputEnabledChanged();
 }
 
 }  // namespace fuzz

@@ -3,9 +3,7 @@
 
 #include <QCloseEvent>
 #include <QPaintEvent>
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +11,7 @@
 
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
+#include "ui/qt/drop_down_list.h"
 #include "ui/qt/mouse.h"
 #include "ui/qt/paint_controls.h"
 #include "ui/qt/pixel_grid.h"
@@ -110,9 +109,7 @@ QWidget* FormWidget::makeWidget(ui::Control& c, QWidget* parent) {
     }
     case ui::ControlKind::ComboBox: {
       auto& cb = static_cast<ui::ComboBox&>(c);
-      auto* w = new QComboBox(parent);
-      w->setEditable(true);
-      w->setInsertPolicy(QComboBox::NoInsert);
+      auto* w = new DropDownList(parent);
       connect(w, &QComboBox::activated, this, [&cb](int i) { cb.pick(i); });
       connect(w, &QComboBox::editTextChanged, this, [&cb](const QString& s) {
         if (s.toStdString() != cb.text()) cb.type(s.toStdString());
@@ -143,17 +140,7 @@ void FormWidget::sync(const ui::Control& c, QWidget* w) {
       break;
     case ui::ControlKind::ComboBox: {
       auto& cb = static_cast<const ui::ComboBox&>(c);
-      auto* q = static_cast<QComboBox*>(w);
-      QSignalBlocker block(q);
-      QStringList items;
-      for (const auto& s : cb.items()) items << qs(s);
-      QStringList have;
-      for (int i = 0; i < q->count(); ++i) have << q->itemText(i);
-      if (items != have) {
-        q->clear();
-        q->addItems(items);
-      }
-      if (q->currentText() != qs(cb.text())) q->setEditText(qs(cb.text()));
+      static_cast<DropDownList*>(w)->setContents(cb.items(), cb.text());
       break;
     }
     case ui::ControlKind::Frame:
