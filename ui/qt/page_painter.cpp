@@ -7,7 +7,10 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
 
 namespace zemlox::qt {
 
@@ -85,7 +88,9 @@ void paintPage(QPainter& p, const ui::PrintedPage& page) {
   p.restore();
 }
 
-bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
+namespace {
+
+void fitPage(QPrinter& printer, const ui::PrintedPage& page) {
   // The printable area is what the printer can reach: its minimum margins
   // (none for a PDF file), not Qt's default. The sheet stays upright unless
   // the page does not fit that way.
@@ -98,6 +103,9 @@ bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
   }
+}
+
+bool paintOnPrinter(QPrinter& printer, const ui::PrintedPage& page) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);
@@ -106,13 +114,46 @@ bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
   return ended && printer.printerState() != QPrinter::Error;
 }
 
-bool writePagePdf(const QString& path, const ui::PrintedPage& page) {
-  QPrinter printer(QPrinter::HighResolution);
+}  // namespace
+
+bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
+  fitPage(printer, page);
+  return paintOnPrinter(printer, page);
+}
+
+namespace {
+
+void makePdfPrinter(QPrinter& printer, const QString& path) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
   printer.setCreator(QStringLiteral("Zemlox"));
   printer.setDocName(QStringLiteral("地震観測の記録"));
+}
+
+}  // namespace
+
+bool writePagePdf(const QString& path, const ui::PrintedPage& page) {
+  QPrinter printer(QPrinter::HighResolution);
+  makePdfPrinter(printer, path);
   return renderPage(printer, page);
+}
+
+QByteArray pagePdfForPrinter(const QString& printerName, const ui::PrintedPage& page) {
+  // The sheet, orientation and margins are those the printer would use
+  // itself; the PDF then carries them, so the page lands where it would
+  // have landed had the printer been painted on directly.
+  QPrinter native(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
+  fitPage(native, page);
+  QTemporaryDir dir;
+  if (!dir.isValid()) return {};
+  const QString path = dir.filePath(QStringLiteral("page.pdf"));
+  QPrinter pdf(QPrinter::HighResolution);
+  makePdfPrinter(pdf, path);
+  pdf.setFullPage(false);
+  pdf.setPageLayout(native.pageLayout());
+  if (!paintOnPrinter(pdf, page)) return {};
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace zemlox::qt
