@@ -76,28 +76,17 @@ same_views "$E2E_TMP/before-print.png" "$E2E_TMP/after-print.png" || e2e_fail "p
 # --- A stopped printer: the pupil is told instead of a job left waiting -------
 cupsdisable PDF
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Escape
-e2e_window_gone "PDFファイルとして保存"
+decline_offered_pdf "$fallback"
 [ -z "$(lpstat -o)" ] || e2e_fail "a job was left on the stopped printer: $(lpstat -o)"
 
 # --- No printer: the pupil is told, and the page is saved as a PDF -----------
 lpadmin -x PDF
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Return
-e2e_window_gone "PDFファイルとして保存"
-for i in $(seq 1 50); do [ -s "$fallback" ] && break; sleep 0.1; done
-[ -s "$fallback" ] || e2e_fail "no PDF saved at $fallback"
-check_pdf "$fallback" || e2e_fail "the saved page does not match"
-rm -f "$fallback"
+save_offered_pdf "$fallback"
 
 # Cancelling the save writes nothing and leaves the run on screen.
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Escape
-e2e_window_gone "PDFファイルとして保存"
-[ ! -e "$fallback" ] || e2e_fail "a cancelled save wrote $fallback"
+decline_offered_pdf "$fallback"
 sleep 0.3
 e2e_shot "$win" "$E2E_TMP/after-cancel.png"
 same_views "$E2E_TMP/before-print.png" "$E2E_TMP/after-cancel.png" ||

@@ -76,13 +76,7 @@ text=$(message_text failed)
 echo "$text" | grep -qF "$headline" || e2e_fail "no failure message: $text"
 echo "$text" | grep -qF "プリンターに用紙がありません。" || e2e_fail "the printer's reason is missing: $text"
 echo "$text" | grep -qF "同じページをPDFファイルとして保存できます。" || e2e_fail "no PDF offered: $text"
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Return
-e2e_window_gone "PDFファイルとして保存"
-for i in $(seq 1 50); do [ -s "$fallback" ] && break; sleep 0.1; done
-[ -s "$fallback" ] || e2e_fail "no PDF saved at $fallback"
-check_pdf "$fallback" || e2e_fail "the saved page does not match"
-rm -f "$fallback"
+save_offered_pdf "$fallback"
 [ "$(ls "$out" | wc -l)" -eq 1 ] || e2e_fail "the failing queue printed"
 print_still_shown
 
@@ -92,18 +86,13 @@ print_report
 text=$(message_text stopped)
 echo "$text" | grep -qF "$headline" || e2e_fail "no failure message: $text"
 echo "$text" | grep -qF "プリンターが停止しています。" || e2e_fail "the stop is not named: $text"
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Escape
-e2e_window_gone "PDFファイルとして保存"
-[ ! -e "$fallback" ] || e2e_fail "a cancelled save wrote $fallback"
+decline_offered_pdf "$fallback"
 cancel -a STOP
 # Still stopped: told at once, and no job is left waiting.
 print_report
 text=$(message_text stopped-before)
 echo "$text" | grep -qF "プリンターが停止しています。" || e2e_fail "the stop is not named: $text"
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Escape
-e2e_window_gone "PDFファイルとして保存"
+decline_offered_pdf "$fallback"
 [ -z "$(lpstat -o STOP)" ] || e2e_fail "a job was left on the stopped printer: $(lpstat -o STOP)"
 print_still_shown
 

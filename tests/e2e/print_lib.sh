@@ -144,3 +144,24 @@ key_in() {
   xdotool key --clearmodifiers "$2"
 }
 
+
+# Answers the message "印刷" and saves the offered page under the name the
+# save dialog proposes (the file given); checks the page and removes it.
+save_offered_pdf() {
+  local file=$1 i
+  key_in "印刷" Return
+  key_in "PDFファイルとして保存" Return
+  e2e_window_gone "PDFファイルとして保存"
+  for i in $(seq 1 50); do [ -s "$file" ] && break; sleep 0.1; done
+  [ -s "$file" ] || e2e_fail "no PDF saved at $file"
+  check_pdf "$file" || e2e_fail "the saved page does not match"
+  rm -f "$file"
+}
+
+# Answers the message "印刷" and cancels the save; nothing may be written.
+decline_offered_pdf() {
+  key_in "印刷" Return
+  key_in "PDFファイルとして保存" Escape
+  e2e_window_gone "PDFファイルとして保存"
+  [ ! -e "$1" ] || e2e_fail "a cancelled save wrote $1"
+}

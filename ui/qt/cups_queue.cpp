@@ -25,6 +25,18 @@ std::string text(ipp_t* response, const char* name) {
   return s ? s : "";
 }
 
+// A request about the queue's printer asking for three attributes.
+ipp_t* newRequest(ipp_op_t op, const QByteArray& printerUri, const char* const (&wanted)[3]) {
+  ipp_t* request = ippNewRequest(op);
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri.constData());
+  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, wanted);
+  return request;
+}
+
+bool answered(ipp_t* response) {
+  return response && ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING;
+}
+
 int enumValue(ipp_t* response, const char* name) {
   ipp_attribute_t* a = ippFindAttribute(response, name, IPP_TAG_ENUM);
   return a ? ippGetInteger(a, 0) : 0;
@@ -76,12 +88,10 @@ http_t* CupsQueue::connection() {
 void CupsQueue::addPrinterState(JobLook& look) {
   http_t* http = connection();
   if (!http) return;
-  ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri_.constData());
   static const char* const wanted[] = {"printer-state", "printer-state-reasons", "printer-state-message"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, wanted);
-  ipp_t* response = cupsDoRequest(http, request, "/");
-  if (response && ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
+  ipp_t* response =
+      cupsDoRequest(http, newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printerUri_, wanted), "/");
+  if (answered(response)) {
     look.printer = static_cast<PrinterState>(enumValue(response, "printer-state"));
     look.printerReasons = keywords(response, "printer-state-reasons");
     if (look.printerMessage.empty()) look.printerMessage = text(response, "printer-state-message");
@@ -99,14 +109,12 @@ JobLook CupsQueue::look(int job) {
   JobLook look;
   http_t* http = connection();
   if (!http) return look;
-  ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri_.constData());
+  static const char* const wanted[] = {"job-state", "job-state-reasons", "job-printer-state-message"};
+  ipp_t* request = newRequest(IPP_OP_GET_JOB_ATTRIBUTES, printerUri_, wanted);
   ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
   ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-  static const char* const wanted[] = {"job-state", "job-state-reasons", "job-printer-state-message"};
-  ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, wanted);
   ipp_t* response = cupsDoRequest(http, request, "/");
-  if (response && ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING) {
+  if (answered(response)) {
     look.job = static_cast<JobState>(enumValue(response, "job-state"));
     look.jobReasons = keywords(response, "job-state-reasons");
     look.printerMessage = text(response, "job-printer-state-message");

@@ -31,10 +31,17 @@ std::function<bool(const QString&)> bytesWriter(const QByteArray& pdf) {
   return [&pdf](const QString& path) { return writePdfBytes(path, pdf); };
 }
 
+// The window that printed: lesson windows are modal, so it is the top modal
+// window even when the window system has given the focus elsewhere.
+QWidget* printingWindow() {
+  if (QWidget* w = QApplication::activeModalWidget()) return w;
+  return QApplication::activeWindow();
+}
+
 }  // namespace
 
 void QtPrinter::pageEnded(const ui::PrintedPage& page) {
-  QWidget* window = QApplication::activeWindow();
+  QWidget* window = printingWindow();
   std::optional<CupsQueue> queue = CupsQueue::defaultQueue();
   if (!queue) return printWithoutScheduler(page, window);
   const QByteArray pdf = pagePdfForPrinter(queue->name(), page);
