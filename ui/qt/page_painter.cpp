@@ -1,13 +1,13 @@
 // Painting recorded pages onto QPrinter, for paper and for PDF files.
 #include "ui/qt/page_painter.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
-#include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
@@ -60,6 +60,37 @@ QRectF pageExtent(const ui::PrintedPage& page, const QPaintDevice& device) {
   return all;
 }
 
+void fitPage(QPrinter& printer, const ui::PrintedPage& page) {
+  // The printable area is what the printer can reach: its minimum margins
+  // (none for a PDF file), not Qt's default. The sheet stays upright unless
+  // the page does not fit that way.
+  printer.setFullPage(false);
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+  const QRectF reach = printer.pageLayout().paintRect(QPageLayout::Point);
+  const QRectF extent = pageExtent(page, printer);
+  if (extent.right() > reach.width() || extent.bottom() > reach.height()) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+  }
+}
+
+bool paintOnPrinter(QPrinter& printer, const ui::PrintedPage& page) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);
+  paintPage(painter, page);
+  const bool ended = painter.end();
+  return ended && printer.printerState() != QPrinter::Error;
+}
+
+void makePdfPrinter(QPrinter& printer, const QString& path) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setCreator(QStringLiteral("Zemlox"));
+  printer.setDocName(QStringLiteral("地震観測の記録"));
+}
+
 }  // namespace
 
 void paintPage(QPainter& p, const ui::PrintedPage& page) {
@@ -88,49 +119,10 @@ void paintPage(QPainter& p, const ui::PrintedPage& page) {
   p.restore();
 }
 
-namespace {
-
-void fitPage(QPrinter& printer, const ui::PrintedPage& page) {
-  // The printable area is what the printer can reach: its minimum margins
-  // (none for a PDF file), not Qt's default. The sheet stays upright unless
-  // the page does not fit that way.
-  printer.setFullPage(false);
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-  const QRectF reach = printer.pageLayout().paintRect(QPageLayout::Point);
-  const QRectF extent = pageExtent(page, printer);
-  if (extent.right() > reach.width() || extent.bottom() > reach.height()) {
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-  }
-}
-
-bool paintOnPrinter(QPrinter& printer, const ui::PrintedPage& page) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);
-  paintPage(painter, page);
-  const bool ended = painter.end();
-  return ended && printer.printerState() != QPrinter::Error;
-}
-
-}  // namespace
-
 bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
   fitPage(printer, page);
   return paintOnPrinter(printer, page);
 }
-
-namespace {
-
-void makePdfPrinter(QPrinter& printer, const QString& path) {
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  printer.setCreator(QStringLiteral("Zemlox"));
-  printer.setDocName(QStringLiteral("地震観測の記録"));
-}
-
-}  // namespace
 
 bool writePagePdf(const QString& path, const ui::PrintedPage& page) {
   QPrinter printer(QPrinter::HighResolution);
