@@ -4,10 +4,10 @@
 # Options: --test (tests and the package check), --package, --assets.
 set -euo pipefail
 
-build_pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
+build_pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libcups2-dev
             libqt6printsupport6 libgl-dev googletest libgtest-dev libbenchmark-dev
             fonts-ipafont-gothic qt6-translations-l10n cmark)
-test_pkgs=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-dev
+test_pkgs=(xvfb xdotool x11-utils xclip imagemagick poppler-utils clang libclang-rt-dev
            cups cups-client cups-bsd printer-driver-cups-pdf
            lintian appstream desktop-file-utils)
 # scripts/build-deb.sh: dpkg-shlibdeps and dpkg-buildflags; CPack runs file.

@@ -7,58 +7,9 @@
 # the save dialog, or nothing when the save is cancelled.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "${1:-build}"
-for tool in /usr/sbin/cupsd lpadmin lpstat pdftotext; do
-  command -v "$tool" >/dev/null || e2e_fail "$tool is not installed (scripts/install-deps.sh --test)"
-done
+source "$(dirname "$0")/print_lib.sh"
 
-# --- A CUPS daemon of our own, on a socket in the temporary folder ---------
-# Its filters run as another user, so the folder is open to others.
-C=$(mktemp -d /tmp/zemlox-cups.XXXXXX)
-chmod 755 "$C"
-mkdir -p "$C/etc/ppd" "$C/spool/tmp" "$C/state" "$C/cache" "$C/log"
-cat >"$C/etc/cupsd.conf" <<CONF
-LogLevel warn
-Listen $C/cups.sock
-Browsing No
-WebInterface No
-IdleExitTimeout 0
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  JobPrivateAccess default
-  JobPrivateValues default
-  SubscriptionPrivateAccess default
-  SubscriptionPrivateValues default
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-CONF
-cat >"$C/etc/cups-files.conf" <<CONF
-ServerRoot $C/etc
-RequestRoot $C/spool
-TempDir $C/spool/tmp
-StateDir $C/state
-CacheDir $C/cache
-ErrorLog $C/log/error_log
-AccessLog $C/log/access_log
-PageLog $C/log/page_log
-SystemGroup root
-CONF
-export CUPS_SERVER=$C/cups.sock
-setsid /usr/sbin/cupsd -f -c "$C/etc/cupsd.conf" -s "$C/etc/cups-files.conf" >"$C/log/stdout" 2>&1 &
-CUPSD_PID=$!
-stop_cupsd() {
-  kill "$CUPSD_PID" 2>/dev/null || true
-  wait "$CUPSD_PID" 2>/dev/null || true
-  rm -rf "$C"
-}
-trap 'stop_cupsd; e2e_cleanup' EXIT
-for i in $(seq 1 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
-lpstat -r >/dev/null 2>&1 || e2e_fail "cupsd did not start: $(cat "$C/log/"*)"
+cups_start
 lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
 lpadmin -d PDF
 # Without pdftocairo the queue's PDF carries its text as unreadable Type 3 glyphs.
@@ -74,61 +25,6 @@ stamp=$E2E_TMP/stamp
 export HOME=$E2E_TMP/home
 mkdir -p "$HOME"
 fallback="$HOME/地震観測の記録.pdf"
-
-# Where the page puts every text, in points, for the design layout with the
-# markers where they stand at load (station letters on baselines
-# 397.75 − epiDist/20).
-expected=$E2E_TMP/expected
-cat >"$expected" <<'ROWS'
-Zemlox 10 29
-地震観測シミュレーション 110 25
-A点 67.75 201
-B点 67.75 171
-C点 67.75 141
-D点 67.75 111
-E点 67.75 81
-水平面 276.75 213.75
-縦断面 276.75 253.75
-震源 67.75 290.75
-地震の大きさ：中 67.75 342.5
-震央距離 321.75 23
-時間 525.5 397.75
-A 322.25 363.875
-B 322.25 333.875
-C 322.25 303.875
-D 322.25 273.875
-E 322.25 243.875
-ROWS
-
-# Checks a PDF against the expected rows; prints the largest deviation.
-check_pdf() {
-  local pdf=$1
-  pdftotext -bbox "$pdf" - >"$E2E_TMP/words.html" || e2e_fail "pdftotext cannot read $pdf"
-  awk -v rows="$expected" '
-    BEGIN { while ((getline line < rows) > 0) { split(line, f, " "); n++; t[n] = f[1]; ex[n] = f[2]; ey[n] = f[3] } }
-    /<word / {
-      match($0, /xMin="[0-9.]+"/); x = substr($0, RSTART + 6, RLENGTH - 7) + 0
-      match($0, /yMin="[0-9.]+"/); y = substr($0, RSTART + 6, RLENGTH - 7) + 0
-      w = $0; sub(/^.*">/, "", w); sub(/<\/word>.*$/, "", w)
-      k = ++count[w]; wx[w, k] = x; wy[w, k] = y
-    }
-    END {
-      if (count["Zemlox"] != 1) { print "no single Zemlox in the PDF"; exit 1 }
-      zx = wx["Zemlox", 1]; zy = wy["Zemlox", 1]; worst = 0; bad = 0
-      for (i = 1; i <= n; i++) {
-        best = 1e9
-        for (k = 1; k <= count[t[i]]; k++) {
-          dx = wx[t[i], k] - zx - (ex[i] - 10); dy = wy[t[i], k] - zy - (ey[i] - 29)
-          d = (dx < 0 ? -dx : dx) > (dy < 0 ? -dy : dy) ? (dx < 0 ? -dx : dx) : (dy < 0 ? -dy : dy)
-          if (d < best) best = d
-        }
-        if (best > 1) { printf "%s is %s pt off (or missing)\n", t[i], best; bad = 1 }
-        if (best > worst) worst = best
-      }
-      printf "%d texts, largest deviation %.3f pt\n", n, worst
-      exit bad
-    }' "$E2E_TMP/words.html"
-}
 
 # Waits for a file in the queue's folder newer than the stamp (a fresh
 # daemon numbers its jobs from 1 again, so names repeat), complete once no
@@ -177,40 +73,20 @@ sleep 0.3
 e2e_shot "$win" "$E2E_TMP/after-print.png"
 same_views "$E2E_TMP/before-print.png" "$E2E_TMP/after-print.png" || e2e_fail "printing changed the views"
 
-# Presses a key in the window with this exact title.
-key_in() {
-  local id
-  id=$(e2e_window "$1")
-  sleep 0.3
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  xdotool key --clearmodifiers "$2"
-}
-
 # --- A stopped printer: the pupil is told instead of a job left waiting -------
 cupsdisable PDF
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Escape
-e2e_window_gone "PDFファイルとして保存"
+decline_offered_pdf "$fallback"
 [ -z "$(lpstat -o)" ] || e2e_fail "a job was left on the stopped printer: $(lpstat -o)"
 
 # --- No printer: the pupil is told, and the page is saved as a PDF -----------
 lpadmin -x PDF
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Return
-e2e_window_gone "PDFファイルとして保存"
-for i in $(seq 1 50); do [ -s "$fallback" ] && break; sleep 0.1; done
-[ -s "$fallback" ] || e2e_fail "no PDF saved at $fallback"
-check_pdf "$fallback" || e2e_fail "the saved page does not match"
-rm -f "$fallback"
+save_offered_pdf "$fallback"
 
 # Cancelling the save writes nothing and leaves the run on screen.
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
-key_in "印刷" Return
-key_in "PDFファイルとして保存" Escape
-e2e_window_gone "PDFファイルとして保存"
-[ ! -e "$fallback" ] || e2e_fail "a cancelled save wrote $fallback"
+decline_offered_pdf "$fallback"
 sleep 0.3
 e2e_shot "$win" "$E2E_TMP/after-cancel.png"
 same_views "$E2E_TMP/before-print.png" "$E2E_TMP/after-cancel.png" ||

@@ -1,6 +1,7 @@
 // Painting recorded pages onto QPrinter, for paper and for PDF files.
 #include "ui/qt/page_painter.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -8,6 +9,8 @@
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
 
 namespace zemlox::qt {
 
@@ -57,6 +60,37 @@ QRectF pageExtent(const ui::PrintedPage& page, const QPaintDevice& device) {
   return all;
 }
 
+void fitPage(QPrinter& printer, const ui::PrintedPage& page) {
+  // The printable area is what the printer can reach: its minimum margins
+  // (none for a PDF file), not Qt's default. The sheet stays upright unless
+  // the page does not fit that way.
+  printer.setFullPage(false);
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+  const QRectF reach = printer.pageLayout().paintRect(QPageLayout::Point);
+  const QRectF extent = pageExtent(page, printer);
+  if (extent.right() > reach.width() || extent.bottom() > reach.height()) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+  }
+}
+
+bool paintOnPrinter(QPrinter& printer, const ui::PrintedPage& page) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);
+  paintPage(painter, page);
+  const bool ended = painter.end();
+  return ended && printer.printerState() != QPrinter::Error;
+}
+
+void makePdfPrinter(QPrinter& printer, const QString& path) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setCreator(QStringLiteral("Zemlox"));
+  printer.setDocName(QStringLiteral("地震観測の記録"));
+}
+
 }  // namespace
 
 void paintPage(QPainter& p, const ui::PrintedPage& page) {
@@ -86,33 +120,32 @@ void paintPage(QPainter& p, const ui::PrintedPage& page) {
 }
 
 bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
-  // The printable area is what the printer can reach: its minimum margins
-  // (none for a PDF file), not Qt's default. The sheet stays upright unless
-  // the page does not fit that way.
-  printer.setFullPage(false);
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-  const QRectF reach = printer.pageLayout().paintRect(QPageLayout::Point);
-  const QRectF extent = pageExtent(page, printer);
-  if (extent.right() > reach.width() || extent.bottom() > reach.height()) {
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-  }
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);
-  paintPage(painter, page);
-  const bool ended = painter.end();
-  return ended && printer.printerState() != QPrinter::Error;
+  fitPage(printer, page);
+  return paintOnPrinter(printer, page);
 }
 
 bool writePagePdf(const QString& path, const ui::PrintedPage& page) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  printer.setCreator(QStringLiteral("Zemlox"));
-  printer.setDocName(QStringLiteral("地震観測の記録"));
+  makePdfPrinter(printer, path);
   return renderPage(printer, page);
+}
+
+QByteArray pagePdfForPrinter(const QString& printerName, const ui::PrintedPage& page) {
+  // The sheet, orientation and margins are those the printer would use
+  // itself; the PDF then carries them, so the page lands where it would
+  // have landed had the printer been painted on directly.
+  QPrinter native(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
+  fitPage(native, page);
+  QTemporaryDir dir;
+  if (!dir.isValid()) return {};
+  const QString path = dir.filePath(QStringLiteral("page.pdf"));
+  QPrinter pdf(QPrinter::HighResolution);
+  makePdfPrinter(pdf, path);
+  pdf.setFullPage(false);
+  pdf.setPageLayout(native.pageLayout());
+  if (!paintOnPrinter(pdf, page)) return {};
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace zemlox::qt

@@ -1,0 +1,56 @@
+// The save-as-PDF fallback: a warning, then a Japanese save dialog that asks
+// again when the file cannot be written.
+#include "ui/qt/pdf_offer.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace zemlox::qt {
+
+QString defaultPdfPath() {
+  QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::homePath();
+  return QDir(dir).filePath(QStringLiteral("地震観測の記録.pdf"));
+}
+
+bool writePdfBytes(const QString& path, const QByteArray& pdf) {
+  QSaveFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
+}
+
+void tellAndOfferPdf(QWidget* parent, const QString& why,
+                     const std::function<bool(const QString&)>& write) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"),
+                  why + QStringLiteral("\n\n同じページをPDFファイルとして保存できます。"),
+                  QMessageBox::Ok, parent);
+  // The printer's own words can be selected and copied, to look them up.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  box.exec();
+  QFileDialog dialog(parent, QStringLiteral("PDFファイルとして保存"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(QStringLiteral("PDFファイル (*.pdf)"));
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  const QString proposed = defaultPdfPath();
+  dialog.setDirectory(QFileInfo(proposed).absolutePath());
+  dialog.selectFile(QFileInfo(proposed).fileName());
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存先:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類:"));
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+  // Cancelling loses nothing: the run stays on screen and can be printed again.
+  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString path = dialog.selectedFiles().constFirst();
+    if (write(path)) return;
+    QMessageBox::warning(parent, QStringLiteral("印刷"),
+                         QStringLiteral("PDFファイルを書き込めませんでした。\n%1\n\n"
+                                        "別の場所を選んでください。")
+                             .arg(QDir::toNativeSeparators(path)));
+  }
+}
+
+}  // namespace zemlox::qt

@@ -1,0 +1,26 @@
+// What the pupil is told when the page did not reach paper, and the offer to
+// keep the same page as a PDF file instead, in Japanese.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace zemlox::qt {
+
+// The file name the save dialog proposes, in the user's documents folder
+// (or home folder).
+QString defaultPdfPath();
+
+// Writes PDF bytes to a file, whole or not at all.
+bool writePdfBytes(const QString& path, const QByteArray& pdf);
+
+// Tells the pupil why nothing was printed (`why`, ending in a full stop)
+// and offers the save dialog; `write` writes the page to the chosen path and
+// says whether that worked. Cancelling writes nothing.
+void tellAndOfferPdf(QWidget* parent, const QString& why,
+                     const std::function<bool(const QString&)>& write);
+
+}  // namespace zemlox::qt
