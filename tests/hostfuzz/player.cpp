@@ -209,9 +209,14 @@ class Player {
     return nullptr;
   }
 
+  // Whether an open lesson keeps input from this window (not from its own
+  // drop-downs).
   static bool blocked(QWidget* top) {
     QWidget* modal = QApplication::activeModalWidget();
-    return modal && modal != top;
+    if (!modal) return false;
+    for (QWidget* w = top; w; w = w->parentWidget())
+      if (w == modal) return false;
+    return true;
   }
 
   const ui::ComboBox* listOf(QWidget* w) {
