@@ -200,6 +200,7 @@ class Player {
     const int i = static_cast<int>(e.arg % (l->items().size() + 2)) - 1;
     const std::string item = i >= 0 && i < static_cast<int>(l->items().size()) ? l->items()[static_cast<size_t>(i)] : "";
     l->pick(i);
+    if (!item.empty()) ++r_.picks;
     return check(e, &f, false, caption(f) + ": pick " + std::to_string(i) + " \"" + item + "\" in " + nameOf(*l));
   }
 

@@ -19,9 +19,10 @@ struct RunResult {
   std::size_t ticks = 0;     // timer ticks among them
   std::size_t starts = 0;    // program starts (after "終わる" the program is started again)
   std::size_t pages = 0;     // report pages printed
+  std::size_t picks = 0;     // items picked in lists
   std::size_t failedAt = 0;  // index of the event that broke a rule
   std::string fault;
-  std::vector<std::string> log;  // what each event did, when asked for
+  std::vector<std::string> log;  // what each event did, when asked for; the host fuzz keeps the last few
 };
 
 // Plays the events on a fresh program. With log set, records what each event

@@ -23,17 +23,6 @@ constexpr std::array<std::pair<Kind, int>, 9> kWeights{{
     {Kind::CloseBox, 2},
 }};
 
-Kind weightedKind(std::uint32_t r) {
-  int total = 0;
-  for (auto& w : kWeights) total += w.second;
-  int v = static_cast<int>(r % static_cast<std::uint32_t>(total));
-  for (auto& w : kWeights) {
-    if (v < w.second) return w.first;
-    v -= w.second;
-  }
-  return Kind::Tick;
-}
-
 }  // namespace
 
 const std::vector<std::string>& typedTexts() {
@@ -54,7 +43,7 @@ std::vector<Event> generate(std::uint64_t seed, std::size_t count) {
   std::vector<Event> events(count);
   for (Event& e : events) {
     const std::uint64_t a = rng(), b = rng();
-    e.kind = weightedKind(static_cast<std::uint32_t>(a));
+    e.kind = weighted(kWeights, static_cast<std::uint32_t>(a));
     e.window = static_cast<std::uint8_t>((a >> 32) % 8);
     e.target = static_cast<std::uint16_t>(a >> 40);
     e.arg = static_cast<std::uint16_t>(b);

@@ -5,9 +5,11 @@
 // whole sixteenths of a twip or named extremes, never NaN.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fuzz {
@@ -33,6 +35,19 @@ struct Event {
   std::uint8_t place = 0;   // how x and y are read: inside, edge, outside, huge, raw
   std::int32_t x = 0, y = 0;
 };
+
+// One of the choices, drawn from r with the weights given beside them.
+template <class T, std::size_t N>
+T weighted(const std::array<std::pair<T, int>, N>& choices, std::uint32_t r) {
+  int total = 0;
+  for (auto& c : choices) total += c.second;
+  int v = static_cast<int>(r % static_cast<std::uint32_t>(total));
+  for (auto& c : choices) {
+    if (v < c.second) return c.first;
+    v -= c.second;
+  }
+  return choices.back().first;
+}
 
 // A reproducible random sequence of events for a seed.
 std::vector<Event> generate(std::uint64_t seed, std::size_t count);

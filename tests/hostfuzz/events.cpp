@@ -1,8 +1,9 @@
 // Generating and printing host fuzz events.
 #include "tests/hostfuzz/events.h"
 
-#include <array>
 #include <random>
+
+#include "tests/fuzz/events.h"
 
 namespace hostfuzz {
 namespace {
@@ -26,17 +27,6 @@ constexpr std::array<std::pair<Act, int>, 14> kWeights{{
     {Act::CloseBox, 2},
 }};
 
-Act weightedAct(std::uint32_t r) {
-  int total = 0;
-  for (auto& w : kWeights) total += w.second;
-  int v = static_cast<int>(r % static_cast<std::uint32_t>(total));
-  for (auto& w : kWeights) {
-    if (v < w.second) return w.first;
-    v -= w.second;
-  }
-  return Act::Tick;
-}
-
 }  // namespace
 
 std::vector<Event> generate(std::uint64_t seed, std::size_t count) {
@@ -44,7 +34,7 @@ std::vector<Event> generate(std::uint64_t seed, std::size_t count) {
   std::vector<Event> events(count);
   for (Event& e : events) {
     const std::uint64_t a = rng(), b = rng();
-    e.act = weightedAct(static_cast<std::uint32_t>(a));
+    e.act = fuzz::weighted(kWeights, static_cast<std::uint32_t>(a));
     e.window = static_cast<std::uint8_t>((a >> 32) % 8);
     e.target = static_cast<std::uint16_t>(a >> 40);
     e.arg = static_cast<std::uint16_t>(b);

@@ -107,7 +107,7 @@ int nextTimestamp(int step) {
 
 class Player {
  public:
-  Player(const std::vector<Event>& events, bool echo, RunResult& r) : events_(events), echo_(echo), r_(r) {
+  Player(const std::vector<Event>& events, bool echo, fuzz::RunResult& r) : events_(events), echo_(echo), r_(r) {
     p_.showOn(&host_);
     next_.setSingleShot(true);
     next_.setInterval(0);
@@ -187,7 +187,7 @@ class Player {
     r_.ok = false;
     r_.fault = faults.front();
     r_.failedAt = number_;
-    r_.recent = recent_;
+    r_.log = recent_;
     return false;
   }
 
@@ -209,9 +209,14 @@ class Player {
     return nullptr;
   }
 
+  // Whether an open lesson keeps input from this window (not from its own
+  // drop-downs).
   static bool blocked(QWidget* top) {
     QWidget* modal = QApplication::activeModalWidget();
-    return modal && modal != top;
+    if (!modal) return false;
+    for (QWidget* w = top; w; w = w->parentWidget())
+      if (w == modal) return false;
+    return true;
   }
 
   const ui::ComboBox* listOf(QWidget* w) {
@@ -552,7 +557,7 @@ class Player {
   ShownHost host_{p_.app()};
   const std::vector<Event>& events_;
   bool echo_;
-  RunResult& r_;
+  fuzz::RunResult& r_;
   QEventLoop loop_;
   QTimer next_;
   std::size_t index_ = 0;   // the next event to play
@@ -569,8 +574,8 @@ class Player {
 
 }  // namespace
 
-RunResult run(const std::vector<Event>& events, bool echo) {
-  RunResult r;
+fuzz::RunResult run(const std::vector<Event>& events, bool echo) {
+  fuzz::RunResult r;
   Player player(events, echo, r);
   player.run();
   return r;
