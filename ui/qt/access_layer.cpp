@@ -4,7 +4,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -102,7 +104,12 @@ AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), 
       QWidget* parent = window.containerWidget(*c->container());
       if (parent) items_.emplace_back(new PaintedItem(static_cast<ui::Label&>(*c), keys.isTarget(*c), parent));
     } else if (QWidget* w = window.widgetFor(*c)) {
-      if (!c->accessibleName().empty()) w->setAccessibleName(qs(c->accessibleName()));
+      if (!c->accessibleName().empty()) {
+        w->setAccessibleName(qs(c->accessibleName()));
+        // On Linux a list is read by its text; the name goes on the field that takes the focus.
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+          combo->lineEdit()->setAccessibleName(qs(c->accessibleName()));
+      }
       if (c->kind() == ui::ControlKind::Button) {
         buttons_.insert(w, c);
         w->installEventFilter(this);
