@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <optional>
@@ -56,6 +55,10 @@ std::optional<ui::Key> keyOf(const QKeyEvent* e) {
 }
 
 int shiftOf(const QKeyEvent* e) { return (e->modifiers() & Qt::ShiftModifier) ? ui::kShiftKey : 0; }
+
+// Where an item stands in its container widget: on the label, placed as the
+// window places its widgets.
+QRect itemRect(const FormWidget&, const ui::Label& l) { return toPixels(l.bounds()); }
 
 }  // namespace
 
@@ -117,6 +120,7 @@ AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), 
     }
   }
   announcer_ = new Announcer(&window);
+  window.installEventFilter(this);  // a new size is a new scale for the items
   chainTabOrder();
   sync();
 }
@@ -132,6 +136,7 @@ AccessLayer::~AccessLayer() {
     item->deleteLater();
   }
   for (QObject* b : buttons_.keys()) b->removeEventFilter(this);
+  window_.removeEventFilter(this);
   if (announcer_) announcer_->deleteLater();
 }
 
@@ -169,7 +174,7 @@ void AccessLayer::sync() {
     if (!label || !label->exists()) continue;
     const QString name = qs(keys.accessibleName(*label));
     if (item->accessibleName() != name) item->setAccessibleName(name);
-    const QRect r = toPixels(label->bounds());
+    const QRect r = itemRect(window_, *label);
     if (item->geometry() != r) item->setGeometry(r);
     const bool shown = label->visible() && !name.isEmpty();
     if (item->isVisibleTo(item->parentWidget()) != shown) item->setVisible(shown);
@@ -187,6 +192,7 @@ void AccessLayer::announce(const std::string& text) {
 }
 
 bool AccessLayer::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == &window_ && e->type() == QEvent::Resize) scheduleSync();
   if (e->type() != QEvent::KeyPress) return false;
   const auto* k = static_cast<QKeyEvent*>(e);
   if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
