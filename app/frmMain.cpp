@@ -35,6 +35,7 @@ void frmMain::design() {
   Line1[0].setWidthPixels(2);
   addLine(Line1[1], "Line1", 120, 960, 3240, 960, nullptr, 1).setColor(0x00808080);
   add(Picture1, "Picture1", {600, 1200, 2415, 2055}).setPicture(":/assets/menu.bmp");
+  Picture1.setAccessibleName("なまずの絵");
   add(Frame1, "Frame1", {3480, 120, 2775, 3615}).setCaption("メニュー");
   addMenuButton(Command4, "Command4", {240, 360, 2295, 375}, "地震計の記録", 0, &frmMain::Command4_Click);
   addMenuButton(Command2, "Command2", {240, 960, 1095, 375}, "縦波（Ｐ波）", 1, &frmMain::Command2_Click);

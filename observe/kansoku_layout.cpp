@@ -59,6 +59,7 @@ void frm_Kansoku::design() {
 
 void frm_Kansoku::designViews() {
   add(map1, "map1", {120, 1080, 6135, 3615}).setBackColor(kPlanBack);
+  map1.setAccessibleName("平面図");
   map1.surface().setFill(kPlanBack);
   map1.onMouseMove = [this](MouseState s, float x, float y) { map1_MouseMove(s, x, y); };
   // One grid step, 600 twips, is the unit of distance the pupil reads.
@@ -88,6 +89,7 @@ void frm_Kansoku::designViews() {
   }
 
   add(map2, "map2", {120, 4680, 6135, 1815}).setBackColor(kSectionBack);
+  map2.setAccessibleName("縦断面図");
   map2.surface().setFill(kSectionBack);
   map2.onMouseMove = [this](MouseState s, float x, float y) { map2_MouseMove(s, x, y); };
   for (int k = 0; k < 10; ++k) {
@@ -106,10 +108,17 @@ void frm_Kansoku::designViews() {
   nfoc.onMouseMove = [this](MouseState s, float x, float y) { nfoc_MouseMove(s, x, y); };
   dotted(*this, lfoc, "lfoc", -1, 1087.5f, 0, 1087.5f, 1140, &map2, 0x000000FF);
   caption(*this, nfoc2, "nfoc2", {2400, 0, 495, 255}, &map2, " 震央", 0x008080FF, true);
+
+  // The keys reach the stations and then the hypocentre after the buttons:
+  // Space picks up and puts down as a click on the label does.
+  for (int i = 0; i < 5; ++i)
+    keyboard().addTarget(nobj[i], [this, i] { return stationMoving != "no" && movingIndex == i; });
+  keyboard().addTarget(nfoc, [this] { return focMoving != "no"; });
 }
 
 void frm_Kansoku::designRecord() {
   add(kiroku, "kiroku", {6360, 120, 4575, 7695}).setBackColor(sys::WindowBackground);
+  kiroku.setAccessibleName("記録");
   addLine(tate, "tate", 240, 7560, 240, 240, &kiroku).setColor(sys::WindowText);
   addLine(Line1, "Line1", 240, 7560, 4440, 7560, &kiroku).setColor(sys::WindowText);
   for (int k = 0; k < 13; ++k) {
@@ -132,10 +141,12 @@ void frm_Kansoku::designSettings() {
   add(mag, "mag", {480, 6840, 615, 300}).setItems({"小", "中", "大"});
   mag.setText("中");
   mag.onClick = [this] { mag_Click(); };
+  mag.setAccessibleName("地震の大きさ");
   caption(*this, Label10, "Label10", {1440, 6600, 1335, 255}, nullptr, "ｼﾐｭﾚｰｼｮﾝの速度");
   add(speed, "speed", {1680, 6840, 615, 300}).setItems({"速", "中", "遅"});
   speed.setText("中");
   speed.onClick = [this] { speed_Click(); };
+  speed.setAccessibleName("ｼﾐｭﾚｰｼｮﾝの速度");
 
   struct ButtonRow { Button& b; const char* name; RectF r; const char* text; bool shown; };
   for (ButtonRow row : {ButtonRow{Command2, "Command2", {3000, 6600, 975, 375}, "地震発生", true},

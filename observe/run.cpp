@@ -74,6 +74,7 @@ void frm_Kansoku::Timer1_Timer() {
     Command4.setVisible(false);
     Command5.setVisible(true);
     objido.setVisible(true);
+    announce("地震の記録が終わりました");
   }
 }
 

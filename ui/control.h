@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/geometry.h"
@@ -45,6 +46,10 @@ class Control {
   void setVisible(bool v);
   int tabIndex() const { return tabIndex_; }
   void setTabIndex(int t) { tabIndex_ = t; }
+  // The name assistive technology reads, where the layout gives one: drawing
+  // areas and lists, which show no caption of their own.
+  const std::string& accessibleName() const { return accessibleName_; }
+  void setAccessibleName(std::string n) { accessibleName_ = std::move(n); }
 
   // True for controls the host shows as native widgets rather than paints.
   bool isWidget() const {
@@ -67,6 +72,7 @@ class Control {
   RectF rect_;
   bool visible_ = true;
   int tabIndex_ = -1;
+  std::string accessibleName_;
 };
 
 // Mouse buttons and shift state as handlers receive them.

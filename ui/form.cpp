@@ -48,6 +48,7 @@ void Form::load() {
   all_.clear();
   timers_.clear();
   surface_ = Surface();
+  keyboard_.reset();
   design();
   loaded_ = true;
   visible_ = false;
@@ -79,6 +80,11 @@ void Form::setInputEnabled(bool e) {
   if (view_) view_->inputEnabledChanged();
 }
 
+void Form::announce(const std::string& text) {
+  lastAnnouncement_ = text;
+  if (view_) view_->announce(text);
+}
+
 void Form::unload() {
   if (!loaded_ || unloading_) return;
   unloading_ = true;
@@ -92,6 +98,7 @@ void Form::unload() {
   releaseChildren();
   all_.clear();
   timers_.clear();
+  keyboard_.reset();
   surface_ = Surface();
   loaded_ = false;
   visible_ = false;

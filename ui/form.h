@@ -12,6 +12,7 @@
 #include "ui/color.h"
 #include "ui/control.h"
 #include "ui/controls.h"
+#include "ui/keyboard.h"
 #include "ui/surface.h"
 #include "ui/timer.h"
 
@@ -27,6 +28,8 @@ class FormView {
   virtual void widgetChanged(const Control& c) = 0;
   virtual void timerChanged(const Timer& t) = 0;
   virtual void inputEnabledChanged() = 0;
+  // A short text for assistive technology to speak without moving the focus.
+  virtual void announce(const std::string&) {}
 };
 
 struct WindowStyle {
@@ -66,6 +69,13 @@ class Form : public Container {
   // Every control and timer of the loaded window, in build order.
   const std::vector<Control*>& controls() const { return all_; }
   const std::vector<Timer*>& timers() const { return timers_; }
+
+  // Keys, tab order and accessible names of the loaded window.
+  Keyboard& keyboard() { return keyboard_; }
+  const Keyboard& keyboard() const { return keyboard_; }
+  // Tells assistive technology something happened (a pick-up, the end of a run).
+  void announce(const std::string& text);
+  const std::string& lastAnnouncement() const { return lastAnnouncement_; }
 
   void setView(FormView* v) { view_ = v; }
   FormView* view() const { return view_; }
@@ -108,6 +118,8 @@ class Form : public Container {
   std::vector<Control*> all_;
   std::vector<Timer*> timers_;
   FormView* view_ = nullptr;
+  Keyboard keyboard_{*this};
+  std::string lastAnnouncement_;
 };
 
 }  // namespace ui

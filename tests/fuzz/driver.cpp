@@ -95,6 +95,7 @@ class Player {
         if (f == &p_.menu() && !rarely(e)) return tick(*f, e);
         f->closeBox();
         return check(e, f, false, caption(*f) + ": close box");
+      case Kind::Key: return key(*f, e);
       case Kind::Count: break;
     }
     return true;
@@ -191,6 +192,23 @@ class Player {
         c->mouseUp(m, x, y);
     }
     return check(e, &f, false, what.str());
+  }
+
+  bool key(ui::Form& f, const Event& e) {
+    static constexpr ui::Key keys[] = {ui::Key::Tab,   ui::Key::Tab,  ui::Key::Space,
+                                       ui::Key::Enter, ui::Key::Escape, ui::Key::Left,
+                                       ui::Key::Right, ui::Key::Up,   ui::Key::Down};
+    static const char* names[] = {"Tab", "Tab", "Space", "Enter", "Escape", "Left", "Right", "Up", "Down"};
+    const std::size_t k = e.arg % std::size(keys);
+    const int shift = (e.target >> 4) & 1;
+    ui::Control* focused = f.keyboard().focused();
+    // Quitting stays as rare by key as by click.
+    if (focused == &p_.menu().Command9 && k >= 2 && !rarely(e)) return tick(f, e);
+    step_.control = focused;
+    const std::string what = caption(f) + ": key " + names[k] + (shift ? " with Shift" : "") + " on " +
+                             (focused ? nameOf(*focused) : std::string("nothing"));
+    f.keyboard().press(keys[k], shift);
+    return check(e, &f, false, what);
   }
 
   bool pick(ui::Form& f, const Event& e) {

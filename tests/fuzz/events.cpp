@@ -11,7 +11,7 @@ constexpr std::size_t kBytesPerEvent = 14;
 
 // Event kinds weighted towards what a class does most: ticks, mouse moves
 // and clicks on what is on the screen.
-constexpr std::array<std::pair<Kind, int>, 9> kWeights{{
+constexpr std::array<std::pair<Kind, int>, 10> kWeights{{
     {Kind::MenuButton, 6},
     {Kind::Button, 12},
     {Kind::Label, 10},
@@ -21,6 +21,7 @@ constexpr std::array<std::pair<Kind, int>, 9> kWeights{{
     {Kind::Tick, 28},
     {Kind::StaleTick, 1},
     {Kind::CloseBox, 2},
+    {Kind::Key, 8},
 }};
 
 }  // namespace
@@ -79,7 +80,7 @@ std::vector<Event> decode(const std::uint8_t* data, std::size_t size) {
 
 std::string describe(const Event& e) {
   static const char* names[] = {"MenuButton", "Button", "Label", "Mouse", "Pick",
-                                "Type", "Tick", "StaleTick", "CloseBox"};
+                                "Type", "Tick", "StaleTick", "CloseBox", "Key"};
   return std::string("{fuzz::Kind::") + names[static_cast<int>(e.kind)] + ", " +
          std::to_string(e.window) + ", " + std::to_string(e.target) + ", " + std::to_string(e.arg) +
          ", " + std::to_string(e.place) + ", " + std::to_string(e.x) + ", " + std::to_string(e.y) + "},";

@@ -24,6 +24,7 @@ enum class Kind : std::uint8_t {
   Tick,        // one or more ticks of one timer
   StaleTick,   // a tick of a window that has been unloaded
   CloseBox,    // the title-bar close box
+  Key,         // a key on the focused control: Tab, Space, Enter, Escape, an arrow
   Count
 };
 

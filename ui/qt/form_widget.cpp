@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "ui/qt/access_layer.h"
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/drop_down_list.h"
@@ -40,7 +41,7 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
   form.surface().setSink(layer_.get());
   containers_.insert(&form, this);
   build(form, this);
-  setTabOrder();
+  access_ = std::make_unique<AccessLayer>(*this, form);
   for (ui::Timer* t : form.timers()) {
     auto* qt = new QTimer(this);
     qt->setTimerType(Qt::PreciseTimer);
@@ -69,6 +70,7 @@ void FormWidget::release() {
   if (!form_) return;
   for (QTimer* t : timers_) t->stop();
   timers_.clear();
+  access_.reset();
   for (auto it = widgets_.begin(); it != widgets_.end(); ++it) {
     if (auto* pw = dynamic_cast<PictureWidget*>(it.value())) pw->detach();
     if (auto* fw = dynamic_cast<FrameWidget*>(it.value())) fw->detach();
@@ -156,17 +158,6 @@ void FormWidget::sync(const ui::Control& c, QWidget* w) {
   w->setVisible(c.visible());
 }
 
-void FormWidget::setTabOrder() {
-  std::vector<ui::Control*> order;
-  for (ui::Control* c : form_->controls())
-    if (c->tabIndex() >= 0 && widgets_.value(c)) order.push_back(c);
-  std::stable_sort(order.begin(), order.end(),
-                   [](auto* a, auto* b) { return a->tabIndex() < b->tabIndex(); });
-  for (size_t i = 1; i < order.size(); ++i)
-    QWidget::setTabOrder(widgets_.value(order[i - 1]), widgets_.value(order[i]));
-  if (!order.empty()) widgets_.value(order.front())->setFocus();
-}
-
 void FormWidget::showCentered() {
   if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
     const QRect area = s->availableGeometry();
@@ -194,6 +185,7 @@ void FormWidget::setZoom(double zoom) {
 }
 
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
+  if (access_) access_->scheduleSync();
   QWidget* w = containers_.value(&c);
   if (!w) return;
   dirty_[w].add(PixelGrid{zoom_}.dirty(r));
@@ -211,6 +203,10 @@ void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
 void FormWidget::flushDirty() {
   for (auto it = dirty_.begin(); it != dirty_.end(); ++it)
     for (const QRect& r : it.value().take()) it.key()->update(r);
+}
+
+void FormWidget::announce(const std::string& text) {
+  if (access_) access_->announce(text);
 }
 
 void FormWidget::widgetChanged(const ui::Control& c) { sync(c, widgets_.value(&c)); }

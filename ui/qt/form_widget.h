@@ -16,6 +16,8 @@
 
 namespace zemlox::qt {
 
+class AccessLayer;
+
 class FormWidget : public QWidget, public ui::FormView {
  public:
   // `zoom`: logical pixels per layout pixel.
@@ -32,11 +34,14 @@ class FormWidget : public QWidget, public ui::FormView {
   double zoom() const { return zoom_; }
   ui::Form* form() const { return form_; }
   QWidget* widgetFor(const ui::Control& c) const { return widgets_.value(&c); }
+  QWidget* containerWidget(const ui::Container& c) const { return containers_.value(&c); }
+  AccessLayer* access() const { return access_.get(); }
 
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
   void widgetChanged(const ui::Control& c) override;
   void timerChanged(const ui::Timer& t) override;
   void inputEnabledChanged() override {}
+  void announce(const std::string& text) override;
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -49,7 +54,6 @@ class FormWidget : public QWidget, public ui::FormView {
   void build(ui::Container& c, QWidget* parent);
   QWidget* makeWidget(ui::Control& c, QWidget* parent);
   void sync(const ui::Control& c, QWidget* w);
-  void setTabOrder();
   void release();
   void flushDirty();
   // Logical pixels of a layout rectangle at this window's zoom.
@@ -58,6 +62,7 @@ class FormWidget : public QWidget, public ui::FormView {
   ui::Form* form_;
   double zoom_;
   std::unique_ptr<RasterLayer> layer_;
+  std::unique_ptr<AccessLayer> access_;
   QHash<const ui::Control*, QWidget*> widgets_;
   QHash<const ui::Container*, QWidget*> containers_;
   QHash<const ui::Timer*, QTimer*> timers_;

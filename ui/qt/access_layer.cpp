@@ -1,0 +1,203 @@
+// Focus items over painted labels, the tab chain, accessible roles and names,
+// and announcements for the Qt host.
+#include "ui/qt/access_layer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <optional>
+
+#include "ui/qt/container_widgets.h"
+#include "ui/qt/convert.h"
+#include "ui/qt/form_widget.h"
+
+namespace zemlox::qt {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Says something without taking the focus: a notification whose name is the
+// latest announcement.
+class Announcer : public QWidget {
+ public:
+  explicit Announcer(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+  }
+};
+
+// Roles for what the host paints rather than builds from Qt's own widgets.
+QAccessibleInterface* roleFactory(const QString&, QObject* o) {
+  if (auto* item = dynamic_cast<PaintedItem*>(o))
+    return new QAccessibleWidget(item, item->target() ? QAccessible::Button : QAccessible::StaticText);
+  if (auto* picture = dynamic_cast<PictureWidget*>(o)) return new QAccessibleWidget(picture, QAccessible::Canvas);
+  if (auto* a = dynamic_cast<Announcer*>(o)) return new QAccessibleWidget(a, QAccessible::Notification);
+  return nullptr;
+}
+
+std::optional<ui::Key> keyOf(const QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_Space: return ui::Key::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return ui::Key::Enter;
+    case Qt::Key_Escape: return ui::Key::Escape;
+    case Qt::Key_Left: return ui::Key::Left;
+    case Qt::Key_Right: return ui::Key::Right;
+    case Qt::Key_Up: return ui::Key::Up;
+    case Qt::Key_Down: return ui::Key::Down;
+    default: return std::nullopt;
+  }
+}
+
+int shiftOf(const QKeyEvent* e) { return (e->modifiers() & Qt::ShiftModifier) ? ui::kShiftKey : 0; }
+
+// Where an item stands in its container widget: on the label, placed as the
+// window places its widgets.
+QRect itemRect(const FormWidget&, const ui::Label& l) { return toPixels(l.bounds()); }
+
+}  // namespace
+
+PaintedItem::PaintedItem(ui::Label& label, bool target, QWidget* parent)
+    : QWidget(parent), label_(&label), target_(target) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);  // the view routes the mouse itself
+  setFocusPolicy(target ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void PaintedItem::paintEvent(QPaintEvent*) {
+  if (!hasFocus()) return;
+  QPainter p(this);
+  QStyleOptionFocusRect opt;
+  opt.initFrom(this);
+  opt.backgroundColor = palette().color(QPalette::Window);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+}
+
+void PaintedItem::keyPressEvent(QKeyEvent* e) {
+  const std::optional<ui::Key> key = keyOf(e);
+  ui::Form* form = label_ ? label_->form() : nullptr;
+  if (key && form && form->keyboard().press(*label_, *key, shiftOf(e))) return;
+  QWidget::keyPressEvent(e);
+}
+
+void PaintedItem::focusInEvent(QFocusEvent* e) {
+  if (ui::Form* form = label_ ? label_->form() : nullptr) form->keyboard().setFocus(label_);
+  update();
+  QWidget::focusInEvent(e);
+}
+
+void PaintedItem::focusOutEvent(QFocusEvent* e) {
+  update();
+  QWidget::focusOutEvent(e);
+}
+
+AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), form_(form) {
+  static const bool installed = [] {
+    QAccessible::installFactory(roleFactory);
+    return true;
+  }();
+  (void)installed;
+  const ui::Keyboard& keys = form.keyboard();
+  for (ui::Control* c : form.controls()) {
+    if (c->kind() == ui::ControlKind::Label) {
+      QWidget* parent = window.containerWidget(*c->container());
+      if (parent) items_.emplace_back(new PaintedItem(static_cast<ui::Label&>(*c), keys.isTarget(*c), parent));
+    } else if (QWidget* w = window.widgetFor(*c)) {
+      if (!c->accessibleName().empty()) {
+        w->setAccessibleName(qs(c->accessibleName()));
+        // On Linux a list is read by its text; the name goes on the field that takes the focus.
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
+          combo->lineEdit()->setAccessibleName(qs(c->accessibleName()));
+      }
+      if (c->kind() == ui::ControlKind::Button) {
+        buttons_.insert(w, c);
+        w->installEventFilter(this);
+      }
+    }
+  }
+  announcer_ = new Announcer(&window);
+  window.installEventFilter(this);  // a new size is a new scale for the items
+  chainTabOrder();
+  sync();
+}
+
+AccessLayer::~AccessLayer() {
+  // A key on an item may be what unloads the window: the items go once it returns.
+  // Hiding a focused item hands the focus on: no item may reach ui/ by then.
+  for (const QPointer<PaintedItem>& item : items_)
+    if (item) item->detach();
+  for (const QPointer<PaintedItem>& item : items_) {
+    if (!item) continue;
+    item->hide();
+    item->deleteLater();
+  }
+  for (QObject* b : buttons_.keys()) b->removeEventFilter(this);
+  window_.removeEventFilter(this);
+  if (announcer_) announcer_->deleteLater();
+}
+
+PaintedItem* AccessLayer::itemFor(const ui::Control& c) const {
+  for (const QPointer<PaintedItem>& item : items_)
+    if (item && item->label() == &c) return item;
+  return nullptr;
+}
+
+void AccessLayer::chainTabOrder() {
+  QWidget* prev = nullptr;
+  for (ui::Control* c : form_.keyboard().tabOrder()) {
+    QWidget* w = window_.widgetFor(*c);
+    if (!w) w = itemFor(*c);
+    if (!w) continue;
+    if (prev)
+      QWidget::setTabOrder(prev, w);
+    else
+      w->setFocus();
+    prev = w;
+  }
+}
+
+void AccessLayer::scheduleSync() {
+  if (pending_) return;
+  pending_ = true;
+  QMetaObject::invokeMethod(this, [this] { sync(); }, Qt::QueuedConnection);
+}
+
+void AccessLayer::sync() {
+  pending_ = false;
+  const ui::Keyboard& keys = form_.keyboard();
+  for (const QPointer<PaintedItem>& item : items_) {
+    ui::Label* label = item ? item->label() : nullptr;
+    if (!label || !label->exists()) continue;
+    const QString name = qs(keys.accessibleName(*label));
+    if (item->accessibleName() != name) item->setAccessibleName(name);
+    const QRect r = itemRect(window_, *label);
+    if (item->geometry() != r) item->setGeometry(r);
+    const bool shown = label->visible() && !name.isEmpty();
+    if (item->isVisibleTo(item->parentWidget()) != shown) item->setVisible(shown);
+  }
+}
+
+void AccessLayer::announce(const std::string& text) {
+  if (!announcer_) return;
+  // Setting the name tells assistive technology that it changed.
+  announcer_->setAccessibleName(qs(text));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent event(announcer_, qs(text));
+  QAccessible::updateAccessibility(&event);
+#endif
+}
+
+bool AccessLayer::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == &window_ && e->type() == QEvent::Resize) scheduleSync();
+  if (e->type() != QEvent::KeyPress) return false;
+  const auto* k = static_cast<QKeyEvent*>(e);
+  if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
+  ui::Control* c = buttons_.value(watched);
+  return c && form_.keyboard().press(*c, ui::Key::Enter);
+}
+
+}  // namespace zemlox::qt

@@ -1,0 +1,69 @@
+// Keys and assistive technology in one window widget: the tab chain in the
+// window layer's order, a focusable item over each painted target (the focus
+// rectangle, keys passed to ui/), a named item over every painted label,
+// names for the widgets the layout names, and announcements.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace zemlox::qt {
+
+class FormWidget;
+
+// Stands over one painted label: paints nothing but the focus rectangle,
+// takes no mouse input, and is what assistive technology sees of the label.
+class PaintedItem : public QWidget {
+ public:
+  PaintedItem(ui::Label& label, bool target, QWidget* parent);
+  ui::Label* label() const { return label_; }
+  bool target() const { return target_; }
+  void detach() { label_ = nullptr; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  ui::Label* label_;
+  bool target_;
+};
+
+class AccessLayer : public QObject {
+ public:
+  AccessLayer(FormWidget& window, ui::Form& form);
+  ~AccessLayer() override;
+  AccessLayer(const AccessLayer&) = delete;
+  AccessLayer& operator=(const AccessLayer&) = delete;
+
+  // Something in the window changed: items follow their labels once the
+  // event at hand is done.
+  void scheduleSync();
+  void announce(const std::string& text);
+  PaintedItem* itemFor(const ui::Control& c) const;
+
+ protected:
+  // Enter clicks a focused button, as Space does.
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void chainTabOrder();
+  void sync();
+
+  FormWidget& window_;
+  ui::Form& form_;
+  std::vector<QPointer<PaintedItem>> items_;
+  QHash<QObject*, ui::Control*> buttons_;
+  QPointer<QWidget> announcer_;
+  bool pending_ = false;
+};
+
+}  // namespace zemlox::qt
