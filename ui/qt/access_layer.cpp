@@ -15,6 +15,7 @@
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/form_widget.h"
+#include "ui/qt/pixel_grid.h"
 
 namespace zemlox::qt {
 namespace {
@@ -58,7 +59,7 @@ int shiftOf(const QKeyEvent* e) { return (e->modifiers() & Qt::ShiftModifier) ? 
 
 // Where an item stands in its container widget: on the label, placed as the
 // window places its widgets.
-QRect itemRect(const FormWidget&, const ui::Label& l) { return toPixels(l.bounds()); }
+QRect itemRect(const FormWidget& w, const ui::Label& l) { return PixelGrid{w.zoom()}.rect(l.bounds()); }
 
 }  // namespace
 
