@@ -1,0 +1,110 @@
+// Label, shape, line and edge painting for the browser host.
+#include "ui/web/paint_controls.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/controls.h"
+#include "ui/font.h"
+
+namespace zemlox::web {
+namespace {
+
+bool meets(const Span& a, const Span& b) {
+  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+void fill(DrawList& dl, ui::Color c, const Span& s) {
+  dl.colour(c);
+  dl.rect(s);
+}
+
+void paintLabel(DrawList& dl, const ui::Label& l, const Scale& sc) {
+  const Span box = toDevice({l.left(), l.top(), l.width(), l.height()}, sc);
+  if (!l.transparent()) fill(dl, l.backColor(), box);
+  dl.colour(l.foreColor());
+  dl.text(box, fontPixels(l.font().size, sc), faceOf(l.font().face), l.font().bold, l.caption());
+}
+
+void paintShape(DrawList& dl, const ui::Shape& s, const Scale& sc) {
+  const Span box = toDevice({s.left(), s.top(), s.width(), s.height()}, sc);
+  const int t = sc.thickness(1);
+  if (s.shape() == ui::ShapeKind::Circle) {
+    const int d = std::min(box.w, box.h);
+    const double cx = box.x + box.w / 2.0, cy = box.y + box.h / 2.0;
+    const SpanFn inside = [&](const Span& sp) { dl.rect(sp); };
+    if (s.filled()) {
+      dl.colour(s.fillColor());
+      circleSpans(cx, cy, d, t, [](const Span&) {}, &inside);
+    }
+    dl.colour(s.borderColor());
+    circleSpans(cx, cy, d, t, [&](const Span& sp) { dl.rect(sp); }, nullptr);
+    return;
+  }
+  if (s.filled()) fill(dl, s.fillColor(), box);
+  dl.colour(s.borderColor());
+  frameSpans(box.x, box.y, box.w, box.h, t, [&](const Span& sp) { dl.rect(sp); });
+}
+
+void paintLine(DrawList& dl, const ui::Line& l, const Scale& sc) {
+  dl.colour(l.color());
+  lineSpans(sc.dev(l.x1()), sc.dev(l.y1()), sc.dev(l.x2()), sc.dev(l.y2()),
+            sc.thickness(l.widthPixels()), l.style() == ui::LineStyle::Dot,
+            [&](const Span& sp) { dl.rect(sp); });
+}
+
+bool inLayer(ui::ControlKind k, GraphicLayer layer) {
+  switch (layer) {
+    case GraphicLayer::All: return true;
+    case GraphicLayer::Shapes: return k == ui::ControlKind::Shape;
+    case GraphicLayer::LinesAndLabels: return k != ui::ControlKind::Shape;
+  }
+  return false;
+}
+
+}  // namespace
+
+Span toDevice(const ui::RectF& r, const Scale& sc) {
+  return {sc.px(r.left), sc.px(r.top), sc.px(r.width), sc.px(r.height)};
+}
+
+double fontPixels(float points, const Scale& sc) { return points * 20.0 / 15.0 * sc.s; }
+
+Face faceOf(const std::string& name) { return name == ui::kGothic ? Face::Gothic : Face::PGothic; }
+
+void paintGraphics(DrawList& dl, const ui::Container& c, GraphicLayer layer, const Scale& sc,
+                   const Span& area) {
+  const int margin = 2 * sc.thickness(1);
+  for (const ui::Control* ctl : c.children()) {
+    if (!ctl->visible() || ctl->isWidget() || !inLayer(ctl->kind(), layer)) continue;
+    Span b = toDevice(ctl->bounds(), sc);
+    b = {b.x - margin, b.y - margin, b.w + 2 * margin, b.h + 2 * margin};
+    if (!meets(b, area)) continue;
+    switch (ctl->kind()) {
+      case ui::ControlKind::Label: paintLabel(dl, static_cast<const ui::Label&>(*ctl), sc); break;
+      case ui::ControlKind::Shape: paintShape(dl, static_cast<const ui::Shape&>(*ctl), sc); break;
+      case ui::ControlKind::Line: paintLine(dl, static_cast<const ui::Line&>(*ctl), sc); break;
+      default: break;
+    }
+  }
+}
+
+void paintSunkenEdge(DrawList& dl, int w, int h, const Scale& sc) {
+  const int t = sc.thickness(1);
+  fill(dl, 0x00A0A0A0, {0, 0, w, t});
+  fill(dl, 0x00A0A0A0, {0, 0, t, h});
+  fill(dl, 0x00696969, {t, t, w - 2 * t, t});
+  fill(dl, 0x00696969, {t, t, t, h - 2 * t});
+  fill(dl, 0x00FFFFFF, {0, h - t, w, t});
+  fill(dl, 0x00FFFFFF, {w - t, 0, t, h});
+}
+
+void paintEtchedFrame(DrawList& dl, int w, int h, int top, const Scale& sc) {
+  const int t = sc.thickness(1);
+  dl.colour(0x00A0A0A0);
+  frameSpans(0, top, w - t, h - top - t, t, [&](const Span& sp) { dl.rect(sp); });
+  dl.colour(0x00FFFFFF);
+  frameSpans(t, top + t, w - t, h - top - t, t, [&](const Span& sp) { dl.rect(sp); });
+}
+
+}  // namespace zemlox::web
