@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs
 out=build-web
 site=$out/site
-emcmake cmake -S . -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake" \
   -DZEMLOX_GUI=OFF -DZEMLOX_TESTS=OFF -DZEMLOX_BENCH=OFF >/dev/null
 cmake --build "$out/cmake" --target zemlox_site
 
