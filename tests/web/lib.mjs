@@ -14,13 +14,14 @@ const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.
                '.woff': 'font/woff', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
                '.webmanifest': 'application/manifest+json'};
 
-// A static web server for the site on a free port of 127.0.0.1.
-export async function serve(dir = site) {
+// A static web server for the site on a free port of 127.0.0.1; `extra`
+// maps further paths to files.
+export async function serve(dir = site, extra = {}) {
   const server = http.createServer((req, res) => {
     let p = decodeURIComponent(new URL(req.url, 'http://x').pathname);
     if (p.endsWith('/')) p += 'index.html';
-    const file = path.join(dir, p);
-    if (!file.startsWith(dir) || !fs.existsSync(file)) { res.writeHead(404); res.end(); return; }
+    const file = extra[p] || path.join(dir, p);
+    if ((!extra[p] && !file.startsWith(dir)) || !fs.existsSync(file)) { res.writeHead(404); res.end(); return; }
     res.writeHead(200, {'content-type': types[path.extname(file)] || 'application/octet-stream'});
     fs.createReadStream(file).pipe(res);
   });

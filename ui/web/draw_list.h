@@ -30,6 +30,10 @@ class DrawList {
   void image(const std::string& url, int x, int y, double scale);
   void erase(const Span& s);
 
+  // Ops of another list that holds no text or pictures, drawn as they are.
+  void append(const std::vector<int32_t>& ops);
+  const std::vector<int32_t>& ops() const { return ops_; }
+
   bool empty() const { return ops_.empty(); }
   size_t size() const { return ops_.size(); }
   // Draws everything onto the canvas or layer `target` and starts afresh.

@@ -269,11 +269,23 @@ var ZX = {
     return c;
   },
 
+  // The benchmark's recorder: every canvas call of a replay, kept so that a
+  // bare page can make the same calls (null when not benchmarking).
+  bench: null,
+  recorder(rec) {
+    const calls = [];
+    ZX.bench.push({canvas: rec.root, calls});
+    return new Proxy(rec.ctx, {
+      get: (t, k) => (typeof t[k] === 'function' ? (...a) => { calls.push([k, a]); return t[k](...a); } : t[k]),
+      set: (t, k, v) => { calls.push(['=', [k, v]]); t[k] = v; return true; },
+    });
+  },
+
   // Draws a draw list (see draw_list.h) starting at HEAP32[p].
   replay(id, p, n) {
     const rec = ZX.el[id];
     if (!rec) return;
-    const c = rec.ctx, H = HEAP32, end = p + n;
+    const c = ZX.bench ? ZX.recorder(rec) : rec.ctx, H = HEAP32, end = p + n;
     let i = p;
     while (i < end) {
       switch (H[i++]) {
@@ -379,10 +391,9 @@ var ZX = {
     }
     for (let k = 0; k < r.lines.length; ++k) {
       const at = y + m.ascent + k * m.height;
+      // The fonts have no bold face; the browser emboldens the outlines at
+      // the device size, half as much ink again as regular weight.
       c.fillText(r.lines[k], x, at);
-      // The fonts have no bold face: a second pass a fraction of the size
-      // to the right thickens every stroke, as the desktop's bold does.
-      if (bold) c.fillText(r.lines[k], x + Math.max(1, Math.round(px / 24)), at);
     }
     if (clip) c.restore();
   },
@@ -452,6 +463,9 @@ var ZX = {
     setTimeout(() => window.print(), 0);
   },
 };
+
+// The bundled fonts load while the program compiles; it starts once they are in.
+ZX.fontsLoaded = Promise.all(ZX.families.map(f => document.fonts.load('16px ' + f, '\u6C34'))).catch(() => {});
 
 Module.preRun = Module.preRun || [];
 Module.preRun.push(() => {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/form.h"
 #include "ui/web/web_host.h"
 
 namespace {
@@ -51,6 +52,19 @@ EMSCRIPTEN_KEEPALIVE void zx_close(int window) {
 // A picture file finished loading: everything is painted afresh.
 EMSCRIPTEN_KEEPALIVE void zx_repaint_all() {
   if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->relayout();
+}
+
+// For the benchmark: `n` ticks of every running timer of the top window,
+// each followed by the repaint the browser's next frame would do.
+EMSCRIPTEN_KEEPALIVE void zx_bench_frames(int n) {
+  zemlox::web::WebHost* host = zemlox::web::WebHost::current();
+  if (!host || host->views().empty()) return;
+  ui::Form* top = host->views().back()->form();
+  for (int i = 0; i < n; ++i) {
+    for (ui::Timer* t : top->timers())
+      if (t->enabled()) t->tick();
+    host->paintNow();
+  }
 }
 
 }  // extern "C"

@@ -2,7 +2,9 @@
 #include "ui/web/paint_controls.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <unordered_map>
 
 #include "ui/controls.h"
 #include "ui/font.h"
@@ -53,6 +55,41 @@ void paintLine(DrawList& dl, const ui::Line& l, const Scale& sc) {
             [&](const Span& sp) { dl.rect(sp); });
 }
 
+// Shapes and lines keep their spans from one frame to the next while they
+// stay as they are: a window repaints dozens of unmoved grid lines a tick.
+struct Cached {
+  std::array<float, 10> key;
+  std::vector<int32_t> ops;
+};
+
+template <class Paint>
+void cached(DrawList& dl, const ui::Control& c, const std::array<float, 10>& key, Paint paint) {
+  static std::unordered_map<const ui::Control*, Cached> cache;
+  Cached& entry = cache[&c];
+  if (entry.ops.empty() || entry.key != key) {
+    DrawList fresh;
+    paint(fresh);
+    entry = {key, fresh.ops()};
+  }
+  dl.append(entry.ops);
+}
+
+float bits(ui::Color c) { return static_cast<float>(c & 0xFFFFFF) + (ui::isSystemColor(c) ? 0.5f : 0); }
+
+void paintCachedShape(DrawList& dl, const ui::Shape& s, const Scale& sc) {
+  const std::array<float, 10> key{s.left(), s.top(), s.width(), s.height(),
+                                  static_cast<float>(s.shape()), s.filled() ? 1.f : 0.f,
+                                  bits(s.fillColor()), bits(s.borderColor()), static_cast<float>(sc.s), 0};
+  cached(dl, s, key, [&](DrawList& fresh) { paintShape(fresh, s, sc); });
+}
+
+void paintCachedLine(DrawList& dl, const ui::Line& l, const Scale& sc) {
+  const std::array<float, 10> key{l.x1(), l.y1(), l.x2(), l.y2(), bits(l.color()),
+                                  static_cast<float>(l.widthPixels()), static_cast<float>(l.style()),
+                                  static_cast<float>(sc.s), 0, 0};
+  cached(dl, l, key, [&](DrawList& fresh) { paintLine(fresh, l, sc); });
+}
+
 bool inLayer(ui::ControlKind k, GraphicLayer layer) {
   switch (layer) {
     case GraphicLayer::All: return true;
@@ -82,8 +119,8 @@ void paintGraphics(DrawList& dl, const ui::Container& c, GraphicLayer layer, con
     if (!meets(b, area)) continue;
     switch (ctl->kind()) {
       case ui::ControlKind::Label: paintLabel(dl, static_cast<const ui::Label&>(*ctl), sc); break;
-      case ui::ControlKind::Shape: paintShape(dl, static_cast<const ui::Shape&>(*ctl), sc); break;
-      case ui::ControlKind::Line: paintLine(dl, static_cast<const ui::Line&>(*ctl), sc); break;
+      case ui::ControlKind::Shape: paintCachedShape(dl, static_cast<const ui::Shape&>(*ctl), sc); break;
+      case ui::ControlKind::Line: paintCachedLine(dl, static_cast<const ui::Line&>(*ctl), sc); break;
       default: break;
     }
   }

@@ -10,10 +10,7 @@ namespace {
 std::function<void(ui::Application&)> g_start;
 ui::Application* g_app = nullptr;
 
-EM_JS(void, zx_when_fonts_ready, (), {
-  const want = ZX.families.map(f => document.fonts.load("16px " + f, "\u6C34"));
-  Promise.all(want).catch(() => {}).then(() => Module._zx_start());
-});
+EM_JS(void, zx_when_fonts_ready, (), { ZX.fontsLoaded.then(() => Module._zx_start()); });
 
 }  // namespace
 

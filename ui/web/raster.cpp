@@ -69,11 +69,18 @@ void frameSpans(int x, int y, int w, int h, int t, const SpanFn& out) {
   out({x + w - t, y + t, t, h - 2 * t});
 }
 
-void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, const SpanFn* fill) {
+void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, const SpanFn* fill,
+                 const Span& clip) {
   if (!usable(cx) || !usable(cy) || !usable(d) || d <= 0 || t < 1) return;
   const double r = d / 2, ri = r - t;
-  const int top = static_cast<int>(std::floor(cy - r)), bottom = static_cast<int>(std::ceil(cy + r));
+  const int top = std::max(static_cast<int>(std::floor(cy - r)), clip.y);
+  const int bottom = std::min(static_cast<int>(std::ceil(cy + r)), clip.y + clip.h);
+  const int left = clip.x, right = clip.x + clip.w;
   auto at = [&](double v) { return static_cast<int>(std::lround(v)); };
+  auto put = [&](const SpanFn& out, int x0, int x1, int row) {
+    x0 = std::max(x0, left), x1 = std::min(x1, right);
+    if (x1 > x0) out({x0, row, x1 - x0, 1});
+  };
   for (int row = top; row < bottom; ++row) {
     const double dy = row + 0.5 - cy;
     if (std::fabs(dy) >= r) continue;
@@ -81,19 +88,19 @@ void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, cons
     const int o0 = at(cx - ho), o1 = at(cx + ho);
     if (o1 <= o0) continue;
     if (ri <= 0 || std::fabs(dy) >= ri) {
-      ring({o0, row, o1 - o0, 1});
+      put(ring, o0, o1, row);
       continue;
     }
     const double hi = std::sqrt(ri * ri - dy * dy);
     // At least one pixel of ring on each side, so the outline never breaks.
     const int i0 = std::max(o0 + 1, at(cx - hi)), i1 = std::min(o1 - 1, at(cx + hi));
     if (i1 <= i0) {
-      ring({o0, row, o1 - o0, 1});
+      put(ring, o0, o1, row);
       continue;
     }
-    ring({o0, row, i0 - o0, 1});
-    ring({i1, row, o1 - i1, 1});
-    if (fill) (*fill)({i0, row, i1 - i0, 1});
+    put(ring, o0, i0, row);
+    put(ring, i1, o1, row);
+    if (fill) put(*fill, i0, i1, row);
   }
 }
 

@@ -33,7 +33,9 @@ void lineSpans(double x1, double y1, double x2, double y2, int t, bool dotted, c
 void frameSpans(int x, int y, int w, int h, int t, const SpanFn& out);
 
 // A circle of outer diameter d centred at (cx, cy): its ring, t pixels wide,
-// and (when `fill` is given) the inside, row by row.
-void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, const SpanFn* fill);
+// and (when `fill` is given) the inside, row by row; only the parts inside
+// `clip` (the canvas: a wave front may be far larger than its view).
+void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, const SpanFn* fill,
+                 const Span& clip = {-(1 << 20), -(1 << 20), 1 << 21, 1 << 21});
 
 }  // namespace zemlox::web

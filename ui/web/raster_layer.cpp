@@ -58,7 +58,7 @@ void RasterLayer::draw(const Drawing& d) {
     std::vector<Span> ring, inside;
     const SpanFn keepInside = [&](const Span& s) { inside.push_back(s); };
     circleSpans(cx, cy, diameter, t, [&](const Span& s) { ring.push_back(s); grow(s); },
-                d.fill ? &keepInside : nullptr);
+                d.fill ? &keepInside : nullptr, Span{0, 0, w_, h_});
     if (d.fill) {
       pending_.colour(*d.fill);
       for (const Span& s : inside) pending_.rect(s);
