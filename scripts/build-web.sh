@@ -28,12 +28,10 @@ cp "$out"/fonts/*.woff "$site/fonts/"
 sed -n '/^License: IPA-1$/,/^License:/p' /usr/share/doc/fonts-ipafont-gothic/copyright |
   sed '1d;$d;s/^ //;s/^\.$//' >"$site/fonts/IPA_Font_License_Agreement_v1.0.txt"
 cp ui/web/site/fonts-README.txt "$site/fonts/README.txt"
-# Fonts are fetched like data: a page opened from a folder may not read them
-# from there, so the style sheet carries them as well.
 {
   for f in pgothic:ZemloxPGothic gothic:ZemloxGothic; do
-    printf '@font-face { font-family: %s; src: url(data:font/woff;base64,%s) format("woff"); font-display: block; }\n' \
-      "${f#*:}" "$(base64 -w0 "$site/fonts/zemlox-${f%%:*}.woff")"
+    printf '@font-face { font-family: %s; src: url(fonts/zemlox-%s.woff) format("woff"); font-display: block; }\n' \
+      "${f#*:}" "${f%%:*}"
   done
 } >"$site/fonts.css"
 sed -i 's|<link rel="stylesheet" href="zemlox.css">|<link rel="stylesheet" href="fonts.css">\n&|' "$site/index.html"
