@@ -43,14 +43,15 @@ void DrawList::unclip() {
   colour_ = -1;  // the canvas state the colour lived in is gone
 }
 
-void DrawList::text(const Span& box, double sizePx, Face face, bool bold, const std::string& s) {
+void DrawList::text(const Span& box, double sizePx, Face face, bool bold, const std::string& s,
+                    double scale) {
   if (s.empty() || box.w <= 0 || box.h <= 0) return;
   const char* kept = keep(s);
   op(Text);
   const int32_t flags = (bold ? 1 : 0) | (static_cast<int32_t>(face) << 4);
   ops_.insert(ops_.end(), {box.x, box.y, box.w, box.h,
                            static_cast<int32_t>(std::lround(sizePx * 64)), flags, ptr(kept),
-                           static_cast<int32_t>(s.size())});
+                           static_cast<int32_t>(s.size()), static_cast<int32_t>(std::lround(scale * 4096))});
 }
 
 void DrawList::layer(int id, int x, int y) {

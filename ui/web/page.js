@@ -311,7 +311,7 @@ var ZX = {
           break;
         }
         case 4: c.restore(); break;
-        case 5: ZX.text(c, H, i); i += 8; break;
+        case 5: ZX.text(c, H, i); i += 9; break;
         case 6: {
           const layer = ZX.el[H[i]];
           if (layer) c.drawImage(layer.root, H[i + 1], H[i + 2]);
@@ -337,11 +337,14 @@ var ZX = {
 
   // Lines of a label, broken as the desktop breaks them: between words of
   // Latin text and between any two Japanese characters, but never before
-  // closing punctuation or after an opening bracket.
-  wrap(c, font, s, w) {
+  // closing punctuation or after an opening bracket. Widths are measured at
+  // 100 % (`font` at that size, `w` in layout pixels).
+  wrap(font, s, w) {
     const key = font + '\u0000' + w + '\u0000' + s;
     let r = ZX.lines.get(key);
     if (r) return r;
+    const c = ZX.measurer();
+    c.font = font;
     r = {lines: [s], wide: false};
     if (c.measureText(s).width > w) {
       const units = [];
@@ -363,25 +366,31 @@ var ZX = {
         }
       }
       if (line) r.lines.push(line);
-      r.wide = r.lines.some(l => c.measureText(l).width > w);
     }
+    r.wide = r.lines.some(l => c.measureText(l).width > w);
     if (ZX.lines.size > 2000) ZX.lines.clear();
     ZX.lines.set(key, r);
     return r;
   },
 
+  measurer() {
+    return ZX.measure || (ZX.measure = document.createElement('canvas').getContext('2d'));
+  },
+
   text(c, H, i) {
     const x = H[i], y = H[i + 1], w = H[i + 2], h = H[i + 3], px = H[i + 4] / 64, flags = H[i + 5];
-    const s = UTF8ToString(H[i + 6], H[i + 7]);
+    const s = UTF8ToString(H[i + 6], H[i + 7]), scale = H[i + 8] / 4096;
     const family = ZX.families[flags >> 4] || ZX.families[0];
-    const bold = (flags & 1) !== 0;
-    const font = (bold ? 'bold ' : '') + px + 'px ' + family + ', ' + ZX.families[0] + ', sans-serif';
+    const style = ((flags & 1) ? 'bold ' : '');
+    const tail = 'px ' + family + ', ' + ZX.families[0] + ', sans-serif';
+    const font = style + px + tail;
     if (c.zxFont !== font) {
       c.font = font;
       c.zxFont = font;
     }
     const m = ZX.metric(c, font);
-    const r = ZX.wrap(c, font, s, w);
+    // The box was rounded to whole device pixels: give back up to half of one.
+    const r = ZX.wrap(style + px / scale + tail, s, (w + 0.5) / scale);
     const clip = r.wide || r.lines.length * m.height > h;
     if (clip) {
       c.save();
@@ -389,12 +398,9 @@ var ZX = {
       c.rect(x, y, w, h);
       c.clip();
     }
-    for (let k = 0; k < r.lines.length; ++k) {
-      const at = y + m.ascent + k * m.height;
-      // The fonts have no bold face; the browser emboldens the outlines at
-      // the device size, half as much ink again as regular weight.
-      c.fillText(r.lines[k], x, at);
-    }
+    // The fonts have no bold face; the browser emboldens the outlines at
+    // the device size, half as much ink again as regular weight.
+    for (let k = 0; k < r.lines.length; ++k) c.fillText(r.lines[k], x, y + m.ascent + k * m.height);
     if (clip) c.restore();
   },
 

@@ -25,7 +25,7 @@ void paintLabel(DrawList& dl, const ui::Label& l, const Scale& sc) {
   const Span box = toDevice({l.left(), l.top(), l.width(), l.height()}, sc);
   if (!l.transparent()) fill(dl, l.backColor(), box);
   dl.colour(l.foreColor());
-  dl.text(box, fontPixels(l.font().size, sc), faceOf(l.font().face), l.font().bold, l.caption());
+  dl.text(box, fontPixels(l.font().size, sc), faceOf(l.font().face), l.font().bold, l.caption(), sc.s);
 }
 
 void paintShape(DrawList& dl, const ui::Shape& s, const Scale& sc) {
