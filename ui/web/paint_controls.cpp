@@ -90,15 +90,6 @@ void paintCachedLine(DrawList& dl, const ui::Line& l, const Scale& sc) {
   cached(dl, l, key, [&](DrawList& fresh) { paintLine(fresh, l, sc); });
 }
 
-bool inLayer(ui::ControlKind k, GraphicLayer layer) {
-  switch (layer) {
-    case GraphicLayer::All: return true;
-    case GraphicLayer::Shapes: return k == ui::ControlKind::Shape;
-    case GraphicLayer::LinesAndLabels: return k != ui::ControlKind::Shape;
-  }
-  return false;
-}
-
 }  // namespace
 
 Span toDevice(const ui::RectF& r, const Scale& sc) {
@@ -113,7 +104,7 @@ void paintGraphics(DrawList& dl, const ui::Container& c, GraphicLayer layer, con
                    const Span& area) {
   const int margin = 2 * sc.thickness(1);
   for (const ui::Control* ctl : c.children()) {
-    if (!ctl->visible() || ctl->isWidget() || !inLayer(ctl->kind(), layer)) continue;
+    if (!ctl->visible() || ctl->isWidget() || !ui::inLayer(ctl->kind(), layer)) continue;
     Span b = toDevice(ctl->bounds(), sc);
     b = {b.x - margin, b.y - margin, b.w + 2 * margin, b.h + 2 * margin};
     if (!meets(b, area)) continue;

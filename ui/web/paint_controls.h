@@ -6,16 +6,13 @@
 #include <string>
 
 #include "ui/control.h"
+#include "ui/paint_layer.h"
 #include "ui/web/draw_list.h"
 #include "ui/web/raster.h"
 
 namespace zemlox::web {
 
-enum class GraphicLayer {
-  All,            // picture boxes and frames: everything above the drawings
-  Shapes,         // a window's shapes, which lie under its drawings
-  LinesAndLabels  // a window's lines and labels, above its drawings
-};
+using ui::GraphicLayer;
 
 // A rectangle in twips of a container as device pixels of its canvas.
 Span toDevice(const ui::RectF& r, const Scale& sc);
