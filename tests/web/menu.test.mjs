@@ -1,5 +1,6 @@
 // The menu in headless Chromium, from file://: picture, title, version line
-// and the etched separator with exact pixels at 100 % and 200 %; the zoom keys
+// and the etched separator with exact pixels at 100 % and 200 % and on a
+// screen of devicePixelRatio 2; the zoom keys
 // step 100/125/150/200 % and Ctrl+0 fits the page again; 終わる shows the
 // closing screen and its button starts the program again.
 import * as z from './lib.mjs';
@@ -56,4 +57,14 @@ await z.run('menu', async browser => {
   await Promise.all([page.waitForNavigation(), page.click('#ended button')]);
   await z.windowOf(page, 'Zemlox');
   z.check(page.problems.length === 0, `console errors: ${page.problems}`);
+
+  // A screen with two device pixels to a CSS pixel: at 100 % the separator is
+  // two grey device rows over two white ones, as at 200 % on a plain screen.
+  const sharp = await z.openProgram(browser, 'file://' + z.site + '/index.html', {width: 1280, height: 800, scale: 2});
+  await zoom100(sharp);
+  await z.frames(sharp, 2);
+  menu = await z.windowOf(sharp, 'Zemlox');
+  img = await z.shot(sharp);
+  const dev = [-1, 0, 1, 2, 3, 4].map(d => img.device(Math.round((menu.x + 1500 / 15) * 2), Math.round(menu.y * 2) + 128 + d));
+  z.check(dev.join() === 'f0f0f0,808080,808080,ffffff,ffffff,f0f0f0', `separator at devicePixelRatio 2: ${dev}`);
 });
