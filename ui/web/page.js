@@ -92,70 +92,6 @@ var ZX = {
     return {root: c, node: c, ctx: c.getContext('2d', {alpha: false})};
   },
 
-  // An editable list: typing only changes the text; a pick from the open
-  // list, or the arrow keys or wheel on the focused list, picks an item.
-  makeCombo(id, at) {
-    const box = ZX.tag('div', 'zx-combo', at);
-    const input = ZX.tag('input', 'zx-combo-text', box);
-    input.type = 'text';
-    input.tabIndex = -1;
-    input.setAttribute('role', 'combobox');
-    input.setAttribute('aria-expanded', 'false');
-    const arrow = ZX.tag('span', 'zx-combo-arrow', box);
-    arrow.setAttribute('aria-hidden', 'true');
-    const list = ZX.tag('div', 'zx-combo-list', box);
-    list.setAttribute('role', 'listbox');
-    list.hidden = true;
-    const rec = {root: box, node: box, input, list, focusable: input, items: []};
-    const pick = i => Module._zx_combo_pick(id, i);
-    const step = d => {
-      const n = rec.items.length;
-      if (!n) return;
-      const i = rec.items.indexOf(input.value);
-      const next = i < 0 ? (d > 0 ? 0 : n - 1) : Math.min(n - 1, Math.max(0, i + d));
-      if (next !== i) pick(next);
-    };
-    const close = () => { list.hidden = true; input.setAttribute('aria-expanded', 'false'); };
-    const open = () => {
-      list.textContent = '';
-      rec.items.forEach((text, i) => {
-        const o = ZX.tag('div', 'zx-combo-item', list);
-        o.setAttribute('role', 'option');
-        o.textContent = text;
-        o.setAttribute('aria-selected', text === input.value ? 'true' : 'false');
-        o.addEventListener('pointerdown', e => e.preventDefault());
-        o.addEventListener('click', () => { close(); pick(i); });
-      });
-      list.hidden = false;
-      input.setAttribute('aria-expanded', 'true');
-    };
-    rec.close = close;
-    input.addEventListener('input', () => Module.ccall('zx_combo_type', null, ['number', 'string'], [id, input.value]));
-    input.addEventListener('keydown', e => {
-      if ((e.key === 'ArrowDown' && e.altKey) || e.key === 'F4') {
-        e.preventDefault();
-        list.hidden ? open() : close();
-      } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
-        e.preventDefault();
-        step(e.key === 'ArrowDown' ? 1 : -1);
-      } else if (e.key === 'Enter' || e.key === 'Escape') {
-        close();
-      }
-    });
-    input.addEventListener('wheel', e => {
-      if (document.activeElement !== input || !e.deltaY) return;
-      e.preventDefault();
-      step(e.deltaY > 0 ? 1 : -1);
-    }, {passive: false});
-    input.addEventListener('blur', close);
-    arrow.addEventListener('pointerdown', e => {
-      e.preventDefault();
-      input.focus();
-      list.hidden ? open() : close();
-    });
-    return rec;
-  },
-
   remove(id) {
     const rec = ZX.el[id];
     if (!rec) return;
@@ -432,42 +368,6 @@ var ZX = {
     e.querySelector('button').focus();
   },
 
-  // The print view: one SVG page in points.
-  svg(name, attrs, parent) {
-    const e = document.createElementNS('http://www.w3.org/2000/svg', name);
-    for (const k in attrs) e.setAttribute(k, attrs[k]);
-    if (parent) parent.appendChild(e);
-    return e;
-  },
-
-  printBegin(w, h) {
-    const view = document.getElementById('print');
-    view.textContent = '';
-    ZX.page = ZX.svg('svg', {width: w + 'pt', height: h + 'pt', viewBox: '0 0 ' + w + ' ' + h}, view);
-    ZX.ink = ZX.svg('g', {fill: 'none', stroke: 'black', 'stroke-width': 0.5}, ZX.page);
-  },
-
-  printText(x, y, text, face, size) {
-    const family = face === 'ＭＳ ゴシック' ? ZX.families[1] : ZX.families[0];
-    // The position is the top-left corner of the first character cell.
-    const c = ZX.measure || (ZX.measure = document.createElement('canvas').getContext('2d'));
-    c.font = '100px ' + family;
-    const ascent = c.measureText('\u6C34').fontBoundingBoxAscent / 100;
-    const t = ZX.svg('text', {x, y: y + ascent * size, 'font-family': family, 'font-size': size,
-                              fill: 'black', 'xml:space': 'preserve'}, ZX.page);
-    t.textContent = text;
-  },
-
-  printShape(kind, a, b, c, d) {
-    if (kind === 0) ZX.svg('line', {x1: a, y1: b, x2: c, y2: d}, ZX.ink);
-    else if (kind === 1) ZX.svg('rect', {x: Math.min(a, c), y: Math.min(b, d), width: Math.abs(c - a), height: Math.abs(d - b)}, ZX.ink);
-    else ZX.svg('circle', {cx: a, cy: b, r: c}, ZX.ink);
-  },
-
-  printShow() {
-    // After the click that printed has been handled.
-    setTimeout(() => window.print(), 0);
-  },
 };
 
 // The bundled fonts load while the program compiles; it starts once they are in.
