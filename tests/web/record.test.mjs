@@ -1,6 +1,6 @@
 // The seismograph record at 100 %: the pen draws the record to the strip's
 // right margin with the duration marker in its exact light red and the
-// explanation (5); "もう一度" wipes it and draws a different one.
+// explanations (2) to (5) in the font of (1); "もう一度" wipes it and draws a different one.
 import * as z from './lib.mjs';
 import {zoom100} from './zoom-keys.mjs';
 
@@ -42,6 +42,19 @@ await z.run('record', async browser => {
   // The marker line is one row of its colour: the rows above and below are strip.
   z.check(first.at(win, 2000, 1305) === 'ffffc0' && first.at(win, 2000, 1335) === 'ffffc0',
           `the duration marker is not one row: ${first.at(win, 2000, 1305)} ${first.at(win, 2000, 1335)}`);
+
+  // Every explanation is in the same font: its ink is as tall as the first's
+  // (each starts with a bracket). Those shown later once came out in the
+  // canvas's default font.
+  const inkHeight = top => {
+    let lo = null, hi = null;
+    for (let y = top; y < top + 240; y += 15)
+      for (let x = 1680; x < 1680 + 3000; x += 15)
+        if (parseInt(first.at(win, x, y).slice(0, 2), 16) < 100) { lo = lo ?? y; hi = y; }
+    return lo === null ? 0 : (hi - lo) / 15 + 1;
+  };
+  const heights = [3360, 3600, 3840, 4080, 4320].map(inkHeight);
+  z.check(heights.every(h => h > 6 && Math.abs(h - heights[0]) <= 1), `explanations in different fonts: ink heights ${heights}`);
 
   await z.click(page, win, 9600 + 607, 3240 + 187);
   await z.frames(page, 2);

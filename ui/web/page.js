@@ -246,7 +246,10 @@ var ZX = {
           c.clip();
           break;
         }
-        case 4: c.restore(); break;
+        case 4:
+          c.restore();
+          c.zxFont = null;  // the font set inside the clip is gone with it
+          break;
         case 5: ZX.text(c, H, i); i += 9; break;
         case 6: {
           const layer = ZX.el[H[i]];
