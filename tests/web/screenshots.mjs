@@ -16,6 +16,13 @@ await z.run('screenshots', async browser => {
     const win = await z.openLesson(page, b, cap);
     await z.sleep(b === 'kiroku' ? 4000 : 700);
     await z.shot(page, `${out}/${b}-${tag}.png`);
+    if (b === 'kansoku') {
+      await z.click(page, win, 3000 + 487, 6600 + 187);
+      await page.waitForFunction(() => [...document.querySelectorAll('.zx-button')]
+        .some(e => e.textContent === '印刷' && e.style.display !== 'none'), {timeout: 30000});
+      await z.frames(page, 2);
+      await z.shot(page, `${out}/kansoku-run-${tag}.png`);
+    }
     await z.click(page, win, ...(b === 'kansoku' ? [5160 + 487, 7080 + 187] : z.closeButton));
     await z.windowGone(page, cap);
   }

@@ -93,7 +93,10 @@ void paintCachedLine(DrawList& dl, const ui::Line& l, const Scale& sc) {
 }  // namespace
 
 Span toDevice(const ui::RectF& r, const Scale& sc) {
-  return {sc.px(r.left), sc.px(r.top), sc.px(r.width), sc.px(r.height)};
+  // Each edge rounded on its own, so neighbouring rectangles meet with no gap.
+  const int l = sc.px(r.left), t = sc.px(r.top);
+  return {l, t, sc.px(static_cast<double>(r.left) + r.width) - l,
+          sc.px(static_cast<double>(r.top) + r.height) - t};
 }
 
 double fontPixels(float points, const Scale& sc) { return points * 20.0 / 15.0 * sc.s; }

@@ -26,8 +26,10 @@ int Scale::thickness(int widthPx) const {
 
 void lineSpans(double x1, double y1, double x2, double y2, int t, bool dotted, const SpanFn& out) {
   if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2) || t < 1) return;
-  int ax = static_cast<int>(std::floor(x1)), ay = static_cast<int>(std::floor(y1));
-  int bx = static_cast<int>(std::floor(x2)), by = static_cast<int>(std::floor(y2));
+  // The pixel each end lies in; the nudge keeps a position a rounding error
+  // short of a pixel edge on it.
+  auto pixel = [](double v) { return static_cast<int>(std::floor(v + 1e-6)); };
+  int ax = pixel(x1), ay = pixel(y1), bx = pixel(x2), by = pixel(y2);
   const int dx = std::abs(bx - ax), dy = std::abs(by - ay);
   const bool xMajor = dx >= dy;
   // Walk along the major axis; a run of pixels in one row (or column) is one span.
