@@ -1,6 +1,7 @@
 // The observation window at 100 %. With the mouse: station A carried with two
 // clicks and the pointer; the run goes to its end and "印刷" shows; the
-// record's five traces start further right the further the station is;
+// record's five traces start further right the further the station is, each
+// within two pixels of where the desktop's start;
 // typing 大 and Enter into the size list after the run leaves "印刷" there
 // (only a pick runs the list's handler); the hypocentre is carried down.
 // With taps: station B and the hypocentre carried the same way.
@@ -66,6 +67,9 @@ await z.run('observe', async browser => {
   console.log(`  shaking starts at pixel x ${starts.join(' ')} (A to E)`);
   z.check(starts.every((s, i) => s !== null && (i === 0 || s > starts[i - 1])),
           `traces missing or not in distance order: ${starts}`);
+  // Where the desktop's end-to-end test finds them, in pixels of the window.
+  const desktop = [462, 468, 477, 484, 495];
+  z.check(starts.every((s, i) => Math.abs(s - desktop[i]) <= 2), `traces start at ${starts}, the desktop's at ${desktop}`);
 
   // Typing an item into the size list and pressing Enter is not a pick.
   const sizeList = (await page.$$('.zx-combo-text'))[0];
