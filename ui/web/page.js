@@ -373,10 +373,11 @@ var ZX = {
 
 };
 
-// The bundled fonts load while the program compiles; it starts once they are in.
-ZX.fontsLoaded = Promise.all(ZX.families.map(f => document.fonts.load('16px ' + f, '\u6C34'))).catch(() => {});
-
-Module.preRun = Module.preRun || [];
-Module.preRun.push(() => {
+// The program compiles while the page is still being read and the bundled
+// fonts load; it starts once both are in.
+ZX.fontsLoaded = Promise.all([
+  ...ZX.families.map(f => document.fonts.load('16px ' + f, '\u6C34')),
+  new Promise(r => (document.readyState === 'loading' ? document.addEventListener('DOMContentLoaded', r) : r())),
+]).catch(() => {}).then(() => {
   document.getElementById('restart').addEventListener('click', () => location.reload());
 });
