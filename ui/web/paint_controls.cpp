@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <unordered_map>
 
 #include "ui/controls.h"
 #include "ui/font.h"
+#include "ui/web/dom.h"
 
 namespace zemlox::web {
 namespace {
@@ -28,19 +30,56 @@ void paintLabel(DrawList& dl, const ui::Label& l, const Scale& sc) {
   dl.text(box, fontPixels(l.font().size, sc), faceOf(l.font().face), l.font().bold, l.caption(), sc.s);
 }
 
+// A circle's spans drawn once into a canvas of its own and then copied to
+// where each circle of that size, colours and sub-pixel offset stands: a row
+// of moving particles costs one copy each a frame, with the same pixels.
+int circleSprite(double fx, double fy, int d, int t, ui::Color border, const ui::Color* fill) {
+  struct Key {
+    int fx, fy, d, t;
+    ui::Color border, fill;
+    bool filled;
+    bool operator==(const Key&) const = default;
+  };
+  struct Hash {
+    size_t operator()(const Key& k) const {
+      return std::hash<long long>()((static_cast<long long>(k.d) << 40) ^ (static_cast<long long>(k.fx) << 36) ^
+                                    (static_cast<long long>(k.fy) << 32) ^ (k.border * 31u) ^ (k.fill * 17u) ^
+                                    (static_cast<unsigned>(k.t) << 28) ^ (k.filled ? 1u : 0u));
+    }
+  };
+  // A handful of sizes and colours at each zoom: kept for the page's life.
+  static std::unordered_map<Key, int, Hash> sprites;
+  const Key key{static_cast<int>(std::lround(fx * 4)), static_cast<int>(std::lround(fy * 4)), d, t,
+                ui::resolve(border), fill ? ui::resolve(*fill) : 0u, fill != nullptr};
+  if (auto it = sprites.find(key); it != sprites.end()) return it->second;
+  const int id = dom::create(dom::Kind::Layer, 0);
+  dom::resizeCanvas(id, d + 3, d + 3);
+  DrawList sprite;
+  const double cx = 1 + fx + d / 2.0, cy = 1 + fy + d / 2.0;
+  if (fill) {
+    sprite.colour(*fill);
+    const SpanFn inside = [&](const Span& sp) { sprite.rect(sp); };
+    circleSpans(cx, cy, d, t, [](const Span&) {}, &inside);
+  }
+  sprite.colour(border);
+  circleSpans(cx, cy, d, t, [&](const Span& sp) { sprite.rect(sp); }, nullptr);
+  sprite.replayOn(id);
+  sprites.emplace(key, id);
+  return id;
+}
+
 void paintShape(DrawList& dl, const ui::Shape& s, const Scale& sc) {
   const Span box = toDevice({s.left(), s.top(), s.width(), s.height()}, sc);
   const int t = sc.thickness(1);
   if (s.shape() == ui::ShapeKind::Circle) {
     const int d = std::min(box.w, box.h);
-    const double cx = box.x + box.w / 2.0, cy = box.y + box.h / 2.0;
-    const SpanFn inside = [&](const Span& sp) { dl.rect(sp); };
-    if (s.filled()) {
-      dl.colour(s.fillColor());
-      circleSpans(cx, cy, d, t, [](const Span&) {}, &inside);
-    }
-    dl.colour(s.borderColor());
-    circleSpans(cx, cy, d, t, [&](const Span& sp) { dl.rect(sp); }, nullptr);
+    if (d <= 0) return;
+    // Top-left of the circle's square, and how far past a whole pixel it lies.
+    const double x = box.x + (box.w - d) / 2.0, y = box.y + (box.h - d) / 2.0;
+    const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
+    const ui::Color fillColour = s.fillColor();
+    dl.layer(circleSprite(x - ix, y - iy, d, t, s.borderColor(), s.filled() ? &fillColour : nullptr),
+             ix - 1, iy - 1);
     return;
   }
   if (s.filled()) fill(dl, s.fillColor(), box);
