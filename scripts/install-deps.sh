@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zemlox needs to build, run, test and print.
 # Both ./run.sh and ./test.sh call this; it does nothing when all are present.
-# Options: --test (tests and the package check), --package, --assets.
+# Options: --test (tests, the package check and the browser edition's tests),
+# --web (building the browser edition), --package, --assets.
 set -euo pipefail
 
 build_pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libcups2-dev
@@ -12,12 +13,17 @@ test_pkgs=(xvfb xdotool x11-utils xclip imagemagick poppler-utils clang libclang
            lintian appstream desktop-file-utils)
 # scripts/build-deb.sh: dpkg-shlibdeps and dpkg-buildflags; CPack runs file.
 package_pkgs=(dpkg-dev file)
+# scripts/build-web.sh: Emscripten, and fontTools to subset the bundled fonts.
+web_pkgs=(emscripten python3-fonttools fonts-ipafont-gothic)
+# The browser tests: headless Chromium driven by puppeteer-core from npm.
+web_test_pkgs=(chromium)
 # scripts/render-assets.sh: SVG to PNG and BMP.
 assets_pkgs=(librsvg2-bin imagemagick)
 
 want=("${build_pkgs[@]}")
 case "${1:-}" in
-  --test) want+=("${test_pkgs[@]}" "${package_pkgs[@]}") ;;
+  --test) want+=("${test_pkgs[@]}" "${package_pkgs[@]}" "${web_pkgs[@]}" "${web_test_pkgs[@]}") ;;
+  --web) want+=("${web_pkgs[@]}") ;;
   --package) want+=("${package_pkgs[@]}") ;;
   --assets) want+=("${assets_pkgs[@]}") ;;
 esac
@@ -26,11 +32,27 @@ missing=()
 for p in "${want[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Node and npm may come from elsewhere than Debian; only fetch them when absent.
+if [ "${1:-}" = --test ]; then
+  command -v node >/dev/null || missing+=(nodejs)
+  command -v npm >/dev/null || missing+=(npm)
+fi
 
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# puppeteer-core at the version pinned in tests/web/package-lock.json.
+if [ "${1:-}" = --test ]; then
+  web=$(cd "$(dirname "$0")/../tests/web" && pwd)
+  if ! cmp -s "$web/package-lock.json" "$web/node_modules/.installed-lock.json" 2>/dev/null; then
+    echo "Installing the browser tests' npm packages"
+    (cd "$web" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+    cp "$web/package-lock.json" "$web/node_modules/.installed-lock.json"
+  fi
+fi

@@ -82,28 +82,8 @@ cups_queue() {
 
 # Where the page puts every text, in points, for the design layout with the
 # markers where they stand at load (station letters on baselines
-# 397.75 − epiDist/20).
-cups_expected=$E2E_TMP/expected
-cat >"$cups_expected" <<'ROWS'
-Zemlox 10 29
-地震観測シミュレーション 110 25
-A点 67.75 201
-B点 67.75 171
-C点 67.75 141
-D点 67.75 111
-E点 67.75 81
-水平面 276.75 213.75
-縦断面 276.75 253.75
-震源 67.75 290.75
-地震の大きさ：中 67.75 342.5
-震央距離 321.75 23
-時間 525.5 397.75
-A 322.25 363.875
-B 322.25 333.875
-C 322.25 303.875
-D 322.25 273.875
-E 322.25 243.875
-ROWS
+# 397.75 − epiDist/20); the browser's print test reads the same rows.
+cups_expected=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/report_positions.txt
 
 # Checks a PDF against the expected rows; prints the largest deviation.
 check_pdf() {

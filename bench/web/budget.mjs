@@ -1,0 +1,118 @@
+// The browser edition's budgets, each figure printed beside what it is
+// compared with, measured in headless Chromium on this machine (nothing is
+// asserted): the site's size against 3 MB; navigation to the menu's first
+// paint against an empty page with one canvas and one line in the bundled
+// font; and per window, a tick plus the repaint it causes against a bare
+// page making the same canvas calls on canvases of the same sizes.
+// Run after scripts/build-web.sh: node bench/web/budget.mjs
+import fs from 'node:fs';
+import path from 'node:path';
+import * as z from '../../tests/web/lib.mjs';
+import {zoom100} from '../../tests/web/zoom-keys.mjs';
+
+const median = v => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
+const row = (what, value, floor, unit, limit) =>
+  console.log(`${what.padEnd(34)} ${value.toFixed(3).padStart(9)} ${unit}   floor ${floor.toFixed(3).padStart(9)} ${unit}   ` +
+              `ratio ${(value / floor).toFixed(2)} (budget ${limit})`);
+
+function siteBytes(dir) {
+  let n = 0;
+  for (const e of fs.readdirSync(dir, {withFileTypes: true}))
+    n += e.isDirectory() ? siteBytes(path.join(dir, e.name)) : fs.statSync(path.join(dir, e.name)).size;
+  return n;
+}
+
+// Milliseconds from navigation to the named mark, in a fresh profile each time.
+async function firstPaint(browser, url, mark) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setViewport({width: 1280, height: 800});
+  await page.goto(url);
+  const t = await page.waitForFunction(m => {
+    const e = performance.getEntriesByName(m)[0];
+    return e ? e.startTime : null;
+  }, {}, mark);
+  const ms = await t.jsonValue();
+  await context.close();
+  return ms;
+}
+
+// Program: a tick with its repaint, drawn through (as the browser does every
+// frame). Floor: the canvas calls of another tick of the same window, made
+// straight onto canvases of the same sizes in the same page, drawn through.
+// The two alternate tick by tick, so both meet the same load of the machine.
+async function ticks(page, n) {
+  return page.evaluate(count => {
+    const flush = canvases => canvases.forEach(c => c.getContext('2d').getImageData(0, 0, 1, 1));
+    const recorded = [];
+    for (let i = 0; i < count; ++i) {
+      ZX.bench = [];
+      Module._zx_bench_frames(1);
+      recorded.push(ZX.bench);
+    }
+    ZX.bench = null;
+    const shown = [...new Set(recorded.flat().map(r => r.canvas))];
+    const bare = new Map(shown.map(c => {
+      const b = document.createElement('canvas');
+      b.width = c.width;
+      b.height = c.height;
+      if (c.isConnected) document.body.appendChild(b);
+      return [c, b.getContext('2d', {alpha: c.getContext('2d').getContextAttributes().alpha})];
+    }));
+    const floorCanvases = [...bare.values()].map(c => c.canvas);
+    const frames = recorded.map(frame => frame.map(({canvas, calls}) => [bare.get(canvas), calls.map(([k, a]) =>
+      [k, a.map(v => (v instanceof HTMLCanvasElement && bare.has(v) ? bare.get(v).canvas : v))])]));
+    let program = 0, floor = 0;
+    for (let i = 0; i < count; ++i) {
+      let t0 = performance.now();
+      Module._zx_bench_frames(1);
+      flush(shown);
+      program += performance.now() - t0;
+      t0 = performance.now();
+      for (const [c, list] of frames[i])
+        for (const [k, a] of list) {
+          if (k === '=') c[a[0]] = a[1];
+          else c[k](...a);
+        }
+      flush(floorCanvases);
+      floor += performance.now() - t0;
+    }
+    floorCanvases.forEach(c => c.remove());
+    return {program: program / count, floor: floor / count};
+  }, n);
+}
+
+const windows = [
+  ['kiroku', '地震計の記録', 100], ['pwave', '縦波(Ｐ波)のシミュレーション ', 200],
+  ['swave', '横波(Ｓ波)のシミュレーション ', 200], ['wave', '縦波（Ｐ波）・横波(Ｓ波)の比較', 200],
+  ['wave2', '縦波（Ｐ波）・横波(Ｓ波)の比較', 200], ['kansoku', '地震計の記録', 100],
+];
+
+await z.run('budget', async browser => {
+  const bytes = siteBytes(z.site);
+  console.log(`${'site files together'.padEnd(34)} ${(bytes / 1e6).toFixed(3).padStart(9)} MB   budget 3 MB`);
+  const server = await z.serve(z.site, {'/floor.html': new URL('floor.html', import.meta.url).pathname});
+  try {
+    const menu = [], floor = [];
+    for (let i = 0; i < 5; ++i) {
+      menu.push(await firstPaint(browser, server.url, 'zemlox-first-paint'));
+      floor.push(await firstPaint(browser, server.url + 'floor.html', 'floor-first-paint'));
+    }
+    row('navigation to first paint', median(menu), median(floor), 'ms', '2');
+
+    const page = await z.openProgram(browser, server.url, {width: 1280, height: 800});
+    await zoom100(page);
+    for (const [button, caption, n] of windows) {
+      const win = await z.openLesson(page, button, caption);
+      // The observation window ticks during a run: set one off first.
+      if (button === 'kansoku') await z.click(page, win, 3000 + 487, 6600 + 187);
+      const runs = [];
+      for (let i = 0; i < 3; ++i) runs.push(await ticks(page, n));
+      row(`${button}: tick + repaint`, median(runs.map(r => r.program)), median(runs.map(r => r.floor)), 'ms', '1.25');
+      await z.click(page, win, ...(button === 'kansoku' ? [5160 + 487, 7080 + 187] : z.closeButton));
+      await z.windowGone(page, caption);
+    }
+  } finally {
+    server.close();
+  }
+});

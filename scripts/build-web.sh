@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the browser edition into build-web/site/: index.html and everything
+# it needs, with relative paths, so the folder works opened straight from a
+# disk (file://) and from any static web server. Compiles with Debian's
+# Emscripten; subsets the bundled fonts; lists the files for offline use.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh --web
+# Emscripten's tools need Debian's acorn, which sits outside the installed node's own path.
+export NODE_PATH=/usr/share/nodejs
+out=build-web
+site=$out/site
+cmake -S . -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake" \
+  -DZEMLOX_GUI=OFF -DZEMLOX_TESTS=OFF -DZEMLOX_BENCH=OFF >/dev/null
+cmake --build "$out/cmake" --target zemlox_site
+
+rm -rf "$site"
+mkdir -p "$site/assets" "$site/icons" "$site/fonts"
+cp ui/web/site/index.html ui/web/site/zemlox.css ui/web/site/offline.js "$site/"
+cp "$out/cmake/app/zemlox.js" "$site/"
+cp assets/menu.bmp "$site/assets/"
+for size in 32 128 256; do cp "assets/icons/zemlox-$size.png" "$site/icons/"; done
+
+# The fonts: a renamed subset of the IPA fonts, with their licence beside them.
+/usr/bin/python3 scripts/subset-fonts.py "$out/fonts" app ui waves record observe >/dev/null
+cp "$out"/fonts/*.woff "$site/fonts/"
+sed -n '/^License: IPA-1$/,/^License:/p' /usr/share/doc/fonts-ipafont-gothic/copyright |
+  sed '1d;$d;s/^ //;s/^\.$//' >"$site/fonts/IPA_Font_License_Agreement_v1.0.txt"
+cp ui/web/site/fonts-README.txt "$site/fonts/README.txt"
+{
+  for f in pgothic:ZemloxPGothic gothic:ZemloxGothic; do
+    printf '@font-face { font-family: %s; src: url(fonts/zemlox-%s.woff) format("woff"); font-display: block; }\n' \
+      "${f#*:}" "${f%%:*}"
+  done
+} >"$site/fonts.css"
+sed -i 's|<link rel="stylesheet" href="zemlox.css">|<link rel="stylesheet" href="fonts.css">\n&|' "$site/index.html"
+
+# Installing and running offline: the manifest, and a service worker that
+# keeps every file of this build (its cache named after their checksum).
+cp ui/web/site/manifest.webmanifest "$site/"
+files=$(cd "$site" && find . -type f ! -name sw.js | sed 's|^\./||' | sort)
+stamp=$(cd "$site" && cat $files | sha256sum | cut -c1-16)
+{
+  echo "const VERSION = 'zemlox-$stamp';"
+  printf 'const FILES = ['; printf "'./',"; for f in $files; do printf "'%s'," "$f"; done; echo '];'
+  cat ui/web/site/sw.js
+} >"$site/sw.js"
+echo "build-web: $(du -sb "$site" | cut -f1) bytes in $site"

@@ -1,0 +1,29 @@
+// Served over http: the page asks nothing of any other origin, offers its
+// web-app manifest, and once its service worker has installed it starts
+// again with the web server gone.
+import * as z from './lib.mjs';
+
+await z.run('offline', async browser => {
+  const server = await z.serve();
+  const page = await browser.newPage();
+  const foreign = [];
+  page.on('request', r => { if (!r.url().startsWith(server.url) && !r.url().startsWith('data:')) foreign.push(r.url()); });
+  await page.goto(server.url);
+  await z.windowOf(page, 'Zemlox');
+  const manifest = await page.evaluate(async () => {
+    const link = document.querySelector('link[rel=manifest]');
+    return link ? (await fetch(link.href)).json() : null;
+  });
+  z.check(manifest && manifest.name === 'Zemlox' && manifest.icons.length > 0, 'no web-app manifest');
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  z.check(foreign.length === 0, `requests to other places: ${foreign}`);
+  server.close();
+  await page.setOfflineMode(true);
+  await page.reload();
+  await z.windowOf(page, 'Zemlox');
+  const menu = await z.windowOf(page, 'Zemlox');
+  await z.click(page, menu, ...z.menuButtons.pwave);
+  await z.windowOf(page, '縦波(Ｐ波)のシミュレーション ');
+});

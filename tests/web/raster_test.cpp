@@ -1,0 +1,122 @@
+// The browser host's exact pixels and zoom steps, natively: lines land in
+// the pixel their coordinate falls in, one device pixel per layout pixel
+// times the rounded scale; diagonals and circles are aliased and unbroken.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "ui/web/raster.h"
+#include "ui/web/zoom.h"
+
+using namespace zemlox::web;
+
+namespace {
+
+using Pixels = std::set<std::pair<int, int>>;
+
+Pixels pixelsOf(const std::vector<Span>& spans) {
+  Pixels p;
+  for (const Span& s : spans)
+    for (int y = s.y; y < s.y + s.h; ++y)
+      for (int x = s.x; x < s.x + s.w; ++x) p.insert({x, y});
+  return p;
+}
+
+std::vector<Span> line(double x1, double y1, double x2, double y2, int t, bool dotted = false) {
+  std::vector<Span> out;
+  lineSpans(x1, y1, x2, y2, t, dotted, [&](const Span& s) { out.push_back(s); });
+  return out;
+}
+
+}  // namespace
+
+TEST(WebRaster, StraightLinesFillExactlyTheirPixelRowsAtEveryScale) {
+  // The menu separator at y 960 twips, 100 %: row 64 only, columns 8..216.
+  const Scale one{1};
+  Pixels p = pixelsOf(line(one.dev(120), one.dev(960), one.dev(3240), one.dev(960), one.thickness(1)));
+  EXPECT_EQ(p.size(), 209u);
+  EXPECT_TRUE(p.count({8, 64}) && p.count({216, 64}) && !p.count({8, 63}) && !p.count({8, 65}));
+  // A block edge at y 1387.5 lies in row 92, not smeared over 92 and 93.
+  p = pixelsOf(line(10, one.dev(1387.5), 20, one.dev(1387.5), 1));
+  EXPECT_TRUE(p.count({10, 92}) && !p.count({10, 93}));
+  // At 200 % a one-pixel line is two rows, and each end pixel two columns;
+  // at 250 % it is three (round(2.5)).
+  const Scale two{2}, twoHalf{2.5};
+  EXPECT_EQ(pixelsOf(line(0, two.dev(960), 10, two.dev(960), two.thickness(1))),
+            pixelsOf({{0, 128, 12, 2}}));
+  EXPECT_EQ(twoHalf.thickness(1), 3);
+  EXPECT_EQ(twoHalf.thickness(2), 6);
+}
+
+TEST(WebRaster, DiagonalsAreOnePixelPerStepAndUnbroken) {
+  for (auto [x2, y2] : std::vector<std::pair<double, double>>{{40.3, 17.8}, {3.2, 50.9}, {-30, 30}, {25, -7}}) {
+    const Pixels p = pixelsOf(line(0.5, 0.5, x2, y2, 1));
+    const bool xMajor = std::fabs(x2) >= std::fabs(y2);
+    std::map<int, int> perStep;
+    for (auto [x, y] : p) ++perStep[xMajor ? x : y];
+    for (auto [k, n] : perStep) EXPECT_EQ(n, 1) << "at " << k << " towards " << x2 << "," << y2;
+    EXPECT_EQ(perStep.size(), static_cast<size_t>(std::floor(std::fabs(xMajor ? x2 : y2))) + 1);
+    for (auto [x, y] : p) {
+      bool neighbour = p.size() == 1;
+      for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) neighbour |= (dx || dy) && p.count({x + dx, y + dy});
+      EXPECT_TRUE(neighbour) << x << "," << y;
+    }
+  }
+}
+
+TEST(WebRaster, DottedLinesShowOneDotInThree) {
+  const Pixels p = pixelsOf(line(0, 5, 30, 5, 1, true));
+  EXPECT_EQ(p, pixelsOf({{0, 5, 1, 1}, {3, 5, 1, 1}, {6, 5, 1, 1}, {9, 5, 1, 1}, {12, 5, 1, 1}, {15, 5, 1, 1},
+                         {18, 5, 1, 1}, {21, 5, 1, 1}, {24, 5, 1, 1}, {27, 5, 1, 1}, {30, 5, 1, 1}}));
+}
+
+TEST(WebRaster, CirclesAreClosedRingsWithTheirInsideFilled) {
+  for (double d : {9.0, 15.0, 40.0, 301.0}) {
+    std::vector<Span> ring, inside;
+    const SpanFn keep = [&](const Span& s) { inside.push_back(s); };
+    circleSpans(200.5, 200.5, d, 1, [&](const Span& s) { ring.push_back(s); }, &keep);
+    const Pixels r = pixelsOf(ring), f = pixelsOf(inside);
+    for (auto px : f) EXPECT_FALSE(r.count(px));
+    // Every row through the middle crosses the ring twice.
+    for (int k = 200 - static_cast<int>(d / 3); k <= 200 + static_cast<int>(d / 3); ++k) {
+      int crossings = 0;
+      bool was = false;
+      for (int x = 0; x < 420; ++x) {
+        const bool on = r.count({x, k}) > 0;
+        crossings += on && !was;
+        was = on;
+      }
+      EXPECT_EQ(crossings, 2) << "diameter " << d << " row " << k;
+    }
+    EXPECT_TRUE(f.count({200, 200}));
+    // The ring reaches the circle's extent and no further.
+    int minX = 1 << 20, maxX = -(1 << 20);
+    for (auto [x, y] : r) minX = std::min(minX, x), maxX = std::max(maxX, x);
+    EXPECT_NEAR(maxX + 1 - minX, d, 1.0);
+  }
+}
+
+TEST(WebZoom, FitsTheWindowThenStepsThroughTheDesktopLevels) {
+  Zoom z;
+  // The menu (433 x 290 layout pixels with its title bar) on a 1920 x 1080 projector.
+  const double fit = z.factor(435, 290, 1920, 1080);
+  EXPECT_NEAR(fit, 3.66, 0.01);
+  z.larger(fit);
+  EXPECT_EQ(z.factor(435, 290, 1920, 1080), 3.0);
+  z.smaller(3.0);
+  EXPECT_EQ(z.factor(435, 290, 1920, 1080), 2.5);
+  for (int i = 0; i < 10; ++i) z.smaller(z.factor(1, 1, 1, 1));
+  EXPECT_EQ(z.factor(435, 290, 1920, 1080), 1.0);
+  z.larger(1.0);
+  EXPECT_EQ(z.factor(435, 290, 1920, 1080), 1.25);
+  z.fit();
+  EXPECT_NEAR(z.factor(435, 290, 1920, 1080), fit, 1e-9);
+  // A phone's small window still shows all of it; nonsense sizes give 100 %.
+  EXPECT_LT(z.factor(780, 560, 400, 700), 0.5);
+  EXPECT_EQ(z.factor(0, 0, 1920, 1080), 1.0);
+}

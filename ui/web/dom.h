@@ -1,0 +1,48 @@
+// The page as the browser host's C++ sees it: elements by number (windows,
+// canvases, buttons, frames, picture boxes, lists), placed in device pixels,
+// and the few page-wide services (title, print view, closing screen). Each
+// function is one call into page.js.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zemlox::web::dom {
+
+enum class Kind { Window = 0, Canvas = 1, Button = 2, Group = 3, Picture = 4, Combo = 5, Layer = 6 };
+
+// A new element inside `parent` (0: the page). Windows number their client
+// area; layers are canvases that are never shown themselves.
+int create(Kind kind, int parent);
+void remove(int id);
+void place(int id, int x, int y, int w, int h);  // device pixels, in the parent
+// A window's title bar height, edge width and caption font, in device pixels,
+// and the CSS pixels of the page to one pixel of the layout.
+void frameWindow(int window, int titleHeight, int edge, double fontPx, double cssPerPixel);
+void resizeCanvas(int id, int w, int h);         // device pixels
+void setText(int id, const std::string& s);
+void setItems(int id, const std::string& newlineSeparated);
+void setVisible(int id, bool v);
+void setFontPixels(int id, double devicePx);
+void setTabIndex(int id, int tab);
+void focus(int id);
+void setWindowState(int window, int z, bool active, bool inert);
+void replay(int target, const int32_t* ops, int count);
+
+double viewWidth();   // CSS pixels
+double viewHeight();
+double pixelRatio();
+void setDeskSize(int w, int h);  // device pixels the windows need
+void setTitle(const std::string& s);
+void showEnded();
+void markFirstPaint();
+
+// The print view: a page of `width` x `height` points, then its contents.
+void printBegin(double width, double height);
+void printText(double x, double y, const std::string& text, const std::string& face, double size);
+void printLine(double x1, double y1, double x2, double y2);
+void printRect(double x1, double y1, double x2, double y2);
+void printCircle(double cx, double cy, double r);
+void printShow();
+
+}  // namespace zemlox::web::dom

@@ -1,0 +1,97 @@
+// Building and replaying draw lists.
+#include "ui/web/draw_list.h"
+
+#include <cmath>
+
+#include "ui/web/dom.h"
+
+namespace zemlox::web {
+namespace {
+
+int32_t ptr(const char* p) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(p)); }
+
+}  // namespace
+
+void DrawList::colour(ui::Color c) {
+  const ui::Color v = ui::resolve(c);
+  const int32_t rgb = (ui::red(v) << 16) | (ui::green(v) << 8) | ui::blue(v);
+  if (rgb == colour_) return;
+  op(Colour);
+  ops_.push_back(rgb);
+  colour_ = rgb;
+}
+
+void DrawList::rect(const Span& s) {
+  if (s.w <= 0 || s.h <= 0) return;
+  if (open_ < 0) {
+    op(Rects);
+    open_ = static_cast<long>(ops_.size());
+    ops_.push_back(0);
+  }
+  ++ops_[static_cast<size_t>(open_)];
+  ops_.insert(ops_.end(), {s.x, s.y, s.w, s.h});
+}
+
+void DrawList::clip(const std::vector<Span>& area) {
+  op(Clip);
+  ops_.push_back(static_cast<int32_t>(area.size()));
+  for (const Span& s : area) ops_.insert(ops_.end(), {s.x, s.y, s.w, s.h});
+}
+
+void DrawList::unclip() {
+  op(Unclip);
+  colour_ = -1;  // the canvas state the colour lived in is gone
+}
+
+void DrawList::text(const Span& box, double sizePx, Face face, bool bold, const std::string& s,
+                    double scale) {
+  if (s.empty() || box.w <= 0 || box.h <= 0) return;
+  const char* kept = keep(s);
+  op(Text);
+  const int32_t flags = (bold ? 1 : 0) | (static_cast<int32_t>(face) << 4);
+  ops_.insert(ops_.end(), {box.x, box.y, box.w, box.h,
+                           static_cast<int32_t>(std::lround(sizePx * 64)), flags, ptr(kept),
+                           static_cast<int32_t>(s.size()), static_cast<int32_t>(std::lround(scale * 4096))});
+}
+
+void DrawList::layer(int id, int x, int y) {
+  op(Layer);
+  ops_.insert(ops_.end(), {id, x, y});
+}
+
+void DrawList::image(const std::string& url, int x, int y, double scale) {
+  const char* kept = keep(url);
+  op(Image);
+  ops_.insert(ops_.end(), {x, y, static_cast<int32_t>(std::lround(scale * 4096)), ptr(kept),
+                           static_cast<int32_t>(url.size())});
+}
+
+void DrawList::append(const std::vector<int32_t>& ops) {
+  ops_.insert(ops_.end(), ops.begin(), ops.end());
+  colour_ = -1;
+  open_ = -1;
+}
+
+void DrawList::erase(const Span& s) {
+  op(Erase);
+  ops_.insert(ops_.end(), {s.x, s.y, s.w, s.h});
+}
+
+const char* DrawList::keep(const std::string& s) {
+  strings_.push_back(s);
+  return strings_.back().c_str();
+}
+
+void DrawList::replayOn(int target) {
+  if (!ops_.empty()) dom::replay(target, ops_.data(), static_cast<int>(ops_.size()));
+  clear();
+}
+
+void DrawList::clear() {
+  ops_.clear();
+  strings_.clear();
+  colour_ = -1;
+  open_ = -1;
+}
+
+}  // namespace zemlox::web

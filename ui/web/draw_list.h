@@ -1,0 +1,55 @@
+// A frame's drawing as one array of integers, replayed onto a canvas by one
+// call into the page: colours, pixel spans, clips, text, layers and pictures,
+// all in device pixels. Spans of one colour in a row become one canvas fill.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ui/color.h"
+#include "ui/web/raster.h"
+
+namespace zemlox::web {
+
+enum class Face { PGothic = 0, Gothic = 1 };
+
+class DrawList {
+ public:
+  // Operation codes, shared with page.js.
+  enum Op : int32_t { Colour = 1, Rects = 2, Clip = 3, Unclip = 4, Text = 5, Layer = 6, Image = 7, Erase = 8 };
+
+  void colour(ui::Color c);
+  void rect(const Span& s);
+  void clip(const std::vector<Span>& area);
+  void unclip();
+  // Text in a box, broken into lines where it would break at `scale` 1, so
+  // every zoom shows the same lines.
+  void text(const Span& box, double sizePx, Face face, bool bold, const std::string& s, double scale);
+  void layer(int id, int x, int y);
+  // A picture file at (x, y), `scale` device pixels to each of its pixels.
+  void image(const std::string& url, int x, int y, double scale);
+  void erase(const Span& s);
+
+  // Ops of another list that holds no text or pictures, drawn as they are.
+  void append(const std::vector<int32_t>& ops);
+  const std::vector<int32_t>& ops() const { return ops_; }
+
+  bool empty() const { return ops_.empty(); }
+  size_t size() const { return ops_.size(); }
+  // Draws everything onto the canvas or layer `target` and starts afresh.
+  void replayOn(int target);
+  void clear();
+
+ private:
+  void op(Op o) { open_ = -1; ops_.push_back(o); }
+  const char* keep(const std::string& s);
+
+  std::vector<int32_t> ops_;
+  std::deque<std::string> strings_;  // alive until replayed; a deque keeps them in place
+  int32_t colour_ = -1;
+  long open_ = -1;  // the count of the Rects run being added to
+};
+
+}  // namespace zemlox::web

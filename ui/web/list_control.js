@@ -1,0 +1,69 @@
+// The browser host's settings list: an editable text with a drop-down list
+// of items, which turns only a pick (a click on an item of the open list, or
+// the arrow keys or wheel on the focused list) into zx_combo_pick; typing only
+// changes the text, and Enter, Escape and leaving the list pick nothing.
+'use strict';
+
+Object.assign(ZX, {
+  makeCombo(id, at) {
+    const box = ZX.tag('div', 'zx-combo', at);
+    const input = ZX.tag('input', 'zx-combo-text', box);
+    input.type = 'text';
+    input.tabIndex = -1;
+    input.setAttribute('role', 'combobox');
+    input.setAttribute('aria-expanded', 'false');
+    const arrow = ZX.tag('span', 'zx-combo-arrow', box);
+    arrow.setAttribute('aria-hidden', 'true');
+    const list = ZX.tag('div', 'zx-combo-list', box);
+    list.setAttribute('role', 'listbox');
+    list.hidden = true;
+    const rec = {root: box, node: box, input, list, focusable: input, items: []};
+    const pick = i => Module._zx_combo_pick(id, i);
+    const step = d => {
+      const n = rec.items.length;
+      if (!n) return;
+      const i = rec.items.indexOf(input.value);
+      const next = i < 0 ? (d > 0 ? 0 : n - 1) : Math.min(n - 1, Math.max(0, i + d));
+      if (next !== i) pick(next);
+    };
+    const close = () => { list.hidden = true; input.setAttribute('aria-expanded', 'false'); };
+    const open = () => {
+      list.textContent = '';
+      rec.items.forEach((text, i) => {
+        const o = ZX.tag('div', 'zx-combo-item', list);
+        o.setAttribute('role', 'option');
+        o.textContent = text;
+        o.setAttribute('aria-selected', text === input.value ? 'true' : 'false');
+        o.addEventListener('pointerdown', e => e.preventDefault());
+        o.addEventListener('click', () => { close(); pick(i); });
+      });
+      list.hidden = false;
+      input.setAttribute('aria-expanded', 'true');
+    };
+    rec.close = close;
+    input.addEventListener('input', () => Module.ccall('zx_combo_type', null, ['number', 'string'], [id, input.value]));
+    input.addEventListener('keydown', e => {
+      if ((e.key === 'ArrowDown' && e.altKey) || e.key === 'F4') {
+        e.preventDefault();
+        list.hidden ? open() : close();
+      } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+        e.preventDefault();
+        step(e.key === 'ArrowDown' ? 1 : -1);
+      } else if (e.key === 'Enter' || e.key === 'Escape') {
+        close();
+      }
+    });
+    input.addEventListener('wheel', e => {
+      if (document.activeElement !== input || !e.deltaY) return;
+      e.preventDefault();
+      step(e.deltaY > 0 ? 1 : -1);
+    }, {passive: false});
+    input.addEventListener('blur', close);
+    arrow.addEventListener('pointerdown', e => {
+      e.preventDefault();
+      input.focus();
+      list.hidden ? open() : close();
+    });
+    return rec;
+  }
+});

@@ -1,0 +1,383 @@
+// The page side of the browser host, as little as the C++ needs: elements
+// by number, replaying draw lists onto canvases, turning the page's events
+// into calls of the exported zx_ functions, the settings lists, the print view
+// and the closing screen. Every decision about what to draw is made in C++.
+'use strict';
+
+var ZX = {
+  el: [null],  // element records by number: {kind, root, node, ...}
+  colours: new Map(),
+  metrics: new Map(),
+  lines: new Map(),
+  images: new Map(),
+  families: ['ZemloxPGothic', 'ZemloxGothic'],
+  painted: false,
+
+  dpr() { return window.devicePixelRatio || 1; },
+  css(px) { return px / ZX.dpr() + 'px'; },
+  node(parent) { return parent ? ZX.el[parent].node : document.getElementById('desk'); },
+  tag(name, cls, parent) {
+    const e = document.createElement(name);
+    if (cls) e.className = cls;
+    if (parent) parent.appendChild(e);
+    return e;
+  },
+
+  create(kind, parent) {
+    const id = ZX.el.length;
+    const at = kind === 6 ? null : ZX.node(parent);
+    let rec;
+    switch (kind) {
+      case 0: rec = ZX.makeWindow(id, at); break;
+      case 1: rec = ZX.makeCanvas(id, at); break;
+      case 2: {
+        const b = ZX.tag('button', 'zx-button', at);
+        b.type = 'button';
+        b.tabIndex = -1;
+        b.addEventListener('click', () => Module._zx_button(id));
+        rec = {root: b, node: b, focusable: b};
+        break;
+      }
+      case 3: {
+        const g = ZX.tag('div', 'zx-group', at);
+        g.setAttribute('role', 'group');
+        rec = {root: g, node: g, legend: ZX.tag('span', 'zx-legend', g)};
+        break;
+      }
+      case 4: { const p = ZX.tag('div', 'zx-picture', at); rec = {root: p, node: p}; break; }
+      case 5: rec = ZX.makeCombo(id, at); break;
+      default: {
+        const c = document.createElement('canvas');
+        rec = {root: c, node: c, ctx: c.getContext('2d')};
+      }
+    }
+    rec.kind = kind;
+    ZX.el.push(rec);
+    return id;
+  },
+
+  makeWindow(id, at) {
+    const w = ZX.tag('section', 'zx-window', at);
+    w.setAttribute('role', 'dialog');
+    w.style.display = 'none';
+    const title = ZX.tag('div', 'zx-title', w);
+    const caption = ZX.tag('span', 'zx-caption', title);
+    const close = ZX.tag('button', 'zx-close', title);
+    close.type = 'button';
+    close.tabIndex = -1;
+    close.setAttribute('aria-label', '閉じる');
+    close.textContent = '\u00d7';
+    close.addEventListener('click', () => Module._zx_close(id));
+    const client = ZX.tag('div', 'zx-client', w);
+    return {root: w, node: client, title, caption, close, x: 0, y: 0, w: 0, h: 0, th: 0, edge: 0};
+  },
+
+  makeCanvas(id, at) {
+    const c = ZX.tag('canvas', 'zx-canvas', at);
+    const send = (type, e) => {
+      const r = c.getBoundingClientRect();
+      let buttons = e.buttons;
+      if (type === 2) buttons |= [1, 4, 2][e.button] || 0;
+      const mods = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+      Module._zx_pointer(id, type, e.clientX - r.left, e.clientY - r.top, buttons, mods,
+                         e.pointerType === 'touch' ? 1 : 0);
+    };
+    c.addEventListener('pointermove', e => send(0, e));
+    c.addEventListener('pointerdown', e => {
+      if (e.pointerType === 'mouse') c.setPointerCapture(e.pointerId);
+      send(1, e);
+    });
+    c.addEventListener('pointerup', e => send(2, e));
+    c.addEventListener('contextmenu', e => e.preventDefault());
+    return {root: c, node: c, ctx: c.getContext('2d', {alpha: false})};
+  },
+
+  remove(id) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    rec.root.remove();
+    ZX.el[id] = null;
+  },
+
+  place(id, x, y, w, h) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    if (rec.kind === 0) {
+      Object.assign(rec, {x, y, w, h});
+      ZX.layoutWindow(rec);
+      return;
+    }
+    const s = rec.root.style;
+    s.left = ZX.css(x);
+    s.top = ZX.css(y);
+    s.width = ZX.css(w);
+    s.height = ZX.css(h);
+  },
+
+  frameWindow(id, th, edge, px, factor) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    Object.assign(rec, {th, edge});
+    rec.root.dataset.zoom = factor;
+    rec.title.style.fontSize = ZX.css(px);
+    ZX.layoutWindow(rec);
+  },
+
+  layoutWindow(rec) {
+    const s = rec.root.style;
+    s.left = ZX.css(rec.x);
+    s.top = ZX.css(rec.y);
+    s.width = ZX.css(rec.w);
+    s.height = ZX.css(rec.h + rec.th);
+    s.borderWidth = ZX.css(rec.edge);
+    rec.title.style.height = ZX.css(rec.th);
+    rec.close.style.width = ZX.css(rec.th);
+    const c = rec.node.style;
+    c.top = ZX.css(rec.th);
+    c.width = ZX.css(rec.w);
+    c.height = ZX.css(rec.h);
+  },
+
+  resizeCanvas(id, w, h) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    if (rec.root.width !== w) rec.root.width = w;
+    if (rec.root.height !== h) rec.root.height = h;
+  },
+
+  setText(id, s) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    switch (rec.kind) {
+      case 0: rec.caption.textContent = s; rec.root.setAttribute('aria-label', s); break;
+      case 2: rec.root.textContent = s; break;
+      case 3: rec.legend.textContent = s; rec.root.setAttribute('aria-label', s); break;
+      case 5: if (rec.input.value !== s) rec.input.value = s; break;
+    }
+  },
+
+  setVisible(id, v) {
+    const rec = ZX.el[id];
+    if (rec) rec.root.style.display = v ? '' : 'none';
+  },
+
+  setItems(id, s) {
+    const rec = ZX.el[id];
+    if (rec) rec.items = s ? s.split('\n') : [];
+  },
+
+  setFont(id, px) {
+    const rec = ZX.el[id];
+    if (rec) rec.root.style.fontSize = ZX.css(px);
+  },
+
+  setTab(id, tab) {
+    const rec = ZX.el[id];
+    if (rec && rec.focusable) rec.focusable.tabIndex = tab;
+  },
+
+  focus(id) {
+    const rec = ZX.el[id];
+    if (rec) (rec.focusable || rec.root).focus({preventScroll: true});
+  },
+
+  windowState(id, z, active, inert) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    rec.root.style.display = z > 0 ? '' : 'none';
+    rec.root.style.zIndex = z;
+    rec.root.classList.toggle('zx-inactive', !active);
+    rec.root.inert = !!inert;
+  },
+
+  desk(w, h) {
+    const s = document.getElementById('desk').style;
+    s.width = ZX.css(w);
+    s.height = ZX.css(h);
+  },
+
+  colour(rgb) {
+    let c = ZX.colours.get(rgb);
+    if (!c) {
+      c = '#' + (rgb | 0x1000000).toString(16).slice(1);
+      ZX.colours.set(rgb, c);
+    }
+    return c;
+  },
+
+  // The benchmark's recorder: every canvas call of a replay, kept so that a
+  // bare page can make the same calls (null when not benchmarking).
+  bench: null,
+  recorder(rec) {
+    const calls = [];
+    ZX.bench.push({canvas: rec.root, calls});
+    return new Proxy(rec.ctx, {
+      get: (t, k) => (typeof t[k] === 'function' ? (...a) => { calls.push([k, a]); return t[k](...a); } : t[k]),
+      set: (t, k, v) => { calls.push(['=', [k, v]]); t[k] = v; return true; },
+    });
+  },
+
+  // Draws a draw list (see draw_list.h) starting at HEAP32[p].
+  replay(id, p, n) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    const c = ZX.bench ? ZX.recorder(rec) : rec.ctx, H = HEAP32, end = p + n;
+    let i = p;
+    while (i < end) {
+      switch (H[i++]) {
+        case 1: c.fillStyle = ZX.colour(H[i++]); break;
+        case 2: {
+          let k = H[i++];
+          if (k === 1) {
+            c.fillRect(H[i], H[i + 1], H[i + 2], H[i + 3]);
+            i += 4;
+          } else {
+            c.beginPath();
+            for (; k > 0; --k, i += 4) c.rect(H[i], H[i + 1], H[i + 2], H[i + 3]);
+            c.fill();
+          }
+          break;
+        }
+        case 3: {
+          let k = H[i++];
+          c.save();
+          c.beginPath();
+          for (; k > 0; --k, i += 4) c.rect(H[i], H[i + 1], H[i + 2], H[i + 3]);
+          c.clip();
+          break;
+        }
+        case 4:
+          c.restore();
+          c.zxFont = null;  // the font set inside the clip is gone with it
+          break;
+        case 5: ZX.text(c, H, i); i += 9; break;
+        case 6: {
+          const layer = ZX.el[H[i]];
+          if (layer) c.drawImage(layer.root, H[i + 1], H[i + 2]);
+          i += 3;
+          break;
+        }
+        case 7: ZX.image(c, H[i], H[i + 1], H[i + 2] / 4096, UTF8ToString(H[i + 3], H[i + 4])); i += 5; break;
+        case 8: c.clearRect(H[i], H[i + 1], H[i + 2], H[i + 3]); i += 4; break;
+        default: return;
+      }
+    }
+  },
+
+  metric(c, font) {
+    let m = ZX.metrics.get(font);
+    if (!m) {
+      const t = c.measureText('\u6C34Mg');
+      m = {ascent: t.fontBoundingBoxAscent, height: t.fontBoundingBoxAscent + t.fontBoundingBoxDescent};
+      ZX.metrics.set(font, m);
+    }
+    return m;
+  },
+
+  // Lines of a label, broken as the desktop breaks them: between words of
+  // Latin text and between any two Japanese characters, but never before
+  // closing punctuation or after an opening bracket. Widths are measured at
+  // 100 % (`font` at that size, `w` in layout pixels).
+  wrap(font, s, w) {
+    const key = font + '\u0000' + w + '\u0000' + s;
+    let r = ZX.lines.get(key);
+    if (r) return r;
+    const c = ZX.measurer();
+    c.font = font;
+    r = {lines: [s], wide: false};
+    if (c.measureText(s).width > w) {
+      const units = [];
+      for (const u of s.match(/[\x21-\x7e]+ *| +|[^]/gu) || []) {
+        const prev = units.length ? units[units.length - 1] : null;
+        if (prev !== null && (/^[、。，．）」』】〕・ー？！ぁぃぅぇぉっゃゅょァィゥェォッャュョ]/u.test(u) || /[（「『【〔]$/u.test(prev)))
+          units[units.length - 1] = prev + u;
+        else
+          units.push(u);
+      }
+      r.lines = [];
+      let line = '';
+      for (const u of units) {
+        if (line && c.measureText((line + u).trimEnd()).width > w) {
+          r.lines.push(line.trimEnd());
+          line = u.trimStart();
+        } else {
+          line += u;
+        }
+      }
+      if (line) r.lines.push(line);
+    }
+    r.wide = r.lines.some(l => c.measureText(l).width > w);
+    if (ZX.lines.size > 2000) ZX.lines.clear();
+    ZX.lines.set(key, r);
+    return r;
+  },
+
+  measurer() {
+    return ZX.measure || (ZX.measure = document.createElement('canvas').getContext('2d'));
+  },
+
+  text(c, H, i) {
+    const x = H[i], y = H[i + 1], w = H[i + 2], h = H[i + 3], px = H[i + 4] / 64, flags = H[i + 5];
+    const s = UTF8ToString(H[i + 6], H[i + 7]), scale = H[i + 8] / 4096;
+    const family = ZX.families[flags >> 4] || ZX.families[0];
+    const style = ((flags & 1) ? 'bold ' : '');
+    const tail = 'px ' + family + ', ' + ZX.families[0] + ', sans-serif';
+    const font = style + px + tail;
+    if (c.zxFont !== font) {
+      c.font = font;
+      c.zxFont = font;
+    }
+    const m = ZX.metric(c, font);
+    // The box was rounded to whole device pixels: give back up to half of one.
+    const r = ZX.wrap(style + px / scale + tail, s, (w + 0.5) / scale);
+    const clip = r.wide || r.lines.length * m.height > h;
+    if (clip) {
+      c.save();
+      c.beginPath();
+      c.rect(x, y, w, h);
+      c.clip();
+    }
+    // The fonts have no bold face; the browser emboldens the outlines at
+    // the device size, half as much ink again as regular weight.
+    for (let k = 0; k < r.lines.length; ++k) c.fillText(r.lines[k], x, y + m.ascent + k * m.height);
+    if (clip) c.restore();
+  },
+
+  image(c, x, y, scale, url) {
+    let img = ZX.images.get(url);
+    if (!img) {
+      img = new Image();
+      img.onload = () => Module._zx_repaint_all();
+      img.src = url;
+      ZX.images.set(url, img);
+    }
+    if (!img.complete || !img.naturalWidth) return;
+    c.imageSmoothingEnabled = scale !== 1;
+    c.imageSmoothingQuality = 'high';
+    c.drawImage(img, x, y, img.naturalWidth * scale, img.naturalHeight * scale);
+  },
+
+  firstPaint() {
+    if (ZX.painted) return;
+    ZX.painted = true;
+    performance.mark('zemlox-first-paint');
+  },
+
+  ended() {
+    document.getElementById('desk').hidden = true;
+    const e = document.getElementById('ended');
+    e.hidden = false;
+    document.title = 'Zemlox';
+    e.querySelector('button').focus();
+  },
+
+};
+
+// The program compiles while the page is still being read and the bundled
+// fonts load; it starts once both are in.
+ZX.fontsLoaded = Promise.all([
+  ...ZX.families.map(f => document.fonts.load('16px ' + f, '\u6C34')),
+  new Promise(r => (document.readyState === 'loading' ? document.addEventListener('DOMContentLoaded', r) : r())),
+]).catch(() => {}).then(() => {
+  document.getElementById('restart').addEventListener('click', () => location.reload());
+});

@@ -1,0 +1,70 @@
+// The page's events into the host: page.js calls these exported functions
+// with element numbers, and the window owning the element handles them.
+#include <emscripten.h>
+
+#include <string>
+
+#include "ui/form.h"
+#include "ui/web/web_host.h"
+
+namespace {
+
+template <class F>
+void toWindows(F f) {
+  zemlox::web::WebHost* host = zemlox::web::WebHost::current();
+  if (!host) return;
+  // A handler may unload windows; stop at the first window that owned the event.
+  for (const auto& v : host->views())
+    if (f(*v)) return;
+}
+
+}  // namespace
+
+extern "C" {
+
+// type: 0 move, 1 press, 2 release; x, y in CSS pixels of the canvas.
+EMSCRIPTEN_KEEPALIVE void zx_pointer(int canvas, int type, double x, double y, int buttons, int mods,
+                                     int touch) {
+  toWindows([&](zemlox::web::WindowView& v) { return v.pointer(canvas, type, x, y, buttons, mods, touch); });
+}
+
+EMSCRIPTEN_KEEPALIVE void zx_button(int id) {
+  toWindows([&](zemlox::web::WindowView& v) { return v.buttonClicked(id); });
+}
+
+EMSCRIPTEN_KEEPALIVE void zx_combo_pick(int id, int index) {
+  toWindows([&](zemlox::web::WindowView& v) { return v.comboPicked(id, index); });
+}
+
+EMSCRIPTEN_KEEPALIVE void zx_combo_type(int id, const char* text) {
+  const std::string s = text;
+  toWindows([&](zemlox::web::WindowView& v) { return v.comboTyped(id, s); });
+}
+
+EMSCRIPTEN_KEEPALIVE void zx_close(int window) {
+  toWindows([&](zemlox::web::WindowView& v) {
+    if (v.element() != window) return false;
+    v.form()->closeBox();
+    return true;
+  });
+}
+
+// A picture file finished loading: everything is painted afresh.
+EMSCRIPTEN_KEEPALIVE void zx_repaint_all() {
+  if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->relayout();
+}
+
+// For the benchmark: `n` ticks of every running timer of the top window,
+// each followed by the repaint the browser's next frame would do.
+EMSCRIPTEN_KEEPALIVE void zx_bench_frames(int n) {
+  zemlox::web::WebHost* host = zemlox::web::WebHost::current();
+  if (!host || host->views().empty()) return;
+  ui::Form* top = host->views().back()->form();
+  for (int i = 0; i < n; ++i) {
+    for (ui::Timer* t : top->timers())
+      if (t->enabled()) t->tick();
+    host->paintNow();
+  }
+}
+
+}  // extern "C"

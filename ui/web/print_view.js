@@ -1,0 +1,42 @@
+// The browser host's print view: the report page as one SVG page in points
+// (text, lines, rectangles and circles at the positions the program gives),
+// shown only when printing, and the browser's print dialog opened on it.
+'use strict';
+
+Object.assign(ZX, {
+  svg(name, attrs, parent) {
+    const e = document.createElementNS('http://www.w3.org/2000/svg', name);
+    for (const k in attrs) e.setAttribute(k, attrs[k]);
+    if (parent) parent.appendChild(e);
+    return e;
+  },
+
+  printBegin(w, h) {
+    const view = document.getElementById('print');
+    view.textContent = '';
+    ZX.page = ZX.svg('svg', {width: w + 'pt', height: h + 'pt', viewBox: '0 0 ' + w + ' ' + h}, view);
+    ZX.ink = ZX.svg('g', {fill: 'none', stroke: 'black', 'stroke-width': 0.5}, ZX.page);
+  },
+
+  printText(x, y, text, face, size) {
+    const family = face === 'ＭＳ ゴシック' ? ZX.families[1] : ZX.families[0];
+    // The position is the top-left corner of the first character cell.
+    const c = ZX.measure || (ZX.measure = document.createElement('canvas').getContext('2d'));
+    c.font = '100px ' + family;
+    const ascent = c.measureText('\u6C34').fontBoundingBoxAscent / 100;
+    const t = ZX.svg('text', {x, y: y + ascent * size, 'font-family': family, 'font-size': size,
+                              fill: 'black', 'xml:space': 'preserve'}, ZX.page);
+    t.textContent = text;
+  },
+
+  printShape(kind, a, b, c, d) {
+    if (kind === 0) ZX.svg('line', {x1: a, y1: b, x2: c, y2: d}, ZX.ink);
+    else if (kind === 1) ZX.svg('rect', {x: Math.min(a, c), y: Math.min(b, d), width: Math.abs(c - a), height: Math.abs(d - b)}, ZX.ink);
+    else ZX.svg('circle', {cx: a, cy: b, r: c}, ZX.ink);
+  },
+
+  printShow() {
+    // After the click that printed has been handled.
+    setTimeout(() => window.print(), 0);
+  }
+});

@@ -1,0 +1,109 @@
+// Scanline rasterising for the browser host's exact lines and circles.
+#include "ui/web/raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace zemlox::web {
+namespace {
+
+// Far beyond any window: keeps absurd coordinates from looping for ever.
+constexpr double kLimit = 1 << 20;
+
+bool usable(double v) { return std::isfinite(v) && std::fabs(v) < kLimit; }
+
+}  // namespace
+
+int Scale::px(double twips) const {
+  const double v = dev(twips);
+  return usable(v) ? static_cast<int>(std::lround(v)) : 0;
+}
+
+int Scale::thickness(int widthPx) const {
+  return std::max(1, widthPx) * std::max(1, static_cast<int>(std::lround(s)));
+}
+
+void lineSpans(double x1, double y1, double x2, double y2, int t, bool dotted, const SpanFn& out) {
+  if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2) || t < 1) return;
+  // The pixel each end lies in; the nudge keeps a position a rounding error
+  // short of a pixel edge on it.
+  auto pixel = [](double v) { return static_cast<int>(std::floor(v + 1e-6)); };
+  int ax = pixel(x1), ay = pixel(y1), bx = pixel(x2), by = pixel(y2);
+  const int dx = std::abs(bx - ax), dy = std::abs(by - ay);
+  const bool xMajor = dx >= dy;
+  // Walk along the major axis; a run of pixels in one row (or column) is one span.
+  if (xMajor && ax > bx) { std::swap(ax, bx); std::swap(ay, by); }
+  if (!xMajor && ay > by) { std::swap(ax, bx); std::swap(ay, by); }
+  const int major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+  const int step = xMajor ? (by > ay ? 1 : -1) : (bx > ax ? 1 : -1);
+  int err = major / 2, m = xMajor ? ay : ax, runStart = 0;
+  auto emit = [&](int from, int to, int at) {  // pixels from..to of the major axis
+    if (xMajor) out({ax + from, at, to - from + t, t});
+    else out({at, ay + from, t, to - from + t});
+  };
+  if (dotted) {
+    for (int i = 0; i <= major; i += 3 * t) {
+      const int mm = xMajor ? ay + (major ? (by - ay) * i / major : 0)
+                            : ax + (major ? (bx - ax) * i / major : 0);
+      emit(i, i, mm);
+    }
+    return;
+  }
+  for (int i = 0; i <= major; ++i) {
+    if (i == major) { emit(runStart, i, m); break; }
+    err -= minor;
+    if (err < 0) {
+      emit(runStart, i, m);
+      m += step;
+      err += major;
+      runStart = i + 1;
+    }
+  }
+}
+
+void frameSpans(int x, int y, int w, int h, int t, const SpanFn& out) {
+  if (w <= 0 || h <= 0) return;
+  if (2 * t >= w || 2 * t >= h) { out({x, y, w, h}); return; }
+  out({x, y, w, t});
+  out({x, y + h - t, w, t});
+  out({x, y + t, t, h - 2 * t});
+  out({x + w - t, y + t, t, h - 2 * t});
+}
+
+void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, const SpanFn* fill,
+                 const Span& clip) {
+  if (!usable(cx) || !usable(cy) || !usable(d) || d <= 0 || t < 1) return;
+  const double r = d / 2, ri = r - t;
+  const int top = std::max(static_cast<int>(std::floor(cy - r)), clip.y);
+  const int bottom = std::min(static_cast<int>(std::ceil(cy + r)), clip.y + clip.h);
+  const int left = clip.x, right = clip.x + clip.w;
+  auto at = [&](double v) { return static_cast<int>(std::lround(v)); };
+  auto put = [&](const SpanFn& out, int x0, int x1, int row) {
+    x0 = std::max(x0, left), x1 = std::min(x1, right);
+    if (x1 > x0) out({x0, row, x1 - x0, 1});
+  };
+  for (int row = top; row < bottom; ++row) {
+    const double dy = row + 0.5 - cy;
+    if (std::fabs(dy) >= r) continue;
+    const double ho = std::sqrt(r * r - dy * dy);
+    const int o0 = at(cx - ho), o1 = at(cx + ho);
+    if (o1 <= o0) continue;
+    if (ri <= 0 || std::fabs(dy) >= ri) {
+      put(ring, o0, o1, row);
+      continue;
+    }
+    const double hi = std::sqrt(ri * ri - dy * dy);
+    // At least one pixel of ring on each side, so the outline never breaks.
+    const int i0 = std::max(o0 + 1, at(cx - hi)), i1 = std::min(o1 - 1, at(cx + hi));
+    if (i1 <= i0) {
+      put(ring, o0, o1, row);
+      continue;
+    }
+    put(ring, o0, i0, row);
+    put(ring, i1, o1, row);
+    if (fill) put(*fill, i0, i1, row);
+  }
+}
+
+}  // namespace zemlox::web

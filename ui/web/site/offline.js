@@ -1,0 +1,11 @@
+// Served over http(s), the site can be installed and run offline: the
+// manifest and the service worker. Opened from a folder (file://) neither
+// applies, and nothing is fetched.
+'use strict';
+if (location.protocol === 'http:' || location.protocol === 'https:') {
+  const link = document.createElement('link');
+  link.rel = 'manifest';
+  link.href = 'manifest.webmanifest';
+  document.head.appendChild(link);
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+}

@@ -1,0 +1,154 @@
+// Browser host: windows in the page, frames, zoom and the page's state.
+#include "ui/web/web_host.h"
+
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/form.h"
+#include "ui/web/dom.h"
+#include "ui/web/web_printer.h"
+
+namespace zemlox::web {
+namespace {
+
+WebHost* g_host = nullptr;
+
+EM_BOOL onFrame(double, void*) {
+  if (g_host) g_host->paintNow();
+  return EM_FALSE;
+}
+
+EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
+  if (g_host) g_host->relayout();
+  return EM_FALSE;
+}
+
+EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* e, void*) {
+  if (g_host) g_host->pageVisible(!e->hidden);
+  return EM_FALSE;
+}
+
+EM_BOOL onKey(int, const EmscriptenKeyboardEvent* e, void*) {
+  if (!g_host || !(e->ctrlKey || e->metaKey) || e->altKey) return EM_FALSE;
+  const std::string key = e->key;
+  if (key == "+" || key == "=" || key == ";") g_host->zoomKey('+');
+  else if (key == "-" || key == "_") g_host->zoomKey('-');
+  else if (key == "0") g_host->zoomKey('0');
+  else return EM_FALSE;
+  return EM_TRUE;  // the browser's own zoom stays out of it
+}
+
+}  // namespace
+
+WebHost::WebHost() {
+  g_host = this;
+  emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onResize);
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, onVisibility);
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKey);
+}
+
+WebHost::~WebHost() {
+  if (g_host == this) g_host = nullptr;
+}
+
+WebHost* WebHost::current() { return g_host; }
+
+WindowView* WebHost::viewOf(const ui::Form& f) const {
+  for (const auto& v : views_)
+    if (v->form() == &f) return v.get();
+  return nullptr;
+}
+
+void WebHost::formLoaded(ui::Form& f) { views_.push_back(std::make_unique<WindowView>(*this, f)); }
+
+void WebHost::formShown(ui::Form& f) {
+  WindowView* v = viewOf(f);
+  if (!v) return;
+  // The window shown last stands on top.
+  auto it = std::find_if(views_.begin(), views_.end(), [v](auto& p) { return p.get() == v; });
+  std::rotate(it, it + 1, views_.end());
+  relayout();
+  restack();
+  v->focusFirst();
+}
+
+void WebHost::runModal(ui::Form& f) { formShown(f); }
+
+void WebHost::formUnloaded(ui::Form& f) {
+  auto it = std::find_if(views_.begin(), views_.end(), [&f](auto& p) { return p->form() == &f; });
+  if (it == views_.end()) return;
+  (*it)->detach();
+  unloaded_.push_back(std::move(*it));
+  views_.erase(it);
+  scheduleFrame();
+  relayout();
+  restack();
+  if (!views_.empty()) views_.back()->focusFirst();
+}
+
+void WebHost::lastFormUnloaded() { dom::showEnded(); }
+
+std::unique_ptr<ui::Printer> WebHost::printer() { return std::make_unique<WebPrinter>(); }
+
+void WebHost::scheduleFrame() {
+  if (frameScheduled_) return;
+  frameScheduled_ = true;
+  emscripten_request_animation_frame(onFrame, nullptr);
+}
+
+void WebHost::paintNow() {
+  frameScheduled_ = false;
+  unloaded_.clear();
+  for (auto& v : views_) v->paint();
+  if (!painted_ && !views_.empty()) {
+    painted_ = true;
+    dom::markFirstPaint();
+  }
+}
+
+void WebHost::relayout() {
+  const double dpr = dom::pixelRatio();
+  // Fit the largest shown window, measured at 100 %.
+  const Scale unit{1};
+  double w = 0, h = 0;
+  for (auto& v : views_) {
+    if (!v->form()->visible()) continue;
+    w = std::max(w, static_cast<double>(v->outerWidth(unit)));
+    h = std::max(h, static_cast<double>(v->outerHeight(unit)));
+  }
+  const double viewW = dom::viewWidth(), viewH = dom::viewHeight();
+  factor_ = zoom_.factor(w, h, viewW, viewH);
+  const Scale sc{factor_ * dpr};
+  int deskW = static_cast<int>(std::lround(viewW * dpr)), deskH = static_cast<int>(std::lround(viewH * dpr));
+  for (auto& v : views_) {
+    deskW = std::max(deskW, v->outerWidth(sc));
+    deskH = std::max(deskH, v->outerHeight(sc));
+  }
+  dom::setDeskSize(deskW, deskH);
+  for (auto& v : views_)
+    v->layout(sc, (deskW - v->outerWidth(sc)) / 2, (deskH - v->outerHeight(sc)) / 2);
+}
+
+void WebHost::restack() {
+  int z = 1;
+  const WindowView* top = nullptr;
+  for (auto& v : views_)
+    if (v->form()->visible()) top = v.get();
+  for (auto& v : views_) v->setStacking(v->form()->visible() ? z++ : 0, v.get() == top);
+  if (top) dom::setTitle(top->form()->style().caption);
+}
+
+void WebHost::pageVisible(bool visible) {
+  for (auto& v : views_) v->pageVisible(visible);
+}
+
+void WebHost::zoomKey(char key) {
+  if (key == '+') zoom_.larger(factor_);
+  else if (key == '-') zoom_.smaller(factor_);
+  else zoom_.fit();
+  relayout();
+}
+
+}  // namespace zemlox::web

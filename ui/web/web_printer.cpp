@@ -1,0 +1,21 @@
+// The print view and the print dialog.
+#include "ui/web/web_printer.h"
+
+#include "ui/web/dom.h"
+
+namespace zemlox::web {
+
+void WebPrinter::pageEnded(const ui::PrintedPage& page) {
+  dom::printBegin(kA4Width, kA4Height);
+  for (const ui::PrintOp& op : page.ops) {
+    switch (op.kind) {
+      case ui::PrintOp::Text: dom::printText(op.x1, op.y1, op.text, op.fontName, op.fontSize); break;
+      case ui::PrintOp::Line: dom::printLine(op.x1, op.y1, op.x2, op.y2); break;
+      case ui::PrintOp::Rectangle: dom::printRect(op.x1, op.y1, op.x2, op.y2); break;
+      case ui::PrintOp::Circle: dom::printCircle(op.x1, op.y1, op.r); break;
+    }
+  }
+  dom::printShow();
+}
+
+}  // namespace zemlox::web

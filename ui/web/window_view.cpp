@@ -1,0 +1,350 @@
+// Window elements, repainting, timers and input for one loaded window.
+#include "ui/web/window_view.h"
+
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/web/dom.h"
+#include "ui/web/paint_controls.h"
+#include "ui/web/web_host.h"
+
+namespace zemlox::web {
+namespace {
+
+// The fastest timer the program runs: shorter intervals tick at this pace.
+constexpr int kTimerFloorMs = 10;
+// Past this many separate changes an area repaints their bounding box.
+constexpr size_t kMaxDirtyRects = 16;
+// The frame caption, button and list font: the interface font at 9 pt.
+constexpr float kControlPoints = 9;
+
+void tickTimer(void* timer) { static_cast<ui::Timer*>(timer)->tick(); }
+
+Span bounding(const std::vector<Span>& spans) {
+  int l = 1 << 30, t = 1 << 30, r = -(1 << 30), b = -(1 << 30);
+  for (const Span& s : spans) {
+    l = std::min(l, s.x), t = std::min(t, s.y);
+    r = std::max(r, s.x + s.w), b = std::max(b, s.y + s.h);
+  }
+  return r > l && b > t ? Span{l, t, r - l, b - t} : Span{0, 0, 0, 0};
+}
+
+std::string joined(const std::vector<std::string>& items) {
+  std::string s;
+  for (size_t i = 0; i < items.size(); ++i) s += (i ? "\n" : "") + items[i];
+  return s;
+}
+
+// The picture a picture box names, as a file of the site.
+std::string pictureUrl(const std::string& resource) {
+  return resource.rfind(":/", 0) == 0 ? resource.substr(2) : resource;
+}
+
+}  // namespace
+
+WindowView::WindowView(WebHost& host, ui::Form& form) : host_(host), form_(&form) {
+  window_ = dom::create(dom::Kind::Window, 0);
+  dom::setText(window_, form.style().caption);
+  addArea(AreaKind::Window, form, nullptr, window_, true);
+  build(form, window_);
+  for (ui::Timer* t : form.timers()) timerChanged(*t);
+  form.setView(this);
+}
+
+WindowView::~WindowView() { detach(); }
+
+WindowView::Area& WindowView::addArea(AreaKind kind, ui::Container& c, const ui::Control* ctl,
+                                      int element, bool drawing) {
+  auto a = std::make_unique<Area>();
+  a->kind = kind;
+  a->container = &c;
+  a->control = ctl;
+  a->element = element;
+  a->canvas = dom::create(dom::Kind::Canvas, element);
+  Area* raw = a.get();
+  if (drawing) {
+    a->layer = std::make_unique<RasterLayer>([this, raw](const Span& s) { markDirty(*raw, s); });
+    ui::Surface& surface = kind == AreaKind::Window ? static_cast<ui::Form&>(c).surface()
+                                                    : static_cast<ui::PictureBox&>(c).surface();
+    surface.setSink(a->layer.get());
+  }
+  byContainer_[&c] = raw;
+  byCanvas_[a->canvas] = raw;
+  areas_.push_back(std::move(a));
+  return *raw;
+}
+
+void WindowView::build(ui::Container& c, int parentElement) {
+  for (ui::Control* ctl : c.children()) {
+    if (!ctl->isWidget()) continue;
+    int id = 0;
+    switch (ctl->kind()) {
+      case ui::ControlKind::Button: id = dom::create(dom::Kind::Button, parentElement); break;
+      case ui::ControlKind::ComboBox: id = dom::create(dom::Kind::Combo, parentElement); break;
+      case ui::ControlKind::Frame:
+        id = dom::create(dom::Kind::Group, parentElement);
+        addArea(AreaKind::Frame, static_cast<ui::Frame&>(*ctl), ctl, id, false);
+        build(static_cast<ui::Frame&>(*ctl), id);
+        break;
+      case ui::ControlKind::PictureBox:
+        id = dom::create(dom::Kind::Picture, parentElement);
+        addArea(AreaKind::Picture, static_cast<ui::PictureBox&>(*ctl), ctl, id, true);
+        build(static_cast<ui::PictureBox&>(*ctl), id);
+        break;
+      default: break;
+    }
+    widgets_[ctl] = id;
+    controlsById_[id] = ctl;
+    if (ctl->tabIndex() >= 0) dom::setTabIndex(id, ctl->tabIndex() + 1);
+    sync(*ctl, id);
+  }
+}
+
+void WindowView::detach() {
+  if (!form_) return;
+  stopTimers();
+  for (auto& a : areas_) {
+    if (!a->layer) continue;
+    ui::Surface& surface = a->kind == AreaKind::Window
+                               ? static_cast<ui::Form*>(a->container)->surface()
+                               : static_cast<ui::PictureBox*>(a->container)->surface();
+    if (surface.sink() == a->layer.get()) surface.setSink(nullptr);
+    dom::remove(a->canvas);
+  }
+  for (auto& [id, ctl] : controlsById_) dom::remove(id);
+  dom::remove(window_);
+  if (form_->view() == this) form_->setView(nullptr);
+  form_ = nullptr;
+  areas_.clear();
+  byContainer_.clear();
+  byCanvas_.clear();
+  widgets_.clear();
+  controlsById_.clear();
+}
+
+int WindowView::outerWidth(const Scale& sc) const {
+  return form_ ? sc.px(form_->style().clientWidth) + 2 * sc.thickness(kEdgePx) : 0;
+}
+
+int WindowView::outerHeight(const Scale& sc) const {
+  return form_ ? sc.px(form_->style().clientHeight) + sc.px(kTitleBarPx * 15.0) +
+                     2 * sc.thickness(kEdgePx)
+               : 0;
+}
+
+void WindowView::layout(const Scale& scale, int x, int y) {
+  if (!form_) return;
+  scale_ = scale;
+  const int cw = scale.px(form_->style().clientWidth), ch = scale.px(form_->style().clientHeight);
+  dom::place(window_, x, y, cw, ch);
+  dom::frameWindow(window_, scale.px(kTitleBarPx * 15.0), scale.thickness(kEdgePx),
+                   fontPixels(kControlPoints, scale), scale.s / dom::pixelRatio());
+  for (auto& a : areas_) {
+    if (a->control) {
+      const Span r = toDevice({a->control->left(), a->control->top(), a->control->width(),
+                               a->control->height()}, scale);
+      a->w = r.w, a->h = r.h;
+    } else {
+      a->w = cw, a->h = ch;
+    }
+    dom::place(a->canvas, 0, 0, a->w, a->h);
+    dom::resizeCanvas(a->canvas, std::max(1, a->w), std::max(1, a->h));
+    if (a->layer) a->layer->resize(scale, a->w, a->h);
+    a->dirty.assign(1, Span{0, 0, a->w, a->h});
+  }
+  for (auto& [ctl, id] : widgets_) {
+    place(*ctl, id);
+    dom::setFontPixels(id, fontPixels(kControlPoints, scale));
+  }
+  host_.scheduleFrame();
+}
+
+void WindowView::place(const ui::Control& c, int id) {
+  const Span r = toDevice({c.left(), c.top(), c.width(), c.height()}, scale_);
+  dom::place(id, r.x, r.y, r.w, r.h);
+}
+
+void WindowView::sync(const ui::Control& c, int id) {
+  switch (c.kind()) {
+    case ui::ControlKind::Button: dom::setText(id, static_cast<const ui::Button&>(c).caption()); break;
+    case ui::ControlKind::Frame: dom::setText(id, static_cast<const ui::Frame&>(c).caption()); break;
+    case ui::ControlKind::ComboBox: {
+      auto& cb = static_cast<const ui::ComboBox&>(c);
+      dom::setItems(id, joined(cb.items()));
+      dom::setText(id, cb.text());
+      break;
+    }
+    case ui::ControlKind::PictureBox:
+      if (auto it = byContainer_.find(static_cast<const ui::PictureBox*>(&c)); it != byContainer_.end())
+        markDirty(*it->second, {0, 0, it->second->w, it->second->h});
+      break;
+    default: break;
+  }
+  dom::setVisible(id, c.visible());
+}
+
+void WindowView::setStacking(int z, bool active) {
+  z_ = z;
+  active_ = active;
+  if (form_) dom::setWindowState(window_, z, active, !form_->inputEnabled());
+}
+
+void WindowView::focusFirst() {
+  const ui::Control* first = nullptr;
+  for (const auto& [ctl, id] : widgets_)
+    if (ctl->tabIndex() >= 0 && ctl->visible() && (!first || ctl->tabIndex() < first->tabIndex()))
+      first = ctl;
+  dom::focus(first ? widgets_.at(first) : window_);
+}
+
+void WindowView::markDirty(Area& a, const Span& s) {
+  if (s.w <= 0 || s.h <= 0) return;
+  a.dirty.push_back(s);
+  if (a.dirty.size() > kMaxDirtyRects) a.dirty.assign(1, bounding(a.dirty));
+  host_.scheduleFrame();
+}
+
+void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
+  auto it = byContainer_.find(&c);
+  if (it == byContainer_.end()) return;
+  const double s = scale_.s / 15.0;
+  auto lo = [&](double v) { return static_cast<int>(std::floor(std::clamp(v * s, -1e6, 1e6))); };
+  auto hi = [&](double v) { return static_cast<int>(std::ceil(std::clamp(v * s, -1e6, 1e6))); };
+  if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) ||
+      !std::isfinite(r.height)) {
+    markDirty(*it->second, {0, 0, it->second->w, it->second->h});
+    return;
+  }
+  const int m = 2 * scale_.thickness(1);
+  const int l = lo(r.left) - m, t = lo(r.top) - m;
+  markDirty(*it->second, {l, t, hi(r.right()) + m - l, hi(r.bottom()) + m - t});
+}
+
+void WindowView::widgetChanged(const ui::Control& c) {
+  auto it = widgets_.find(&c);
+  if (it == widgets_.end()) return;
+  place(c, it->second);
+  sync(c, it->second);
+}
+
+void WindowView::timerChanged(const ui::Timer& t) {
+  if (!form_) return;
+  auto it = intervals_.find(&t);
+  if (it != intervals_.end()) {
+    emscripten_clear_interval(it->second);
+    intervals_.erase(it);
+  }
+  if (!visible_ || !t.enabled() || !form_->loaded()) return;
+  const double ms = std::max(kTimerFloorMs, t.interval());
+  intervals_[&t] = static_cast<int>(
+      emscripten_set_interval(tickTimer, ms, const_cast<ui::Timer*>(&t)));
+}
+
+void WindowView::stopTimers() {
+  for (auto& [t, id] : intervals_) emscripten_clear_interval(id);
+  intervals_.clear();
+}
+
+void WindowView::pageVisible(bool visible) {
+  visible_ = visible;
+  if (!form_) return;
+  if (!visible) {
+    stopTimers();
+    return;
+  }
+  for (ui::Timer* t : form_->timers()) timerChanged(*t);
+}
+
+void WindowView::inputEnabledChanged() { host_.restack(); }
+
+void WindowView::paint() {
+  if (!form_) return;
+  for (auto& a : areas_) paintArea(*a);
+}
+
+void WindowView::paintArea(Area& a) {
+  if (a.layer) a.layer->flush();
+  if (a.dirty.empty()) return;
+  DrawList dl;
+  const Span area = bounding(a.dirty);
+  dl.clip(a.dirty);
+  a.dirty.clear();
+  switch (a.kind) {
+    case AreaKind::Window:
+      dl.colour(form_->style().backColor);
+      dl.rect(area);
+      paintGraphics(dl, *a.container, GraphicLayer::Shapes, scale_, area);
+      dl.layer(a.layer->id(), 0, 0);
+      paintGraphics(dl, *a.container, GraphicLayer::LinesAndLabels, scale_, area);
+      break;
+    case AreaKind::Frame:
+      dl.colour(ui::sys::ButtonFace);
+      dl.rect(area);
+      paintEtchedFrame(dl, a.w, a.h,
+                       static_cast<int>(std::lround(fontPixels(kControlPoints, scale_) / 2)), scale_);
+      paintGraphics(dl, *a.container, GraphicLayer::All, scale_, area);
+      break;
+    case AreaKind::Picture: {
+      auto& box = static_cast<const ui::PictureBox&>(*a.control);
+      const int inset = box.border() ? 2 * scale_.thickness(1) : 0;
+      dl.colour(box.backColor());
+      dl.rect(area);
+      if (!box.picture().empty()) {
+        // The picture at its own size times the zoom, clipped inside the edge.
+        dl.clip({{inset, inset, a.w - 2 * inset, a.h - 2 * inset}});
+        dl.image(pictureUrl(box.picture()), inset, inset, scale_.s);
+        dl.unclip();
+      }
+      dl.layer(a.layer->id(), 0, 0);
+      paintGraphics(dl, *a.container, GraphicLayer::All, scale_, area);
+      if (box.border()) paintSunkenEdge(dl, a.w, a.h, scale_);
+      break;
+    }
+  }
+  dl.unclip();
+  dl.replayOn(a.canvas);
+}
+
+bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch) {
+  auto it = byCanvas_.find(canvas);
+  if (it == byCanvas_.end() || !form_) return false;
+  ui::Container& c = *it->second->container;
+  const double toTwips = dom::pixelRatio() * 15.0 / scale_.s;
+  const float tx = static_cast<float>(x * toTwips), ty = static_cast<float>(y * toTwips);
+  ui::MouseState s{buttons, mods};
+  // A touch has no hover: the pointer arrives where the finger lands.
+  if (type == 1 && touch) c.mouseMove(ui::MouseState{0, mods}, tx, ty);
+  if (!form_) return true;
+  switch (type) {
+    case 0: c.mouseMove(s, tx, ty); break;
+    case 1: c.mouseDown(s, tx, ty); break;
+    case 2: c.mouseUp(s, tx, ty); break;
+    default: break;
+  }
+  return true;
+}
+
+bool WindowView::buttonClicked(int id) {
+  auto it = controlsById_.find(id);
+  if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::Button) return false;
+  static_cast<ui::Button*>(it->second)->click();
+  return true;
+}
+
+bool WindowView::comboPicked(int id, int index) {
+  auto it = controlsById_.find(id);
+  if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::ComboBox) return false;
+  static_cast<ui::ComboBox*>(it->second)->pick(index);
+  return true;
+}
+
+bool WindowView::comboTyped(int id, const std::string& text) {
+  auto it = controlsById_.find(id);
+  if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::ComboBox) return false;
+  static_cast<ui::ComboBox*>(it->second)->type(text);
+  return true;
+}
+
+}  // namespace zemlox::web

@@ -1,0 +1,92 @@
+// One loaded window in the page: a window element with a title bar and close
+// box, a canvas for each area that paints (the window itself, its frames and
+// picture boxes), HTML buttons and lists, and the window's timers. Repaints
+// only what changed, once per browser frame.
+#pragma once
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/web/draw_list.h"
+#include "ui/web/raster.h"
+#include "ui/web/raster_layer.h"
+
+namespace zemlox::web {
+
+class WebHost;
+
+// A window's title bar and edge, in layout pixels at 100 %.
+inline constexpr int kTitleBarPx = 22;
+inline constexpr int kEdgePx = 1;
+
+class WindowView : public ui::FormView {
+ public:
+  WindowView(WebHost& host, ui::Form& form);
+  ~WindowView() override;
+  WindowView(const WindowView&) = delete;
+  WindowView& operator=(const WindowView&) = delete;
+
+  ui::Form* form() const { return form_; }
+  int element() const { return window_; }
+  // Cuts every tie to the window: it is unloading.
+  void detach();
+
+  // Places the window with its top-left corner at (x, y) device pixels.
+  void layout(const Scale& scale, int x, int y);
+  int outerWidth(const Scale& sc) const;
+  int outerHeight(const Scale& sc) const;
+  void setStacking(int z, bool active);
+  void focusFirst();
+  void paint();
+  // Starts or stops every timer as the page is shown or hidden.
+  void pageVisible(bool visible);
+
+  // Input from the page, by element number; false when not this window's.
+  bool pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch);
+  bool buttonClicked(int id);
+  bool comboPicked(int id, int index);
+  bool comboTyped(int id, const std::string& text);
+
+  void invalidate(const ui::Container& c, const ui::RectF& r) override;
+  void widgetChanged(const ui::Control& c) override;
+  void timerChanged(const ui::Timer& t) override;
+  void inputEnabledChanged() override;
+
+ private:
+  enum class AreaKind { Window, Frame, Picture };
+  struct Area {
+    AreaKind kind;
+    ui::Container* container;
+    const ui::Control* control;  // null for the window itself
+    int element = 0, canvas = 0;
+    int w = 0, h = 0;  // device pixels
+    std::unique_ptr<RasterLayer> layer;
+    std::vector<Span> dirty;
+  };
+
+  void build(ui::Container& c, int parentElement);
+  Area& addArea(AreaKind kind, ui::Container& c, const ui::Control* ctl, int element, bool drawing);
+  void place(const ui::Control& c, int id);
+  void sync(const ui::Control& c, int id);
+  void markDirty(Area& a, const Span& s);
+  void paintArea(Area& a);
+  void stopTimers();
+
+  WebHost& host_;
+  ui::Form* form_;
+  Scale scale_;
+  int window_ = 0;
+  int z_ = 0;
+  bool active_ = true;
+  std::vector<std::unique_ptr<Area>> areas_;
+  std::unordered_map<const ui::Container*, Area*> byContainer_;
+  std::unordered_map<int, Area*> byCanvas_;
+  std::unordered_map<const ui::Control*, int> widgets_;
+  std::unordered_map<int, ui::Control*> controlsById_;
+  std::unordered_map<const ui::Timer*, int> intervals_;
+  bool visible_ = true;
+};
+
+}  // namespace zemlox::web
