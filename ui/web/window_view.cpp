@@ -112,25 +112,35 @@ void WindowView::buildItems() {
     auto area = byContainer_.find(c->container());
     if (area == byContainer_.end()) continue;
     const auto kind = keys.isTarget(*c) ? dom::Kind::Marker : dom::Kind::Text;
-    items_.emplace_back(static_cast<ui::Label*>(c), dom::create(kind, area->second->element));
+    items_.push_back({static_cast<ui::Label*>(c), dom::create(kind, area->second->element), {}});
   }
   int tab = 1;
   for (ui::Control* c : keys.tabOrder()) {
     if (auto w = widgets_.find(c); w != widgets_.end()) dom::setTabIndex(w->second, tab++);
-    for (auto& [label, id] : items_)
-      if (label == c) dom::setTabIndex(id, tab++);
+    for (const Item& item : items_)
+      if (item.label == c) dom::setTabIndex(item.id, tab++);
   }
 }
 
 void WindowView::syncItems() {
   itemsStale_ = false;
   const ui::Keyboard& keys = form_->keyboard();
-  for (auto& [label, id] : items_) {
-    if (!label->exists()) continue;
-    const std::string name = keys.accessibleName(*label);
-    dom::setText(id, name);
-    place(*label, id);
-    dom::setVisible(id, label->visible() && !name.empty());
+  for (Item& item : items_) {
+    const ui::Label& l = *item.label;
+    if (!l.exists()) continue;
+    if (std::string name = keys.accessibleName(l); name != item.name) {
+      item.name = std::move(name);
+      dom::setText(item.id, item.name);
+    }
+    const Span r = toDevice({l.left(), l.top(), l.width(), l.height()}, scale_);
+    if (r.x != item.place.x || r.y != item.place.y || r.w != item.place.w || r.h != item.place.h) {
+      item.place = r;
+      dom::place(item.id, r.x, r.y, r.w, r.h);
+    }
+    if (const bool shown = l.visible() && !item.name.empty(); shown != item.shown) {
+      item.shown = shown;
+      dom::setVisible(item.id, shown);
+    }
   }
 }
 
@@ -146,7 +156,7 @@ void WindowView::detach() {
     dom::remove(a->canvas);
   }
   for (auto& [id, ctl] : controlsById_) dom::remove(id);
-  for (auto& [label, id] : items_) dom::remove(id);
+  for (const Item& item : items_) dom::remove(item.id);
   dom::remove(window_);
   if (form_->view() == this) form_->setView(nullptr);
   form_ = nullptr;
@@ -388,9 +398,9 @@ bool WindowView::comboTyped(int id, const std::string& text) {
 }
 
 std::optional<bool> WindowView::itemKey(int id, int key, int shift) {
-  auto it = std::find_if(items_.begin(), items_.end(), [id](auto& item) { return item.second == id; });
+  auto it = std::find_if(items_.begin(), items_.end(), [id](const Item& item) { return item.id == id; });
   if (it == items_.end() || !form_) return std::nullopt;
-  const bool done = form_->keyboard().press(*it->first, static_cast<ui::Key>(key), shift);
+  const bool done = form_->keyboard().press(*it->label, static_cast<ui::Key>(key), shift);
   if (form_) {
     itemsStale_ = true;
     host_.scheduleFrame();

@@ -94,8 +94,16 @@ class WindowView : public ui::FormView {
   std::unordered_map<const ui::Control*, int> widgets_;
   std::unordered_map<int, ui::Control*> controlsById_;
   std::unordered_map<const ui::Timer*, int> intervals_;
-  // The element over each painted label; names and places follow the labels.
-  std::vector<std::pair<ui::Label*, int>> items_;
+  // The element over each painted label; names and places follow the labels,
+  // and only what changed goes to the page.
+  struct Item {
+    ui::Label* label;
+    int id;
+    std::string name;
+    Span place{0, 0, -1, -1};
+    bool shown = true;
+  };
+  std::vector<Item> items_;
   bool itemsStale_ = true;
   bool visible_ = true;
 };
