@@ -2,7 +2,8 @@
 # Builds the browser edition into build-web/site/: index.html and everything
 # it needs, with relative paths, so the folder works opened straight from a
 # disk (file://) and from any static web server. Compiles with Debian's
-# Emscripten; subsets the bundled fonts; lists the files for offline use.
+# Emscripten; subsets the bundled fonts; adds the teacher's guide; lists the
+# files for offline use.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh --web
@@ -35,6 +36,11 @@ cp ui/web/site/fonts-README.txt "$site/fonts/README.txt"
   done
 } >"$site/fonts.css"
 sed -i 's|<link rel="stylesheet" href="zemlox.css">|<link rel="stylesheet" href="fonts.css">\n&|' "$site/index.html"
+
+# The teacher's guide F1 opens, made as the desktop build makes it, with its screenshots.
+mkdir -p "$site/guide"
+cmake -DIN=docs/teacher-guide.md -DOUT="$site/guide/teacher-guide.html" -P docs/guide_html.cmake
+cp -r docs/screenshots "$site/guide/"
 
 # Installing and running offline: the manifest, and a service worker that
 # keeps every file of this build (its cache named after their checksum).

@@ -12,6 +12,8 @@ EM_JS(void, zx_place, (int id, int x, int y, int w, int h), { ZX.place(id, x, y,
 EM_JS(void, zx_frame_window, (int id, int th, int edge, double px, double f), { ZX.frameWindow(id, th, edge, px, f); });
 EM_JS(void, zx_resize_canvas, (int id, int w, int h), { ZX.resizeCanvas(id, w, h); });
 EM_JS(void, zx_set_text, (int id, const char* s), { ZX.setText(id, UTF8ToString(s)); });
+EM_JS(void, zx_set_name, (int id, const char* s), { ZX.setName(id, UTF8ToString(s)); });
+EM_JS(void, zx_announce, (const char* s), { ZX.announce(UTF8ToString(s)); });
 EM_JS(void, zx_set_items, (int id, const char* s), { ZX.setItems(id, UTF8ToString(s)); });
 EM_JS(void, zx_set_visible, (int id, int v), { ZX.setVisible(id, v); });
 EM_JS(void, zx_set_font, (int id, double px), { ZX.setFont(id, px); });
@@ -42,6 +44,8 @@ void place(int id, int x, int y, int w, int h) { zx_place(id, x, y, w, h); }
 void frameWindow(int id, int th, int edge, double px, double f) { zx_frame_window(id, th, edge, px, f); }
 void resizeCanvas(int id, int w, int h) { zx_resize_canvas(id, w, h); }
 void setText(int id, const std::string& s) { zx_set_text(id, s.c_str()); }
+void setName(int id, const std::string& s) { zx_set_name(id, s.c_str()); }
+void announce(const std::string& s) { zx_announce(s.c_str()); }
 void setItems(int id, const std::string& s) { zx_set_items(id, s.c_str()); }
 void setVisible(int id, bool v) { zx_set_visible(id, v); }
 void setFontPixels(int id, double px) { zx_set_font(id, px); }

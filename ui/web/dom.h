@@ -1,7 +1,7 @@
 // The page as the browser host's C++ sees it: elements by number (windows,
-// canvases, buttons, frames, picture boxes, lists), placed in device pixels,
-// and the few page-wide services (title, print view, closing screen). Each
-// function is one call into page.js.
+// canvases, buttons, frames, picture boxes, lists, painted labels), placed in
+// device pixels, and the few page-wide services (title, print view, closing
+// screen, announcements). Each function is one call into page.js.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +9,15 @@
 
 namespace zemlox::web::dom {
 
-enum class Kind { Window = 0, Canvas = 1, Button = 2, Group = 3, Picture = 4, Combo = 5, Layer = 6 };
+enum class Kind {
+  Window = 0, Canvas = 1, Button = 2, Group = 3, Picture = 4, Combo = 5, Layer = 6, Text = 7, Marker = 8
+};
 
 // A new element inside `parent` (0: the page). Windows number their client
-// area; layers are canvases that are never shown themselves.
+// area; layers are canvases that are never shown themselves. Texts and
+// markers stand over painted labels for assistive technology: a text reads
+// its text, a marker takes the focus and the keys (zx_item_key) and its text
+// is its name.
 int create(Kind kind, int parent);
 void remove(int id);
 void place(int id, int x, int y, int w, int h);  // device pixels, in the parent
@@ -21,6 +26,8 @@ void place(int id, int x, int y, int w, int h);  // device pixels, in the parent
 void frameWindow(int window, int titleHeight, int edge, double fontPx, double cssPerPixel);
 void resizeCanvas(int id, int w, int h);         // device pixels
 void setText(int id, const std::string& s);
+// What assistive technology calls a list or a drawing area.
+void setName(int id, const std::string& s);
 void setItems(int id, const std::string& newlineSeparated);
 void setVisible(int id, bool v);
 void setFontPixels(int id, double devicePx);
@@ -36,6 +43,8 @@ void setDeskSize(int w, int h);  // device pixels the windows need
 void setTitle(const std::string& s);
 void showEnded();
 void markFirstPaint();
+// Said by the page's polite live region.
+void announce(const std::string& s);
 
 // The print view: a page of `width` x `height` points, then its contents.
 void printBegin(double width, double height);

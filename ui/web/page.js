@@ -1,7 +1,8 @@
 // The page side of the browser host, as little as the C++ needs: elements
 // by number, replaying draw lists onto canvases, turning the page's events
-// into calls of the exported zx_ functions, the settings lists, the print view
-// and the closing screen. Every decision about what to draw is made in C++.
+// into calls of the exported zx_ functions, the settings lists, the print view,
+// the live region, F1 and the closing screen. Every decision about what to
+// draw is made in C++.
 'use strict';
 
 var ZX = {
@@ -46,6 +47,8 @@ var ZX = {
       }
       case 4: { const p = ZX.tag('div', 'zx-picture', at); rec = {root: p, node: p}; break; }
       case 5: rec = ZX.makeCombo(id, at); break;
+      case 7: { const t = ZX.tag('div', 'zx-item', at); rec = {root: t, node: t}; break; }
+      case 8: rec = ZX.makeMarker(id, at); break;
       default: {
         const c = document.createElement('canvas');
         rec = {root: c, node: c, ctx: c.getContext('2d')};
@@ -90,6 +93,20 @@ var ZX = {
     c.addEventListener('pointerup', e => send(2, e));
     c.addEventListener('contextmenu', e => e.preventDefault());
     return {root: c, node: c, ctx: c.getContext('2d', {alpha: false})};
+  },
+
+  // A painted label that can be picked up: a button over it, its keys to C++.
+  keys: {' ': 1, Enter: 2, Escape: 3, ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7},
+  makeMarker(id, at) {
+    const m = ZX.tag('div', 'zx-item', at);
+    m.setAttribute('role', 'button');
+    m.tabIndex = -1;
+    m.addEventListener('keydown', e => {
+      const key = ZX.keys[e.key];
+      if (key === undefined || e.ctrlKey || e.altKey || e.metaKey) return;
+      if (Module._zx_item_key(id, key, e.shiftKey ? 1 : 0)) e.preventDefault();
+    });
+    return {root: m, node: m, focusable: m};
   },
 
   remove(id) {
@@ -153,7 +170,24 @@ var ZX = {
       case 2: rec.root.textContent = s; break;
       case 3: rec.legend.textContent = s; rec.root.setAttribute('aria-label', s); break;
       case 5: if (rec.input.value !== s) rec.input.value = s; break;
+      case 7: if (rec.root.textContent !== s) rec.root.textContent = s; break;
+      case 8: if (rec.root.getAttribute('aria-label') !== s) rec.root.setAttribute('aria-label', s); break;
     }
+  },
+
+  setName(id, s) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    if (rec.kind === 4) rec.root.setAttribute('role', 'figure');
+    (rec.focusable || rec.root).setAttribute('aria-label', s);
+  },
+
+  // Each announcement is a new paragraph of the live region: said once, even
+  // when it repeats the one before.
+  announce(s) {
+    const p = document.createElement('p');
+    p.textContent = s;
+    document.getElementById('live').replaceChildren(p);
   },
 
   setVisible(id, v) {
@@ -372,6 +406,13 @@ var ZX = {
   },
 
 };
+
+// F1 in any window: the teacher's guide in a new tab, not the browser's help.
+window.addEventListener('keydown', e => {
+  if (e.key !== 'F1' || e.ctrlKey || e.altKey || e.metaKey || e.shiftKey) return;
+  e.preventDefault();
+  window.open('guide/teacher-guide.html', '_blank', 'noopener');
+});
 
 // The program compiles while the page is still being read and the bundled
 // fonts load; it starts once both are in.

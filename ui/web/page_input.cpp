@@ -2,6 +2,7 @@
 // with element numbers, and the window owning the element handles them.
 #include <emscripten.h>
 
+#include <optional>
 #include <string>
 
 #include "ui/form.h"
@@ -39,6 +40,16 @@ EMSCRIPTEN_KEEPALIVE void zx_combo_pick(int id, int index) {
 EMSCRIPTEN_KEEPALIVE void zx_combo_type(int id, const char* text) {
   const std::string s = text;
   toWindows([&](zemlox::web::WindowView& v) { return v.comboTyped(id, s); });
+}
+
+// key: a ui::Key; 1 when the key did something, for the page to keep it
+// from the browser (arrows would scroll the page, Space page down).
+EMSCRIPTEN_KEEPALIVE int zx_item_key(int item, int key, int shift) {
+  zemlox::web::WebHost* host = zemlox::web::WebHost::current();
+  if (!host) return 0;
+  for (const auto& v : host->views())
+    if (std::optional<bool> done = v->itemKey(item, key, shift)) return *done ? 1 : 0;
+  return 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void zx_close(int window) {

@@ -49,6 +49,7 @@ WindowView::WindowView(WebHost& host, ui::Form& form) : host_(host), form_(&form
   dom::setText(window_, form.style().caption);
   addArea(AreaKind::Window, form, nullptr, window_, true);
   build(form, window_);
+  buildItems();
   for (ui::Timer* t : form.timers()) timerChanged(*t);
   form.setView(this);
 }
@@ -97,8 +98,49 @@ void WindowView::build(ui::Container& c, int parentElement) {
     }
     widgets_[ctl] = id;
     controlsById_[id] = ctl;
-    if (ctl->tabIndex() >= 0) dom::setTabIndex(id, ctl->tabIndex() + 1);
+    if (!ctl->accessibleName().empty()) dom::setName(id, ctl->accessibleName());
     sync(*ctl, id);
+  }
+}
+
+// The painted labels get elements in their drawing area; every control of the
+// window's tab order gets its place in the page's.
+void WindowView::buildItems() {
+  const ui::Keyboard& keys = form_->keyboard();
+  for (ui::Control* c : form_->controls()) {
+    if (c->kind() != ui::ControlKind::Label) continue;
+    auto area = byContainer_.find(c->container());
+    if (area == byContainer_.end()) continue;
+    const auto kind = keys.isTarget(*c) ? dom::Kind::Marker : dom::Kind::Text;
+    items_.push_back({static_cast<ui::Label*>(c), dom::create(kind, area->second->element), {}});
+  }
+  int tab = 1;
+  for (ui::Control* c : keys.tabOrder()) {
+    if (auto w = widgets_.find(c); w != widgets_.end()) dom::setTabIndex(w->second, tab++);
+    for (const Item& item : items_)
+      if (item.label == c) dom::setTabIndex(item.id, tab++);
+  }
+}
+
+void WindowView::syncItems() {
+  itemsStale_ = false;
+  const ui::Keyboard& keys = form_->keyboard();
+  for (Item& item : items_) {
+    const ui::Label& l = *item.label;
+    if (!l.exists()) continue;
+    if (std::string name = keys.accessibleName(l); name != item.name) {
+      item.name = std::move(name);
+      dom::setText(item.id, item.name);
+    }
+    const Span r = toDevice({l.left(), l.top(), l.width(), l.height()}, scale_);
+    if (r.x != item.place.x || r.y != item.place.y || r.w != item.place.w || r.h != item.place.h) {
+      item.place = r;
+      dom::place(item.id, r.x, r.y, r.w, r.h);
+    }
+    if (const bool shown = l.visible() && !item.name.empty(); shown != item.shown) {
+      item.shown = shown;
+      dom::setVisible(item.id, shown);
+    }
   }
 }
 
@@ -114,6 +156,7 @@ void WindowView::detach() {
     dom::remove(a->canvas);
   }
   for (auto& [id, ctl] : controlsById_) dom::remove(id);
+  for (const Item& item : items_) dom::remove(item.id);
   dom::remove(window_);
   if (form_->view() == this) form_->setView(nullptr);
   form_ = nullptr;
@@ -122,6 +165,7 @@ void WindowView::detach() {
   byCanvas_.clear();
   widgets_.clear();
   controlsById_.clear();
+  items_.clear();
 }
 
 int WindowView::outerWidth(const Scale& sc) const {
@@ -158,6 +202,7 @@ void WindowView::layout(const Scale& scale, int x, int y) {
     place(*ctl, id);
     dom::setFontPixels(id, fontPixels(kControlPoints, scale));
   }
+  itemsStale_ = true;
   host_.scheduleFrame();
 }
 
@@ -207,6 +252,8 @@ void WindowView::markDirty(Area& a, const Span& s) {
 }
 
 void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
+  // A label moved, shown or picked up repaints its area: its element follows.
+  itemsStale_ = true;
   auto it = byContainer_.find(&c);
   if (it == byContainer_.end()) return;
   const double s = scale_.s / 15.0;
@@ -259,8 +306,11 @@ void WindowView::pageVisible(bool visible) {
 
 void WindowView::inputEnabledChanged() { host_.restack(); }
 
+void WindowView::announce(const std::string& text) { dom::announce(text); }
+
 void WindowView::paint() {
   if (!form_) return;
+  if (itemsStale_) syncItems();
   for (auto& a : areas_) paintArea(*a);
 }
 
@@ -345,6 +395,17 @@ bool WindowView::comboTyped(int id, const std::string& text) {
   if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::ComboBox) return false;
   static_cast<ui::ComboBox*>(it->second)->type(text);
   return true;
+}
+
+std::optional<bool> WindowView::itemKey(int id, int key, int shift) {
+  auto it = std::find_if(items_.begin(), items_.end(), [id](const Item& item) { return item.id == id; });
+  if (it == items_.end() || !form_) return std::nullopt;
+  const bool done = form_->keyboard().press(*it->label, static_cast<ui::Key>(key), shift);
+  if (form_) {
+    itemsStale_ = true;
+    host_.scheduleFrame();
+  }
+  return done;
 }
 
 }  // namespace zemlox::web

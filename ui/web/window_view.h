@@ -1,10 +1,12 @@
 // One loaded window in the page: a window element with a title bar and close
 // box, a canvas for each area that paints (the window itself, its frames and
-// picture boxes), HTML buttons and lists, and the window's timers. Repaints
+// picture boxes), HTML buttons and lists, an element over each painted label
+// for assistive technology and the keys, and the window's timers. Repaints
 // only what changed, once per browser frame.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -48,11 +50,15 @@ class WindowView : public ui::FormView {
   bool buttonClicked(int id);
   bool comboPicked(int id, int index);
   bool comboTyped(int id, const std::string& text);
+  // A key (ui::Key) on a painted label's element: whether it did something;
+  // nothing when the element is not this window's.
+  std::optional<bool> itemKey(int id, int key, int shift);
 
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
   void widgetChanged(const ui::Control& c) override;
   void timerChanged(const ui::Timer& t) override;
   void inputEnabledChanged() override;
+  void announce(const std::string& text) override;
 
  private:
   enum class AreaKind { Window, Frame, Picture };
@@ -67,6 +73,8 @@ class WindowView : public ui::FormView {
   };
 
   void build(ui::Container& c, int parentElement);
+  void buildItems();
+  void syncItems();
   Area& addArea(AreaKind kind, ui::Container& c, const ui::Control* ctl, int element, bool drawing);
   void place(const ui::Control& c, int id);
   void sync(const ui::Control& c, int id);
@@ -86,6 +94,17 @@ class WindowView : public ui::FormView {
   std::unordered_map<const ui::Control*, int> widgets_;
   std::unordered_map<int, ui::Control*> controlsById_;
   std::unordered_map<const ui::Timer*, int> intervals_;
+  // The element over each painted label; names and places follow the labels,
+  // and only what changed goes to the page.
+  struct Item {
+    ui::Label* label;
+    int id;
+    std::string name;
+    Span place{0, 0, -1, -1};
+    bool shown = true;
+  };
+  std::vector<Item> items_;
+  bool itemsStale_ = true;
   bool visible_ = true;
 };
 
