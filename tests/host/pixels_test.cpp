@@ -1,8 +1,9 @@
 // Every pixel as the windows hold it, at 100 % and 200 % zoom (and, run
 // again under QT_SCALE_FACTOR=2, on a screen of two device pixels a pixel):
 // one-pixel lines are round(scale) device rows or columns of exactly their
-// colour wherever they lie, the etched separator is grey over white, bold
-// titles carry visibly more ink, and the zoom keys work on any window.
+// colour wherever they lie (drawings too, drawn again at a new zoom), the
+// etched separator is grey over white, bold titles carry visibly more ink,
+// and the zoom keys work on any window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -73,12 +74,17 @@ TEST_P(Pixels, RecordBracketIsExactlyItsColourInOneColumn) {
   record::frm_Kiroku w(app);
   w.setRandomSource([] { return 0.5f; });
   w.show();
-  zoomTo(w);
+  // Drawn at 100 %, then zoomed: the trace is drawn again at the new scale.
   for (int k = 0; k < 130; ++k) w.Timer1.tick();
+  zoomTo(w);
   ASSERT_TRUE(w.Line1.visible());
   const QImage img = render(w);
   const PixelGrid g = grid(img);
   const int wd = width(img);
+  const int flat = g.linePx(1987.5f), start = g.linePx(900);
+  EXPECT_EQ(at(img, start, flat - 1), kStrip);
+  for (int k = 0; k < wd; ++k) EXPECT_EQ(at(img, start, flat + k), QColor(Qt::black)) << k;
+  EXPECT_EQ(at(img, start, flat + wd), kStrip);
   const QColor bracket(255, 128, 128);  // 0x008080FF
   // Line1 stands where only the flat start of the trace passes (Line2's
   // column is crossed by the principal motion's first swings).

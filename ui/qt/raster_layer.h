@@ -26,7 +26,6 @@ class RasterLayer : public ui::SurfaceSink {
   void setBackground(std::optional<QColor> background);
   // Fits the layer to `deviceSize` pixels at the grid's scale.
   void setGrid(const PixelGrid& grid, QSize deviceSize);
-  const PixelGrid& grid() const { return grid_; }
   bool opaque() const { return background_.has_value(); }
 
   void clear(const ui::Surface& s) override;
