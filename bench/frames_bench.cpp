@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <ctime>
@@ -25,7 +26,8 @@
 
 namespace {
 
-constexpr int kRounds = 7;
+// Rounds per window (the second argument, if given).
+int rounds = 7;
 // Only the windows whose names start with this (the first argument), if given.
 const char* only = nullptr;
 
@@ -96,7 +98,7 @@ void compare(const char* name, int ticks, std::function<std::vector<QRect>(W&)> 
   program.each = each;
   floor.each = each;
   std::vector<double> ours, bare;
-  for (int round = 0; round < kRounds; ++round) {
+  for (int round = 0; round < rounds; ++round) {
     double t0 = cpuMicros();
     for (int k = 0; k < ticks; ++k) program.frame();
     ours.push_back((cpuMicros() - t0) / ticks);
@@ -129,7 +131,8 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   zemlox::qt::installFonts();
   if (argc > 1) only = argv[1];
-  std::printf("CPU microseconds per frame (tick + repaint), median of %d rounds\n", kRounds);
+  if (argc > 2) rounds = std::max(1, std::atoi(argv[2]));
+  std::printf("CPU microseconds per frame (tick + repaint), median of %d rounds\n", rounds);
   std::printf("%-28s %10s %10s %8s\n", "window", "program", "floor", "ratio");
   compare<waves::frm_Pwave>("Pwave (31 particles)", 200, [](auto& w) { return oneBand(w.Shape1); });
   compare<waves::frm_Swave>("Swave (31 particles)", 200, [](auto& w) { return oneBand(w.Shape1); });
