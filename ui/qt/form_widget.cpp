@@ -81,6 +81,8 @@ void FormWidget::release() {
   widgets_.clear();
   containers_.clear();
   dirty_.clear();
+  lastDirtyWidget_ = nullptr;
+  lastDirty_ = nullptr;
 }
 
 void FormWidget::build(ui::Container& c, QWidget* parent) {
@@ -209,7 +211,11 @@ void FormWidget::setZoom(double zoom) {
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
   QWidget* w = containers_.value(&c);
   if (!w) return;
-  dirty_[w].add(PixelGrid{zoom_}.dirty(r));
+  if (w != lastDirtyWidget_) {
+    lastDirtyWidget_ = w;
+    lastDirty_ = &dirty_[w];
+  }
+  lastDirty_->add(PixelGrid{zoom_}.dirty(r));
   // Changes made outside a tick (a click, a mouse move) reach Qt once
   // control returns to it.
   if (!flushPosted_ && !ticking_) {

@@ -64,6 +64,9 @@ class FormWidget : public QWidget, public ui::FormView {
   // Changes since they were last handed to Qt, per container widget. They
   // are handed over once per tick, or once control returns to Qt.
   QHash<QWidget*, DirtyRects> dirty_;
+  // The entry the last change went to: a tick's changes mostly share one.
+  QWidget* lastDirtyWidget_ = nullptr;
+  DirtyRects* lastDirty_ = nullptr;
   bool flushPosted_ = false;
   bool ticking_ = false;  // a tick flushes its own changes when it ends
 };
