@@ -182,11 +182,15 @@ void FormWidget::setTabOrder() {
   if (!order.empty()) widgets_.value(order.front())->setFocus();
 }
 
-void FormWidget::showCentered() {
+void FormWidget::centre() {
   if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
     const QRect area = s->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
+}
+
+void FormWidget::showCentered() {
+  centre();
   show();
   raise();
   activateWindow();
@@ -205,7 +209,8 @@ void FormWidget::setZoom(double zoom) {
     it.value()->setGeometry(logicalRect({c.left(), c.top(), c.width(), c.height()}));
   }
   update();
-  if (isVisible()) showCentered();
+  // Stacking and focus stay as they are: a modal lesson stays above the menu.
+  if (isVisible()) centre();
 }
 
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {

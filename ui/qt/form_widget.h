@@ -51,6 +51,7 @@ class FormWidget : public QWidget, public ui::FormView {
   void sync(const ui::Control& c, QWidget* w);
   void setTabOrder();
   void release();
+  void centre();
   void flushDirty();
   // Logical pixels of a layout rectangle at this window's zoom.
   QRect logicalRect(const ui::RectF& r) const { return PixelGrid{zoom_}.rect(r); }
