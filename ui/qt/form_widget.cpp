@@ -254,12 +254,13 @@ void FormWidget::paintEvent(QPaintEvent* e) {
   useDevicePixels(p);
   const PixelGrid g = deviceGrid(*this, zoom_);
   layer_->setGrid(g, deviceSize(*this));
-  const QRect clip = deviceRect(*this, e->rect());
-  const ui::RectF area = g.twips(clip);
-  p.fillRect(clip, toQColor(form_->style().backColor));
-  paintGraphics(p, g, *form_, GraphicLayer::Shapes, area);
-  layer_->paint(p, clip);
-  paintGraphics(p, g, *form_, GraphicLayer::LinesAndLabels, area);
+  forEachClip(p, *e, [&](const QRect& clip) {
+    const ui::RectF area = g.twips(clip);
+    p.fillRect(clip, toQColor(form_->style().backColor));
+    paintGraphics(p, g, *form_, GraphicLayer::Shapes, area);
+    layer_->paint(p, clip);
+    paintGraphics(p, g, *form_, GraphicLayer::LinesAndLabels, area);
+  });
 }
 
 void FormWidget::closeEvent(QCloseEvent* e) {
