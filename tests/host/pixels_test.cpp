@@ -159,6 +159,36 @@ TEST_P(Pixels, MovingBlockLinesStayOneBlackColumnWherever) {
   EXPECT_GT(fractional, 100);
 }
 
+// What Qt shows after many ticks repainted piece by piece (the screen's copy
+// of the window) is what a full repaint of the same state paints.
+TEST_P(Pixels, PiecewiseRepaintsLeaveNothingStale) {
+  // The offscreen screen's copy of a window is only whole at one device pixel
+  // to a pixel; the 200 % zoom covers two.
+  if (qApp->devicePixelRatio() != 1) GTEST_SKIP() << "screen copy needs a pixel ratio of 1";
+  waves::frm_Wave2 blocks(app);
+  blocks.show();
+  zoomTo(blocks);
+  blocks.Timer1.setEnabled(false);  // only the ticks below
+  observe::frm_Kansoku run(app);
+  run.show();
+  run.Command2_Click();
+  run.Timer1.setEnabled(false);
+  QApplication::processEvents();
+  for (int k = 0; k < 37; ++k) {
+    blocks.Timer1_Timer();
+    run.Timer1_Timer();
+    QCoreApplication::sendPostedEvents();
+  }
+  QApplication::processEvents();
+  for (ui::Form* f : {static_cast<ui::Form*>(&blocks), static_cast<ui::Form*>(&run)}) {
+    QWidget* w = host.widget(*f);
+    const QImage shown = w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage full = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), full.size());
+    EXPECT_TRUE(shown == full) << f->style().caption;
+  }
+}
+
 // Ink of the pixels of a rectangle: how far they lie from the background
 // towards the text colour, summed.
 double ink(const QImage& img, const QRect& r, const QColor& back) {
