@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Whole-program CPU under Xvfb, side by side with its floor: the program's
-# block lesson animating, and an observation run at 速, against a bare Qt
-# window of the same size drawing the same primitives at the same rate
-# (build/bench/floor_window). Both run at the same time on the same Xvfb;
-# percent of one core, from each process's own CPU time over the same wall
-# time. A benchmark, not a test: it prints its figures and asserts nothing.
+# Whole-program CPU under Xvfb (block lesson; observation run at 速) beside a
+# bare Qt window drawing the same primitives at the same rate
+# (build/bench/floor_window), both running at once: % of one core over the
+# same span. A benchmark, not a test: it prints and asserts nothing.
 #   bash bench/cpu_usage.sh [build-dir] [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,9 +1,7 @@
-// A frame of every animated window, side by side with its floor: the tick
-// plus the host's repaint of what changed (offscreen platform, 100 %), and
-// the same tick plus plain QPainter calls painting the same primitives into
-// an image of the window's size, only where they changed (bench/bare_scene).
-// Process CPU time, rounds interleaved so both see the same machine load;
-// the median round is printed, with the ratio and the 1.25 target.
+// Every animated window's frame (tick + host repaint, offscreen, 100 %) beside
+// its floor: the same tick and plain QPainter calls painting the same
+// primitives into an image of its size (bench/bare_scene). CPU time, rounds
+// interleaved; the median round, the ratio and the 1.25 target are printed.
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>

@@ -1,9 +1,7 @@
-// Every pixel as the windows hold it, at 100 % and 200 % zoom (and, run
-// again under QT_SCALE_FACTOR=2, on a screen of two device pixels a pixel):
-// one-pixel lines are round(scale) device rows or columns of exactly their
-// colour wherever they lie (drawings too, drawn again at a new zoom), the
-// etched separator is grey over white, bold titles carry visibly more ink,
-// and the zoom keys work on any window.
+// Pixels at 100 % and 200 % zoom (and again under QT_SCALE_FACTOR=2): lines
+// are round(scale) device rows or columns of exactly their colour wherever
+// they lie, drawings too after a zoom; the separator is grey over white; bold
+// carries more ink; the zoom keys work on any window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
