@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QThread>
 #include <cmath>
 
 #include "app/Module1.h"
@@ -177,7 +178,11 @@ TEST_P(Pixels, PiecewiseRepaintsLeaveNothingStale) {
     run.Timer1_Timer();
     QCoreApplication::sendPostedEvents();
   }
-  QApplication::processEvents();
+  // Qt may hold the last repaint back for a few milliseconds.
+  for (int k = 0; k < 20; ++k) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
   for (ui::Form* f : {static_cast<ui::Form*>(&blocks), static_cast<ui::Form*>(&run)}) {
     QWidget* w = host.widget(*f);
     const QImage shown = w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
