@@ -1,8 +1,7 @@
 // The floor the host's frames are measured against: a window's controls and
-// drawings painted with nothing but plain QPainter calls (aliased lines,
-// filled rectangles and ellipses, text) into one image, repainting only the
-// areas a hand-written program would know to repaint. No widgets, no dirty
-// tracking, no events: what any Qt program must at least spend.
+// drawings painted by plain QPainter calls into one image, only where a
+// hand-written program would know to repaint. No widgets, no dirty tracking,
+// no events: what any Qt program must at least spend.
 #pragma once
 
 #include <QHash>

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Whole-program CPU under Xvfb, side by side with its floor: the program's
-# block lesson animating, and an observation run at 速, against a bare Qt
-# window of the same size drawing the same primitives at the same rate
-# (build/bench/floor_window). Percent of one core, measured from the
-# process's own CPU time over a fixed wall time. A benchmark, not a test:
-# it prints its figures and asserts nothing.
+# Whole-program CPU under Xvfb (block lesson; observation run at 速) beside a
+# bare Qt window drawing the same primitives at the same rate
+# (build/bench/floor_window), both running at once: % of one core over the
+# same span. A benchmark, not a test: it prints and asserts nothing.
 #   bash bench/cpu_usage.sh [build-dir] [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,25 +16,24 @@ cpu_seconds() {
   awk -v hz="$(getconf CLK_TCK)" '{ print ($14 + $15) / hz }' "/proc/$1/stat"
 }
 
-# Percent of one core a process uses over the next $2 seconds.
-cpu_percent() {
-  local pid=$1 span=$2 a b
-  a=$(cpu_seconds "$pid")
+# Percent of one core each of two processes uses over the same next $3
+# seconds, as "program floor": measured side by side, both see the same load
+# from the rest of the machine.
+cpu_percents() {
+  local a=$1 b=$2 span=$3 a0 b0 a1 b1
+  a0=$(cpu_seconds "$a"); b0=$(cpu_seconds "$b")
   sleep "$span"
-  b=$(cpu_seconds "$pid")
-  awk -v a="$a" -v b="$b" -v s="$span" 'BEGIN { printf "%.1f", 100 * (b - a) / s }'
+  a1=$(cpu_seconds "$a"); b1=$(cpu_seconds "$b")
+  awk -v a0="$a0" -v a1="$a1" -v b0="$b0" -v b1="$b1" -v s="$span" \
+    'BEGIN { printf "%.1f %.1f", 100 * (a1 - a0) / s, 100 * (b1 - b0) / s }'
 }
 
-# The floor window in the given mode; prints its CPU percent.
-floor_percent() {
+# Starts the floor window in the given mode; its pid in FLOOR_PID.
+start_floor() {
   "$build/bench/floor_window" "$1" >"$E2E_TMP/floor.log" 2>&1 &
-  local pid=$!
-  E2E_PIDS+=($pid)
+  FLOOR_PID=$!
+  E2E_PIDS+=($FLOOR_PID)
   e2e_window "floor-$1" >/dev/null
-  sleep 1
-  cpu_percent "$pid" "$seconds"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
 }
 
 e2e_start
@@ -44,8 +41,10 @@ menu=$(e2e_window "Zemlox")
 # 縦波と横波の比較（立体） in Frame1.
 e2e_click "$menu" $((3480 + 240 + 1147)) $((120 + 1920 + 187))
 blocks=$(e2e_window "縦波（Ｐ波）・横波(Ｓ波)の比較")
+start_floor blocks
 sleep 1
-program_blocks=$(cpu_percent "$ZEMLOX_PID" "$seconds")
+read -r program_blocks floor_blocks <<<"$(cpu_percents "$ZEMLOX_PID" "$FLOOR_PID" "$seconds")"
+kill "$FLOOR_PID"
 e2e_click "$blocks" $((10320 + 487)) $((240 + 187))
 e2e_window_gone "縦波（Ｐ波）・横波(Ｓ波)の比較"
 
@@ -55,20 +54,23 @@ e2e_click "$observation" $((1680 + 560)) $((6840 + 150))
 sleep 0.5
 e2e_click "$observation" $((1680 + 300)) $((6840 + 300 + 130))
 sleep 0.5
-# Runs at 速 last 4.1 s: several are set off and each measured while it runs.
-total=0
+start_floor observe
+# Runs at 速 last 4.1 s: several are set off and each measured while it runs,
+# the floor (which sets its run off again by itself) over the same spans.
+sum_p=0
+sum_f=0
 runs=$(( (seconds + 2) / 3 ))
 for _ in $(seq 1 "$runs"); do
   e2e_click "$observation" $((3000 + 487)) $((6600 + 187))
   sleep 0.3
-  total=$(awk -v t="$total" -v p="$(cpu_percent "$ZEMLOX_PID" 3)" 'BEGIN { print t + p }')
+  read -r p f <<<"$(cpu_percents "$ZEMLOX_PID" "$FLOOR_PID" 3)"
+  sum_p=$(awk -v t="$sum_p" -v x="$p" 'BEGIN { print t + x }')
+  sum_f=$(awk -v t="$sum_f" -v x="$f" 'BEGIN { print t + x }')
   sleep 1.2
 done
-program_observe=$(awk -v t="$total" -v n="$runs" 'BEGIN { printf "%.1f", t / n }')
-kill "$ZEMLOX_PID"
-
-floor_blocks=$(floor_percent blocks)
-floor_observe=$(floor_percent observe)
+program_observe=$(awk -v t="$sum_p" -v n="$runs" 'BEGIN { printf "%.1f", t / n }')
+floor_observe=$(awk -v t="$sum_f" -v n="$runs" 'BEGIN { printf "%.1f", t / n }')
+kill "$FLOOR_PID" "$ZEMLOX_PID"
 
 printf '%-34s %8s %8s %7s\n' "CPU, % of one core (Xvfb)" program floor ratio
 for row in "block lesson (12 ms ticks)|$program_blocks|$floor_blocks" \

@@ -1,13 +1,12 @@
-// A frame of every animated window, side by side with its floor: the tick
-// plus the host's repaint of what changed (offscreen platform, 100 %), and
-// the same tick plus plain QPainter calls painting the same primitives into
-// an image of the window's size, only where they changed (bench/bare_scene).
-// Process CPU time, rounds interleaved so both see the same machine load;
-// the median round is printed, with the ratio and the 1.25 target.
+// Every animated window's frame (tick + host repaint, offscreen, 100 %) beside
+// its floor: the same tick and plain QPainter calls painting the same
+// primitives into an image of its size (bench/bare_scene). CPU time, rounds
+// interleaved; the median round, the ratio and the 1.25 target are printed.
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <ctime>
@@ -25,7 +24,8 @@
 
 namespace {
 
-constexpr int kRounds = 7;
+// Rounds per window (the second argument, if given).
+int rounds = 7;
 // Only the windows whose names start with this (the first argument), if given.
 const char* only = nullptr;
 
@@ -96,7 +96,7 @@ void compare(const char* name, int ticks, std::function<std::vector<QRect>(W&)> 
   program.each = each;
   floor.each = each;
   std::vector<double> ours, bare;
-  for (int round = 0; round < kRounds; ++round) {
+  for (int round = 0; round < rounds; ++round) {
     double t0 = cpuMicros();
     for (int k = 0; k < ticks; ++k) program.frame();
     ours.push_back((cpuMicros() - t0) / ticks);
@@ -129,7 +129,8 @@ int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
   zemlox::qt::installFonts();
   if (argc > 1) only = argv[1];
-  std::printf("CPU microseconds per frame (tick + repaint), median of %d rounds\n", kRounds);
+  if (argc > 2) rounds = std::max(1, std::atoi(argv[2]));
+  std::printf("CPU microseconds per frame (tick + repaint), median of %d rounds\n", rounds);
   std::printf("%-28s %10s %10s %8s\n", "window", "program", "floor", "ratio");
   compare<waves::frm_Pwave>("Pwave (31 particles)", 200, [](auto& w) { return oneBand(w.Shape1); });
   compare<waves::frm_Swave>("Swave (31 particles)", 200, [](auto& w) { return oneBand(w.Shape1); });

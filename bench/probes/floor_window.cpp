@@ -1,9 +1,7 @@
-// The floor of the CPU benchmark: a bare Qt window of a lesson's size that
-// draws the same primitives at the same rate as the program, with nothing
-// but a QTimer, update() of the areas that changed and plain QPainter calls
-// (bench/bare_scene). "blocks": the block lesson's two bands of 250 moving
-// lines every 12 ms; "observe": an observation run at the fastest speed,
-// every 10 ms, set off again whenever it ends.
+// The CPU benchmark's floor: a bare Qt window of a lesson's size drawing the
+// same primitives at the same rate with a QTimer, update() and plain QPainter
+// calls (bench/bare_scene). "blocks": 250 lines moving in two bands every
+// 12 ms; "observe": an observation run at 速, every 10 ms, set off again.
 #include <QApplication>
 #include <QPaintEvent>
 #include <QTimer>

@@ -24,7 +24,8 @@ sleep 0.3
 e2e_shot "$win" "$shot"
 # Carried: the marker (left 1450, top 3250) is white; the old place is bare.
 [ "$(pixel "$shot" $((120 + 1517)) $((1080 + 3317)))" = ffffff ] || e2e_fail "station A did not follow the pointer"
-[ "$(pixel "$shot" $((120 + 1087)) $((1080 + 3027)))" = ffffc0 ] || e2e_fail "station A's old place is not bare"
+# (Sampled beside the grid lines that cross the marker's centre.)
+[ "$(pixel "$shot" $((120 + 1120)) $((1080 + 3050)))" = ffffc0 ] || e2e_fail "station A's old place is not bare"
 e2e_click "$win" $((120 + 1500)) $((1080 + 3300))
 sleep 0.3
 e2e_shot "$win" "$shot"

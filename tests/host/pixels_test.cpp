@@ -1,14 +1,14 @@
-// Every pixel as the windows hold it, at 100 % and 200 % zoom (and, run
-// again under QT_SCALE_FACTOR=2, on a screen of two device pixels a pixel):
-// one-pixel lines are round(scale) device rows or columns of exactly their
-// colour wherever they lie, the etched separator is grey over white, bold
-// titles carry visibly more ink, and the zoom keys work on any window.
+// Pixels at 100 % and 200 % zoom (and again under QT_SCALE_FACTOR=2): lines
+// are round(scale) device rows or columns of exactly their colour wherever
+// they lie, drawings too after a zoom; the separator is grey over white; bold
+// carries more ink; the zoom keys work on any window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QThread>
 #include <cmath>
 
 #include "app/Module1.h"
@@ -73,12 +73,17 @@ TEST_P(Pixels, RecordBracketIsExactlyItsColourInOneColumn) {
   record::frm_Kiroku w(app);
   w.setRandomSource([] { return 0.5f; });
   w.show();
-  zoomTo(w);
+  // Drawn at 100 %, then zoomed: the trace is drawn again at the new scale.
   for (int k = 0; k < 130; ++k) w.Timer1.tick();
+  zoomTo(w);
   ASSERT_TRUE(w.Line1.visible());
   const QImage img = render(w);
   const PixelGrid g = grid(img);
   const int wd = width(img);
+  const int flat = g.linePx(1987.5f), start = g.linePx(900);
+  EXPECT_EQ(at(img, start, flat - 1), kStrip);
+  for (int k = 0; k < wd; ++k) EXPECT_EQ(at(img, start, flat + k), QColor(Qt::black)) << k;
+  EXPECT_EQ(at(img, start, flat + wd), kStrip);
   const QColor bracket(255, 128, 128);  // 0x008080FF
   // Line1 stands where only the flat start of the trace passes (Line2's
   // column is crossed by the principal motion's first swings).
@@ -151,6 +156,40 @@ TEST_P(Pixels, MovingBlockLinesStayOneBlackColumnWherever) {
     }
   }
   EXPECT_GT(fractional, 100);
+}
+
+// What Qt shows after many ticks repainted piece by piece (the screen's copy
+// of the window) is what a full repaint of the same state paints.
+TEST_P(Pixels, PiecewiseRepaintsLeaveNothingStale) {
+  // The offscreen screen's copy of a window is only whole at one device pixel
+  // to a pixel; the 200 % zoom covers two.
+  if (qApp->devicePixelRatio() != 1) GTEST_SKIP() << "screen copy needs a pixel ratio of 1";
+  waves::frm_Wave2 blocks(app);
+  blocks.show();
+  zoomTo(blocks);
+  blocks.Timer1.setEnabled(false);  // only the ticks below
+  observe::frm_Kansoku run(app);
+  run.show();
+  run.Command2_Click();
+  run.Timer1.setEnabled(false);
+  QApplication::processEvents();
+  for (int k = 0; k < 37; ++k) {
+    blocks.Timer1_Timer();
+    run.Timer1_Timer();
+    QCoreApplication::sendPostedEvents();
+  }
+  // Qt may hold the last repaint back for a few milliseconds.
+  for (int k = 0; k < 20; ++k) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
+  for (ui::Form* f : {static_cast<ui::Form*>(&blocks), static_cast<ui::Form*>(&run)}) {
+    QWidget* w = host.widget(*f);
+    const QImage shown = w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage full = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), full.size());
+    EXPECT_TRUE(shown == full) << f->style().caption;
+  }
 }
 
 // Ink of the pixels of a rectangle: how far they lie from the background

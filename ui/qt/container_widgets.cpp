@@ -75,20 +75,20 @@ void PictureWidget::paintEvent(QPaintEvent* e) {
   const PixelGrid g = deviceGrid(*this, zoom_);
   const QSize size = deviceSize(*this);
   layer_->setGrid(g, size);
-  const QRect clip = deviceRect(*this, e->rect());
   const int inset = box_->border() ? 2 * g.lineWidth(1) : 0;
-  if (!layer_->opaque()) {
-    p.fillRect(clip, toQColor(box_->backColor()));
-    if (!picture_.isNull()) {
-      // The picture stands at the inner corner, clipped inside the border.
-      p.save();
-      p.setClipRect(QRect(QPoint(0, 0), size).adjusted(inset, inset, -inset, -inset));
-      p.drawImage(QPoint(inset, inset), scaledPicture(g));
-      p.restore();
+  forEachClip(p, *e, [&](const QRect& clip) {
+    if (!layer_->opaque()) {
+      p.fillRect(clip, toQColor(box_->backColor()));
+      if (!picture_.isNull()) {
+        // The picture stands at the inner corner, clipped inside the border.
+        const QRect inner = QRect(QPoint(0, 0), size).adjusted(inset, inset, -inset, -inset) & clip;
+        const QImage& picture = scaledPicture(g);
+        p.drawImage(inner.topLeft(), picture, inner.translated(-inset, -inset));
+      }
     }
-  }
-  layer_->paint(p, clip);
-  paintGraphics(p, g, *box_, GraphicLayer::All, g.twips(clip));
+    layer_->paint(p, clip);
+    paintGraphics(p, g, *box_, GraphicLayer::All, g.twips(clip));
+  });
   if (box_->border()) paintBorder(p, g);
 }
 

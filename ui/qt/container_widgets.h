@@ -6,6 +6,8 @@
 
 #include <QGroupBox>
 #include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QWidget>
 #include <memory>
 
@@ -20,6 +22,24 @@ PixelGrid deviceGrid(const QWidget& w, double zoom);
 QSize deviceSize(const QWidget& w);
 // A repainted area in logical pixels as device pixels, rounded outwards.
 QRect deviceRect(const QWidget& w, const QRect& logical);
+// Paints a repaint of several rectangles one rectangle at a time, each with
+// its own rectangular clip (in device pixels): the raster engine clips to a
+// rectangle far faster than to a region of several.
+template <class Paint>
+void forEachClip(QPainter& p, const QPaintEvent& e, Paint paint) {
+  const QWidget& w = *static_cast<const QWidget*>(p.device());
+  const QRegion& region = e.region();
+  if (region.rectCount() <= 1) {
+    paint(deviceRect(w, e.rect()));
+    return;
+  }
+  for (const QRect& r : region) {
+    const QRect clip = deviceRect(w, r);
+    p.setClipRect(clip);
+    paint(clip);
+  }
+  p.setClipping(false);
+}
 
 class PictureWidget : public QWidget {
  public:

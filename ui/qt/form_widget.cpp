@@ -82,6 +82,8 @@ void FormWidget::release() {
   widgets_.clear();
   containers_.clear();
   dirty_.clear();
+  lastDirtyWidget_ = nullptr;
+  lastDirty_ = nullptr;
 }
 
 void FormWidget::build(ui::Container& c, QWidget* parent) {
@@ -158,11 +160,15 @@ void FormWidget::sync(const ui::Control& c, QWidget* w) {
   w->setVisible(c.visible());
 }
 
-void FormWidget::showCentered() {
+void FormWidget::centre() {
   if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
     const QRect area = s->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
+}
+
+void FormWidget::showCentered() {
+  centre();
   show();
   raise();
   activateWindow();
@@ -181,14 +187,19 @@ void FormWidget::setZoom(double zoom) {
     it.value()->setGeometry(logicalRect({c.left(), c.top(), c.width(), c.height()}));
   }
   update();
-  if (isVisible()) showCentered();
+  // Stacking and focus stay as they are: a modal lesson stays above the menu.
+  if (isVisible()) centre();
 }
 
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
   if (access_) access_->scheduleSync();
   QWidget* w = containers_.value(&c);
   if (!w) return;
-  dirty_[w].add(PixelGrid{zoom_}.dirty(r));
+  if (w != lastDirtyWidget_) {
+    lastDirtyWidget_ = w;
+    lastDirty_ = &dirty_[w];
+  }
+  lastDirty_->add(PixelGrid{zoom_}.dirty(r));
   // Changes made outside a tick (a click, a mouse move) reach Qt once
   // control returns to it.
   if (!flushPosted_ && !ticking_) {
@@ -226,12 +237,13 @@ void FormWidget::paintEvent(QPaintEvent* e) {
   useDevicePixels(p);
   const PixelGrid g = deviceGrid(*this, zoom_);
   layer_->setGrid(g, deviceSize(*this));
-  const QRect clip = deviceRect(*this, e->rect());
-  const ui::RectF area = g.twips(clip);
-  p.fillRect(clip, toQColor(form_->style().backColor));
-  paintGraphics(p, g, *form_, GraphicLayer::Shapes, area);
-  layer_->paint(p, clip);
-  paintGraphics(p, g, *form_, GraphicLayer::LinesAndLabels, area);
+  forEachClip(p, *e, [&](const QRect& clip) {
+    const ui::RectF area = g.twips(clip);
+    p.fillRect(clip, toQColor(form_->style().backColor));
+    paintGraphics(p, g, *form_, GraphicLayer::Shapes, area);
+    layer_->paint(p, clip);
+    paintGraphics(p, g, *form_, GraphicLayer::LinesAndLabels, area);
+  });
 }
 
 void FormWidget::closeEvent(QCloseEvent* e) {

@@ -55,6 +55,7 @@ class FormWidget : public QWidget, public ui::FormView {
   QWidget* makeWidget(ui::Control& c, QWidget* parent);
   void sync(const ui::Control& c, QWidget* w);
   void release();
+  void centre();
   void flushDirty();
   // Logical pixels of a layout rectangle at this window's zoom.
   QRect logicalRect(const ui::RectF& r) const { return PixelGrid{zoom_}.rect(r); }
@@ -69,6 +70,9 @@ class FormWidget : public QWidget, public ui::FormView {
   // Changes since they were last handed to Qt, per container widget. They
   // are handed over once per tick, or once control returns to Qt.
   QHash<QWidget*, DirtyRects> dirty_;
+  // The entry the last change went to: a tick's changes mostly share one.
+  QWidget* lastDirtyWidget_ = nullptr;
+  DirtyRects* lastDirty_ = nullptr;
   bool flushPosted_ = false;
   bool ticking_ = false;  // a tick flushes its own changes when it ends
 };

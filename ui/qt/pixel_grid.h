@@ -1,8 +1,7 @@
-// Twips to device pixels at one scale (the zoom times the screen's pixel
-// ratio), rounded the way every control and line of a window is placed, and
-// the exact drawing of the layout's lines and borders on that grid: a line
-// the layout calls n pixels wide is n × round(scale) device pixels of exactly
-// its colour, aliased, never smeared across a pixel edge.
+// Twips to device pixels at one scale (zoom × the screen's pixel ratio),
+// rounded as every control and line of a window is placed, and the layout's
+// lines and borders drawn exactly on that grid: n layout pixels wide is
+// n × round(scale) device pixels of exactly the colour, aliased.
 #pragma once
 
 #include <QColor>

@@ -1,8 +1,7 @@
-// A drawing surface's raster layer at device resolution: every line and
-// circle is painted into an image the moment it is drawn, so a repaint costs
-// one image blit however many ticks have drawn before. The operations since
-// the last clear are also kept, so a new zoom redraws them sharp at the new
-// scale instead of stretching the old pixels.
+// A drawing surface's raster layer at device resolution: each line and circle
+// is painted into an image as it is drawn, so a repaint is one blit however
+// many ticks drew before. The operations since the last clear are kept too,
+// so a new zoom redraws them sharp instead of stretching old pixels.
 #pragma once
 
 #include <QImage>
@@ -26,7 +25,6 @@ class RasterLayer : public ui::SurfaceSink {
   void setBackground(std::optional<QColor> background);
   // Fits the layer to `deviceSize` pixels at the grid's scale.
   void setGrid(const PixelGrid& grid, QSize deviceSize);
-  const PixelGrid& grid() const { return grid_; }
   bool opaque() const { return background_.has_value(); }
 
   void clear(const ui::Surface& s) override;

@@ -55,7 +55,8 @@ bool Zoom::eventFilter(QObject* watched, QEvent* e) {
     e->accept();  // delivered as a key press, which is taken below
     return true;
   }
-  step(*dir);
+  // A held key steps once: every step lays every window out again.
+  if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) step(*dir);
   return true;
 }
 
