@@ -87,15 +87,6 @@ void paintLine(QPainter& p, const PixelGrid& g, const ui::Line& l) {
                 l.style() == ui::LineStyle::Dot ? Qt::DotLine : Qt::SolidLine);
 }
 
-bool inLayer(ui::ControlKind k, GraphicLayer layer) {
-  switch (layer) {
-    case GraphicLayer::All: return true;
-    case GraphicLayer::Shapes: return k == ui::ControlKind::Shape;
-    case GraphicLayer::LinesAndLabels: return k != ui::ControlKind::Shape;
-  }
-  return false;
-}
-
 }  // namespace
 
 void paintGraphics(QPainter& p, const PixelGrid& g, const ui::Container& c, GraphicLayer layer,

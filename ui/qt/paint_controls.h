@@ -5,15 +5,12 @@
 #include <QPainter>
 
 #include "ui/control.h"
+#include "ui/paint_layer.h"
 #include "ui/qt/pixel_grid.h"
 
 namespace zemlox::qt {
 
-enum class GraphicLayer {
-  All,            // picture boxes and frames: everything above the drawings
-  Shapes,         // a window's shapes, which lie under its drawings
-  LinesAndLabels  // a window's lines and labels, above its drawings
-};
+using ui::GraphicLayer;
 
 // The painter is in device pixels (useDevicePixels). Controls wholly outside
 // `area` (twips; the part being repainted) are skipped.
