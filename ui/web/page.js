@@ -102,7 +102,7 @@ var ZX = {
     m.setAttribute('role', 'button');
     m.tabIndex = -1;
     m.addEventListener('keydown', e => {
-      if (e.ctrlKey || e.altKey || e.metaKey || e.key === 'Tab') return;
+      if (e.ctrlKey || e.altKey || e.metaKey) return;
       if (Module.ccall('zx_item_key', 'number', ['number', 'string', 'number'], [id, e.key, e.shiftKey ? 1 : 0]))
         e.preventDefault();
     });
