@@ -14,13 +14,16 @@ namespace ui {
 
 class Form;
 
-// What the host does for the window layer. Implemented by the Qt host.
+// What the host does for the window layer. Implemented by the Qt host
+// (ui/qt/) and the browser host (ui/web/).
 class Host {
  public:
   virtual ~Host() = default;
   virtual void formLoaded(Form& f) = 0;     // controls built, Form_Load not yet run
   virtual void formShown(Form& f) = 0;
-  // Shows a modal window and returns once it has been unloaded.
+  // Shows a modal window. The Qt host returns once it has been unloaded (a
+  // nested event loop); the browser host cannot wait and returns at once,
+  // the window still open.
   virtual void runModal(Form& f) = 0;
   virtual void formUnloaded(Form& f) = 0;   // controls about to be discarded
   virtual void lastFormUnloaded() = 0;      // the program ends

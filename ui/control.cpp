@@ -45,6 +45,8 @@ void Control::move(float left, float top) {
 void Control::setVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
+  // The focus moves on before the host hears of it, so the host can follow.
+  if (Form* f = form(); f && !v) f->keyboard().controlHidden();
   changed();
 }
 

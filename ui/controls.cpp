@@ -27,7 +27,6 @@ ZEMLOX_SETTER(Label, setForeColor, Color, fore_)
 ZEMLOX_SETTER(Label, setBackColor, Color, back_)
 ZEMLOX_SETTER(Label, setTransparent, bool, transparent_)
 ZEMLOX_SETTER(Button, setCaption, const std::string&, caption_)
-ZEMLOX_SETTER(ComboBox, setText, const std::string&, text_)
 ZEMLOX_SETTER(Shape, setShape, ShapeKind, shape_)
 ZEMLOX_SETTER(Shape, setFillColor, Color, fill_)
 ZEMLOX_SETTER(Shape, setFilled, bool, filled_)
@@ -57,9 +56,34 @@ void Button::click() {
   if (acceptsInput(*this) && onClick) onClick();
 }
 
+void ComboBox::setText(const std::string& s) {
+  if (text_ == s) return;
+  text_ = s;
+  select();
+  changed();
+}
+
 void ComboBox::setItems(std::vector<std::string> items) {
   items_ = std::move(items);
+  selected_ = -1;
+  select();
   changed();
+}
+
+void ComboBox::select() {
+  auto it = std::find(items_.begin(), items_.end(), text_);
+  if (it != items_.end()) selected_ = static_cast<int>(it - items_.begin());
+}
+
+int ComboBox::stepTarget(int direction) const {
+  const int n = static_cast<int>(items_.size());
+  if (n == 0 || direction == 0) return -1;
+  const int next = selected_ < 0 ? (direction > 0 ? 0 : n - 1) : selected_ + (direction > 0 ? 1 : -1);
+  return next >= 0 && next < n ? next : -1;
+}
+
+void ComboBox::step(int direction) {
+  if (const int i = stepTarget(direction); i >= 0) pick(i);
 }
 
 void ComboBox::pick(int i) {
@@ -98,7 +122,7 @@ void Line::setWidthPixels(int w) {
 RectF Line::bounds() const {
   float l = std::min(x1_, x2_), t = std::min(y1_, y2_);
   RectF r{l, t, std::max(x1_, x2_) - l, std::max(y1_, y2_) - t};
-  return r.adjusted(15.0f * static_cast<float>(widthPx_ + 1));
+  return r.adjusted(kOnePixel * static_cast<float>(widthPx_ + 1));
 }
 
 float Frame::originX() const { return container() ? container()->originX() + left() : left(); }

@@ -10,6 +10,7 @@
 #include "ui/control.h"
 #include "ui/font.h"
 #include "ui/surface.h"
+#include "ui/units.h"
 
 namespace ui {
 
@@ -66,9 +67,23 @@ class ComboBox : public Control {
   void type(const std::string& s);          // the pupil edits the text
   std::function<void()> onClick;
 
+  // The selected item: the last one the text was (set, picked or typed),
+  // kept while typed text that is no item stands in the field; -1 before
+  // any. The open list highlights it.
+  int selected() const { return selected_; }
+  // The item an arrow key or a wheel notch picks: the one after (direction
+  // > 0) or before the selected item; with none selected, Down the first
+  // item and Up the last. -1 where the step would leave the list.
+  int stepTarget(int direction) const;
+  // An arrow key or a wheel notch on the list: picks stepTarget's item.
+  void step(int direction);
+
  private:
+  void select();
+
   std::string text_;
   std::vector<std::string> items_;
+  int selected_ = -1;
 };
 
 enum class ShapeKind { Rectangle, Circle };
@@ -85,7 +100,8 @@ class Shape : public Control {
   void setFilled(bool f);
   Color borderColor() const { return border_; }
   void setBorderColor(Color c);
-  RectF bounds() const override { return Control::bounds().adjusted(15); }
+  // The border is drawn one pixel outside the shape's box.
+  RectF bounds() const override { return Control::bounds().adjusted(kOnePixel); }
 
  private:
   ShapeKind shape_ = ShapeKind::Rectangle;

@@ -2,6 +2,7 @@
 // desktop's default interface font for Japanese text.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace ui {
@@ -14,5 +15,20 @@ struct Font {
 
 inline const char* const kPGothic = "ＭＳ Ｐゴシック";
 inline const char* const kGothic = "ＭＳ ゴシック";
+
+// The two typefaces every face is drawn in, from the IPA Gothic fonts:
+// kGothic in the fixed-width one, any other face (kPGothic, the default)
+// in the proportional one.
+enum class Typeface { PGothic = 0, Gothic = 1 };
+inline Typeface typefaceOf(const std::string& face) {
+  return face == kGothic ? Typeface::Gothic : Typeface::PGothic;
+}
+// Their families, by Typeface: the installed fonts on the desktop, and the
+// renamed subsets the browser edition bundles (scripts/build-web.sh).
+inline constexpr std::array<const char*, 2> kDesktopFamilies{"IPAPGothic", "IPAGothic"};
+inline constexpr std::array<const char*, 2> kPageFamilies{"ZemloxPGothic", "ZemloxGothic"};
+inline const char* familyOf(const std::array<const char*, 2>& families, const std::string& face) {
+  return families[static_cast<size_t>(typefaceOf(face))];
+}
 
 }  // namespace ui

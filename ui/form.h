@@ -58,7 +58,9 @@ class Form : public Container {
   void load();
   void show();
   // Shows this window modally over the owner; the owner takes no input until
-  // this window is unloaded. Returns when the host's modal loop ends.
+  // this window is unloaded. On the Qt host this returns once the window has
+  // been unloaded; in the browser and without a host it returns at once,
+  // so nothing may follow it in a handler that needs the window closed.
   void showModal(Form& owner);
   void unload();
   // The title-bar close box: unloads, as the windows' own close buttons do.

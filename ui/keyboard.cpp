@@ -99,15 +99,29 @@ std::vector<Control*> Keyboard::tabOrder() const {
 
 bool Keyboard::focusable(const Control& c) const { return shown(c); }
 
-Control* Keyboard::focused() const {
-  const std::vector<Control*> order = tabOrder();
-  auto at = std::find(order.begin(), order.end(), focused_);
-  if (at != order.end() && focusable(**at)) return *at;
-  // A control hidden while it had the focus hands it on, as window systems do.
-  const size_t start = at == order.end() ? 0 : static_cast<size_t>(at - order.begin());
-  for (size_t k = 0; k < order.size(); ++k)
-    if (Control* c = order[(start + k) % order.size()]; focusable(*c)) return c;
+Control* Keyboard::first() const {
+  for (Control* c : tabOrder())
+    if (focusable(*c)) return c;
   return nullptr;
+}
+
+Control* Keyboard::after(const Control& c) const {
+  const std::vector<Control*> order = tabOrder();
+  const auto at = std::find(order.begin(), order.end(), &c);
+  if (at == order.end()) return first();
+  const size_t start = static_cast<size_t>(at - order.begin());
+  for (size_t k = 1; k < order.size(); ++k)
+    if (Control* next = order[(start + k) % order.size()]; focusable(*next)) return next;
+  return nullptr;
+}
+
+void Keyboard::controlHidden() {
+  if (focused_ && !focusable(*focused_)) focused_ = after(*focused_);
+}
+
+Control* Keyboard::focused() const {
+  if (!focused_) return first();
+  return focusable(*focused_) ? focused_ : after(*focused_);
 }
 
 bool Keyboard::press(Key k, int shift) {

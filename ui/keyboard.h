@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/units.h"
+
 namespace ui {
 
 class Container;
@@ -24,7 +26,7 @@ class Keyboard {
  public:
   // An arrow moves the pointer one grid unit; with Shift one screen pixel.
   static constexpr float kStep = 600;
-  static constexpr float kFineStep = 15;
+  static constexpr float kFineStep = kOnePixel;
   // The pointer starts this far right of and below the carried label's
   // corner, where a mouse click leaves the item where it is.
   static constexpr float kGrip = 50;
@@ -39,7 +41,6 @@ class Keyboard {
   void addTarget(Label& label, std::function<bool()> carried);
   void reset();
 
-  const std::vector<Label*>& targets() const { return targets_; }
   bool isTarget(const Control& c) const;
   bool carried(const Control& c) const;
 
@@ -48,8 +49,20 @@ class Keyboard {
   std::vector<Control*> tabOrder() const;
   bool focusable(const Control& c) const;
 
-  // The focus as a host without native focus keeps it; a fresh window has
-  // it on the first shown control of the tab order.
+  // Where the focus goes when the window opens: its first shown control in
+  // the tab order; null when it shows none.
+  Control* first() const;
+  // Where the focus goes when `c` is hidden while it has it: on to the next
+  // control of the tab order shown at that moment, round to the start, as
+  // window systems hand it on (a control shown later does not take it
+  // back). Null when no other is shown.
+  Control* after(const Control& c) const;
+  // A control was hidden: a focus it held, itself or inside it, moves on
+  // at once.
+  void controlHidden();
+
+  // The focus as a host without native focus keeps it (hosts with their own
+  // report it with setFocus); a fresh window has it on first().
   Control* focused() const;
   void setFocus(Control* c) { focused_ = c; }
   // A key on the focused control; Tab (Shift+Tab) moves the focus.

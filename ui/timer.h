@@ -12,7 +12,12 @@ class Form;
 
 class Timer {
  public:
+  // The fastest a host ticks any timer: shorter intervals tick at this pace.
+  static constexpr int kFloorMs = 10;
+
   int interval() const { return interval_; }
+  // The interval a host runs the timer at.
+  int pace() const { return interval_ < kFloorMs ? kFloorMs : interval_; }
   void setInterval(int ms);
   bool enabled() const { return enabled_; }
   void setEnabled(bool e);

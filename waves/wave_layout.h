@@ -1,6 +1,6 @@
 // Layout the wave windows share: the single particle row of the P- and
-// S-wave windows, and: the P band over the S band with
-// their row labels, and the explanation frame under them.
+// S-wave windows, and for the two comparison windows the P band over the
+// S band with their row labels and the explanation frame under them.
 #pragma once
 
 #include <array>

@@ -4,7 +4,10 @@
 // paint against an empty page with one canvas and one line in the bundled
 // font; and per window, a tick plus the repaint it causes against a bare
 // page making the same canvas calls on canvases of the same sizes.
-// Run after scripts/build-web.sh: node bench/web/budget.mjs
+// Run after scripts/build-web.sh: node bench/web/budget.mjs. It builds its
+// own zemlox.js with the hooks it needs (zemlox_bench_site) and serves the
+// site with that one in its place; the site itself has no benchmark code.
+import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import * as z from '../../tests/web/lib.mjs';
@@ -22,11 +25,35 @@ function siteBytes(dir) {
   return n;
 }
 
+const root = new URL('../..', import.meta.url).pathname;
+function buildBenchProgram() {
+  execFileSync('cmake', ['--build', path.join(root, 'build-web/cmake'), '--target', 'zemlox_bench_site'],
+               {stdio: 'inherit', env: {...process.env, NODE_PATH: '/usr/share/nodejs'}});
+  return path.join(root, 'build-web/cmake/app/zemlox_bench.js');
+}
+
+// The program's first paint: once the first frame that draws on a canvas
+// has drawn (the marks are made here, not by the page).
+function markFirstPaint() {
+  const proto = CanvasRenderingContext2D.prototype;
+  for (const k of ['fillRect', 'fill', 'fillText', 'drawImage']) {
+    const f = proto[k];
+    proto[k] = function (...a) {
+      if (!window.zxPainting) {
+        window.zxPainting = true;
+        queueMicrotask(() => performance.mark('zemlox-first-paint'));
+      }
+      return f.apply(this, a);
+    };
+  }
+}
+
 // Milliseconds from navigation to the named mark, in a fresh profile each time.
 async function firstPaint(browser, url, mark) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.setViewport({width: 1280, height: 800});
+  if (mark === 'zemlox-first-paint') await page.evaluateOnNewDocument(markFirstPaint);
   await page.goto(url);
   const t = await page.waitForFunction(m => {
     const e = performance.getEntriesByName(m)[0];
@@ -44,13 +71,40 @@ async function firstPaint(browser, url, mark) {
 async function ticks(page, n) {
   return page.evaluate(count => {
     const flush = canvases => canvases.forEach(c => c.getContext('2d').getImageData(0, 0, 1, 1));
+    // Every canvas call of a tick's replays, recorded by standing a proxy in
+    // for each element's drawing context meanwhile.
+    let frame = null;
+    const records = ZX.el.filter(rec => rec && rec.ctx);
+    const contexts = records.map(rec => rec.ctx);
+    records.forEach(rec => {
+      const ctx = rec.ctx;
+      let calls = null;
+      rec.ctx = new Proxy(ctx, {
+        get: (t, k) => {
+          if (typeof t[k] !== 'function') return t[k];
+          return (...a) => {
+            if (!calls) frame.push({canvas: rec.root, calls: (calls = [])});
+            calls.push([k, a]);
+            return t[k](...a);
+          };
+        },
+        set: (t, k, v) => {
+          if (!calls) frame.push({canvas: rec.root, calls: (calls = [])});
+          calls.push(['=', [k, v]]);
+          t[k] = v;
+          return true;
+        },
+      });
+      rec.resetCalls = () => { calls = null; };
+    });
     const recorded = [];
     for (let i = 0; i < count; ++i) {
-      ZX.bench = [];
+      frame = [];
+      records.forEach(rec => rec.resetCalls());
       Module._zx_bench_frames(1);
-      recorded.push(ZX.bench);
+      recorded.push(frame);
     }
-    ZX.bench = null;
+    records.forEach((rec, i) => { rec.ctx = contexts[i]; delete rec.resetCalls; });
     const shown = [...new Set(recorded.flat().map(r => r.canvas))];
     const bare = new Map(shown.map(c => {
       const b = document.createElement('canvas');
@@ -91,7 +145,8 @@ const windows = [
 await z.run('budget', async browser => {
   const bytes = siteBytes(z.site);
   console.log(`${'site files together'.padEnd(34)} ${(bytes / 1e6).toFixed(3).padStart(9)} MB   budget 3 MB`);
-  const server = await z.serve(z.site, {'/floor.html': new URL('floor.html', import.meta.url).pathname});
+  const server = await z.serve(z.site, {'/floor.html': new URL('floor.html', import.meta.url).pathname,
+                                       '/zemlox.js': buildBenchProgram()});
   try {
     const menu = [], floor = [];
     for (let i = 0; i < 5; ++i) {

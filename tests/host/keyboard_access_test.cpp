@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <QKeyEvent>
 #include <functional>
 #include <memory>
@@ -93,6 +94,25 @@ TEST_F(Keys, TabReachesEveryShownButtonOfEveryWindowInTheLayersOrder) {
     }
     f->unload();
   }
+}
+
+TEST_F(Keys, AFocusedButtonHidingItselfHandsTheFocusOnAsTheWindowLayerDecides) {
+  observe::frm_Kansoku w(app);
+  w.show();
+  FormWidget& fw = *host.widget(w);
+  fw.activateWindow();
+  QApplication::processEvents();
+  EXPECT_EQ(controlOf(fw, fw.focusWidget()), w.keyboard().first());
+  w.Command2.click();
+  w.Command3.click();  // paused: 再スタート shown
+  QWidget* restart = fw.widgetFor(w.Command4);
+  restart->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(restart, Qt::Key_Space);
+  QApplication::processEvents();
+  ASSERT_FALSE(w.Command4.visible());
+  EXPECT_EQ(controlOf(fw, fw.focusWidget()), &w.Command1);
+  EXPECT_EQ(w.keyboard().after(w.Command4), &w.Command1);
+  w.unload();
 }
 
 TEST_F(Keys, MarkersCarriedByKeysAndNamedInTheAccessibleTree) {

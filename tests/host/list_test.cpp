@@ -102,6 +102,23 @@ TEST_F(ListHost, TheShownItemIsSelectedAndTheArrowsAndWheelStepOnFromIt) {
   EXPECT_EQ(w.Timer1.interval(), 20);
 }
 
+TEST_F(ListHost, AfterTypedTextTheArrowsStepFromTheItemTheWindowLayerSelected) {
+  finishRun();
+  QComboBox* speed = list(w.speed);
+  speed->setFocus();
+  key(Qt::Key_Up);  // 中 → 速
+  speed->lineEdit()->selectAll();
+  type(QStringLiteral("x"));
+  ASSERT_EQ(w.speed.text(), "x");
+  key(Qt::Key_Up);  // nothing before 速: the typed text stays
+  EXPECT_EQ(w.speed.text(), "x");
+  EXPECT_EQ(speed->currentText(), QStringLiteral("x"));
+  key(Qt::Key_Down);  // on from 速, not from the list's top
+  EXPECT_EQ(w.speed.text(), "中");
+  EXPECT_EQ(w.speed.stepTarget(1), 2);
+  EXPECT_EQ(speed->currentIndex(), w.speed.selected());
+}
+
 TEST_F(ListHost, TheOpenListHighlightsTheShownItemAndAClickedItemIsPicked) {
   finishRun();
   QComboBox* mag = list(w.mag);

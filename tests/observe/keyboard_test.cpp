@@ -153,6 +153,20 @@ TEST_F(KeyboardRun, ThePointerStepsOnGridOrPixelAndStaysInItsView) {
   EXPECT_FALSE(keys().press(Key::Left));  // put down: the arrows do nothing
 }
 
+TEST_F(KeyboardRun, ARunButtonHidingItselfHandsTheFocusToTheNextShownControl) {
+  tabTo(w.Command2);
+  press(Key::Space);
+  tabTo(w.Command3);
+  press(Key::Space);  // 一時停止 shows 再スタート after itself
+  tabTo(w.Command4);
+  press(Key::Space);  // 再スタート hides itself; 印刷 is hidden during a run
+  EXPECT_EQ(keys().focused(), &w.Command1);
+  // The end of a run hides 一時停止 before it shows 印刷.
+  tabTo(w.Command3);
+  runToEnd();
+  EXPECT_EQ(keys().focused(), &w.Command1);
+}
+
 TEST_F(KeyboardRun, PickUpsByMouseAreNamedAndAnnouncedAsByKey) {
   clickLabel(w.nfoc);
   EXPECT_EQ(keys().accessibleName(w.nfoc), "震源、持ち上げ中");

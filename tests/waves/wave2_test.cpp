@@ -1,7 +1,7 @@
 // The P/S comparison on wire-frame blocks: layout places and colours, the
 // first tick's worked numbers, which coordinates each block may move, the S
 // block's edge chains and both right faces hung on the lines they follow,
-// the 10- and 20-tick cycles, reopening.
+// reopening (the 10- and 20-tick cycles are in periods_test.cpp).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -126,17 +126,6 @@ TEST_F(Block, EdgesAndRightFacesFollowTheLinesTheyHangOn) {
     EXPECT_EQ(pts(w.Ly0), (Pts{l30.x1() + 480, 2387.5f, l30.x1(), 2887.5f}));
     EXPECT_EQ(pts(w.Lz1), (Pts{l31.x1() + 360, l31.y1() - 500, l31.x1() + 360, l31.y2() - 500}));
     EXPECT_EQ(pts(w.Ly1), (Pts{l31.x1() + 360, l31.y2() - 500, l31.x1(), l31.y2()}));
-  }
-}
-
-TEST_F(Block, PRepeatsEveryTenTicksAndSEveryTwenty) {
-  tick();
-  const auto p1 = pBlock();
-  const auto s1 = sBlock();
-  for (int t = 2; t <= 21; ++t) {
-    tick();
-    EXPECT_EQ(pBlock() == p1, t == 11 || t == 21) << "tick " << t;
-    EXPECT_EQ(sBlock() == s1, t == 21) << "tick " << t;
   }
 }
 

@@ -1,5 +1,6 @@
-// The shared wave rule: the phase's step and wrap, and how each row the
-// windows use numbers its indexes, orders them and which way it moves them.
+// The shared wave rule: how each row the windows use numbers its indexes,
+// orders them, where it rests and which way it moves them (the phase's wrap
+// is in periods_test.cpp).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,24 +17,13 @@ struct Placed {
   float x, y;
 };
 
+// The band of the single-row windows: 11415 twips from x 120, particles
+// 135 wide (their rest place is shifted by half of that), resting on y 1920.
 std::vector<Placed> sweep(const waves::Wave& w, const Row& r) {
   std::vector<Placed> out;
   waves::moveRow(w, r, {120, 840, 11415, 2295}, 67.5f, 1920,
                  [&](int i, float x, float y) { out.push_back({i, x, y}); });
   return out;
-}
-
-TEST(WaveRule, PhaseWrapsToZeroExactlyAfterAFullTurnOfSteps) {
-  struct Case { int divisor, ticks; };
-  for (Case c : {Case{5, 10}, Case{20, 40}, Case{10, 20}}) {
-    waves::Wave w{0, std::numbers::pi / c.divisor};
-    for (int t = 1; t < c.ticks; ++t) {
-      w.advance();
-      ASSERT_GT(w.phase, 0) << "π/" << c.divisor << " tick " << t;
-    }
-    w.advance();
-    EXPECT_EQ(w.phase, 0.0) << "π/" << c.divisor;
-  }
 }
 
 struct RowCase {
@@ -49,26 +39,31 @@ void PrintTo(const RowCase& c, std::ostream* os) { *os << c.name; }
 
 class RowOrder : public ::testing::TestWithParam<RowCase> {};
 
-TEST_P(RowOrder, VisitsEveryIndexOnceInOrderAndMovesOneAxis) {
+TEST_P(RowOrder, VisitsEveryIndexOnceInOrderAndSwingsOnOneAxisAboutItsRestPlace) {
   const RowCase& c = GetParam();
+  // Half a turn apart, every particle stands on the other side of its rest place.
   const auto placed = sweep(waves::Wave{0.7, 0}, c.row);
+  const auto opposite = sweep(waves::Wave{0.7 + std::numbers::pi, 0}, c.row);
   ASSERT_EQ(placed.size(), 31u);
   for (size_t n = 0; n < placed.size(); ++n)
     EXPECT_EQ(placed[n].i, c.first + c.step * static_cast<int>(n)) << n;
   EXPECT_EQ(c.row.position(c.first), c.posOfFirst);
   EXPECT_EQ(c.row.term(1), c.termOfLeftmost);
-  for (const Placed& p : placed) {
-    const int k = c.row.position(p.i);
-    const float rest = 11415.0f / 32 * static_cast<float>(k) + 120 - 67.5f;
-    const double d = 11415.0 / c.row.amplitudeDivisor * std::sin(0.7 + c.row.term(k));
-    if (c.axis == waves::Axis::Along) {
-      EXPECT_EQ(p.y, 1920);
-      EXPECT_EQ(p.x, static_cast<float>(rest + d));
-    } else {
-      EXPECT_EQ(p.x, rest);
-      EXPECT_EQ(p.y, static_cast<float>(1920 + d));
-    }
+  int moved = 0;
+  for (size_t n = 0; n < placed.size(); ++n) {
+    const Placed& p = placed[n];
+    const Placed& q = opposite[n];
+    // The 32 equal steps of the band: position k rests k steps in.
+    const double rest = 120 + 356.71875 * c.row.position(p.i) - 67.5;
+    const bool along = c.axis == waves::Axis::Along;
+    const float still = along ? p.y : p.x, stillThere = along ? q.y : q.x;
+    const double swing = along ? p.x : p.y, swingThere = along ? q.x : q.y;
+    EXPECT_EQ(still, stillThere) << p.i;
+    EXPECT_EQ(still, along ? 1920.0f : static_cast<float>(rest)) << p.i;
+    EXPECT_NEAR((swing + swingThere) / 2, along ? rest : 1920.0, 2e-3) << p.i;
+    moved += swing != swingThere;
   }
+  EXPECT_EQ(moved, 31);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -147,18 +147,29 @@ PaintedItem* AccessLayer::itemFor(const ui::Control& c) const {
   return nullptr;
 }
 
+QWidget* AccessLayer::focusWidgetFor(const ui::Control* c) const {
+  if (!c) return nullptr;
+  if (QWidget* w = window_.widgetFor(*c)) return w;
+  return itemFor(*c);
+}
+
 void AccessLayer::chainTabOrder() {
   QWidget* prev = nullptr;
   for (ui::Control* c : form_.keyboard().tabOrder()) {
-    QWidget* w = window_.widgetFor(*c);
-    if (!w) w = itemFor(*c);
+    QWidget* w = focusWidgetFor(c);
     if (!w) continue;
-    if (prev)
-      QWidget::setTabOrder(prev, w);
-    else
-      w->setFocus();
+    if (prev) QWidget::setTabOrder(prev, w);
     prev = w;
   }
+  // The window opens with the focus where the window layer puts it.
+  if (QWidget* w = focusWidgetFor(form_.keyboard().first())) w->setFocus(Qt::OtherFocusReason);
+}
+
+void AccessLayer::handOnFocus(const ui::Control& c, QWidget* w) {
+  QWidget* f = window_.focusWidget();
+  if (!w || !f || (f != w && !w->isAncestorOf(f))) return;
+  // Qt would pass it down its own chain; the window layer decides instead.
+  if (QWidget* next = focusWidgetFor(form_.keyboard().after(c))) next->setFocus(Qt::TabFocusReason);
 }
 
 void AccessLayer::scheduleSync() {
@@ -178,7 +189,9 @@ void AccessLayer::sync() {
     const QRect r = itemRect(window_, *label);
     if (item->geometry() != r) item->setGeometry(r);
     const bool shown = label->visible() && !name.isEmpty();
-    if (item->isVisibleTo(item->parentWidget()) != shown) item->setVisible(shown);
+    if (item->isVisibleTo(item->parentWidget()) == shown) continue;
+    if (!shown) handOnFocus(*label, item);
+    item->setVisible(shown);
   }
 }
 

@@ -49,6 +49,9 @@ class AccessLayer : public QObject {
   void scheduleSync();
   void announce(const std::string& text);
   PaintedItem* itemFor(const ui::Control& c) const;
+  // `c` is being hidden with `w`, its widget: where the window's focus is on
+  // it, the focus goes where the window layer hands it on.
+  void handOnFocus(const ui::Control& c, QWidget* w);
 
  protected:
   // Enter clicks a focused button, as Space does.
@@ -57,6 +60,8 @@ class AccessLayer : public QObject {
  private:
   void chainTabOrder();
   void sync();
+  // The widget that takes the focus for a control: its own or its item.
+  QWidget* focusWidgetFor(const ui::Control* c) const;
 
   FormWidget& window_;
   ui::Form& form_;

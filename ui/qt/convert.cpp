@@ -55,9 +55,10 @@ void installFonts() {
   // A substitute is only used where the named family itself is missing, so
   // this costs nothing on desktops that have the fonts. Asking the font
   // database first would load it before the first paint needs it.
-  QFont::insertSubstitution(QString::fromUtf8(ui::kPGothic), QStringLiteral("IPAPGothic"));
-  QFont::insertSubstitution(QString::fromUtf8(ui::kGothic), QStringLiteral("IPAGothic"));
-  QFont ui(QStringLiteral("IPAPGothic"));
+  for (const char* face : {ui::kPGothic, ui::kGothic})
+    QFont::insertSubstitution(QString::fromUtf8(face),
+                              QString::fromUtf8(ui::familyOf(ui::kDesktopFamilies, face)));
+  QFont ui(QString::fromUtf8(ui::familyOf(ui::kDesktopFamilies, "")));
   ui.setPixelSize(kWidgetFontPixels);
   QApplication::setFont(ui);
 }

@@ -12,7 +12,6 @@ namespace zemlox::qt {
 class DirtyRects {
  public:
   void add(const QRect& r);
-  bool empty() const { return rects_.empty(); }
   // The rectangles gathered since the last take, leaving none.
   std::vector<QRect> take();
 

@@ -1,9 +1,11 @@
 // Drop-down list widget: picks only from the list, the arrow keys or the wheel.
 #include "ui/qt/drop_down_list.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QWheelEvent>
 
 namespace zemlox::qt {
 
@@ -17,7 +19,8 @@ DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
 }
 
-void DropDownList::setContents(const std::vector<std::string>& items, const std::string& text) {
+void DropDownList::setContents(const std::vector<std::string>& items, const std::string& text,
+                               int selected) {
   QSignalBlocker block(this);
   QStringList want;
   for (const auto& s : items) want << QString::fromStdString(s);
@@ -27,10 +30,33 @@ void DropDownList::setContents(const std::vector<std::string>& items, const std:
     clear();
     addItems(want);
   }
+  if (selected != currentIndex()) setCurrentIndex(selected);
   const QString shown = QString::fromStdString(text);
-  const int item = static_cast<int>(want.indexOf(shown));
-  if (item >= 0 && currentIndex() != item) setCurrentIndex(item);
   if (currentText() != shown) setEditText(shown);
+}
+
+void DropDownList::keyPressEvent(QKeyEvent* e) {
+  // QComboBox would step from its own current item; the window layer decides.
+  const bool plain = !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+  int d = 0;
+  if (plain && (e->key() == Qt::Key_Up || e->key() == Qt::Key_PageUp)) d = -1;
+  if (plain && (e->key() == Qt::Key_Down || e->key() == Qt::Key_PageDown)) d = 1;
+  if (!d) {
+    QComboBox::keyPressEvent(e);
+    return;
+  }
+  e->accept();
+  if (onStep) onStep(d);
+}
+
+void DropDownList::wheelEvent(QWheelEvent* e) {
+  const int dy = e->angleDelta().y();
+  if (!dy) {
+    QComboBox::wheelEvent(e);
+    return;
+  }
+  e->accept();
+  if (onStep) onStep(dy > 0 ? -1 : 1);
 }
 
 }  // namespace zemlox::qt

@@ -1,10 +1,12 @@
 // The widget of an editable drop-down list. Only a pick selects an item and
-// reaches the window layer as a click (activated): an item chosen in the open
-// list, or the arrow keys and the wheel stepping to another item. Typed text,
-// Enter, Escape and leaving the field only change the text.
+// reaches the window layer as a click: an item chosen in the open list
+// (activated), or a step of the arrow keys or the wheel, whose item the
+// window layer chooses (onStep). Typed text, Enter, Escape and leaving the
+// field only change the text.
 #pragma once
 
 #include <QComboBox>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,10 +15,16 @@ namespace zemlox::qt {
 class DropDownList : public QComboBox {
  public:
   explicit DropDownList(QWidget* parent);
-  // Shows the items and the text the window holds, without signals. When
-  // the text is an item, that item is the selected one, so the open list
-  // highlights it and the arrow keys step on from it.
-  void setContents(const std::vector<std::string>& items, const std::string& text);
+  // Shows the items and the text the window holds, without signals, with
+  // `selected` (the window layer's selected item, or -1) as the current
+  // item the open list highlights.
+  void setContents(const std::vector<std::string>& items, const std::string& text, int selected);
+  // Up (-1) or down (+1) one item, by an arrow key or a wheel notch.
+  std::function<void(int)> onStep;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
 };
 
 }  // namespace zemlox::qt

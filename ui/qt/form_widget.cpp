@@ -20,9 +20,6 @@
 namespace zemlox::qt {
 namespace {
 
-// The fastest timer the program runs: shorter intervals tick at this pace.
-constexpr int kTimerFloorMs = 10;
-
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
@@ -74,6 +71,7 @@ void FormWidget::release() {
   for (auto it = widgets_.begin(); it != widgets_.end(); ++it) {
     if (auto* pw = dynamic_cast<PictureWidget*>(it.value())) pw->detach();
     if (auto* fw = dynamic_cast<FrameWidget*>(it.value())) fw->detach();
+    if (auto* list = dynamic_cast<DropDownList*>(it.value())) list->onStep = nullptr;
     it.value()->disconnect(this);
   }
   if (form_->surface().sink() == layer_.get()) form_->surface().setSink(nullptr);
@@ -115,6 +113,7 @@ QWidget* FormWidget::makeWidget(ui::Control& c, QWidget* parent) {
       auto& cb = static_cast<ui::ComboBox&>(c);
       auto* w = new DropDownList(parent);
       connect(w, &QComboBox::activated, this, [&cb](int i) { cb.pick(i); });
+      w->onStep = [&cb](int d) { cb.step(d); };
       connect(w, &QComboBox::editTextChanged, this, [&cb](const QString& s) {
         if (s.toStdString() != cb.text()) cb.type(s.toStdString());
       });
@@ -144,7 +143,7 @@ void FormWidget::sync(const ui::Control& c, QWidget* w) {
       break;
     case ui::ControlKind::ComboBox: {
       auto& cb = static_cast<const ui::ComboBox&>(c);
-      static_cast<DropDownList*>(w)->setContents(cb.items(), cb.text());
+      static_cast<DropDownList*>(w)->setContents(cb.items(), cb.text(), cb.selected());
       break;
     }
     case ui::ControlKind::Frame:
@@ -157,6 +156,7 @@ void FormWidget::sync(const ui::Control& c, QWidget* w) {
     default:
       break;
   }
+  if (!c.visible() && access_) access_->handOnFocus(c, w);
   w->setVisible(c.visible());
 }
 
@@ -225,7 +225,7 @@ void FormWidget::widgetChanged(const ui::Control& c) { sync(c, widgets_.value(&c
 void FormWidget::timerChanged(const ui::Timer& t) {
   QTimer* qt = timers_.value(&t);
   if (!qt) return;
-  const int interval = std::max(kTimerFloorMs, t.interval());
+  const int interval = t.pace();
   if (qt->interval() != interval) qt->setInterval(interval);
   if (t.enabled() && !qt->isActive()) qt->start();
   if (!t.enabled()) qt->stop();

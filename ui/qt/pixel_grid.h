@@ -9,10 +9,11 @@
 #include <QRect>
 
 #include "ui/geometry.h"
+#include "ui/units.h"
 
 namespace zemlox::qt {
 
-inline constexpr double kTwipsPerPixel = 15.0;
+using ui::kTwipsPerPixel;
 
 struct PixelGrid {
   double scale = 1;  // device pixels per layout pixel

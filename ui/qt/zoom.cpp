@@ -4,13 +4,14 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <algorithm>
-#include <array>
 #include <optional>
+
+#include "ui/units.h"
 
 namespace zemlox::qt {
 namespace {
 
-constexpr std::array<double, 6> kLevels{1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
+constexpr auto& kLevels = ui::kZoomSteps;
 
 // +1, -1 or 0 for a zoom key, else nothing.
 std::optional<int> zoomKey(const QKeyEvent& k) {

@@ -14,11 +14,12 @@ EM_JS(void, zx_resize_canvas, (int id, int w, int h), { ZX.resizeCanvas(id, w, h
 EM_JS(void, zx_set_text, (int id, const char* s), { ZX.setText(id, UTF8ToString(s)); });
 EM_JS(void, zx_set_name, (int id, const char* s), { ZX.setName(id, UTF8ToString(s)); });
 EM_JS(void, zx_announce, (const char* s), { ZX.announce(UTF8ToString(s)); });
-EM_JS(void, zx_set_items, (int id, const char* s), { ZX.setItems(id, UTF8ToString(s)); });
+EM_JS(void, zx_set_items, (int id, const char* s, int selected), { ZX.setItems(id, UTF8ToString(s), selected); });
 EM_JS(void, zx_set_visible, (int id, int v), { ZX.setVisible(id, v); });
 EM_JS(void, zx_set_font, (int id, double px), { ZX.setFont(id, px); });
 EM_JS(void, zx_set_tab, (int id, int tab), { ZX.setTab(id, tab); });
 EM_JS(void, zx_focus, (int id), { ZX.focus(id); });
+EM_JS(int, zx_has_focus, (int id), { return ZX.hasFocus(id); });
 EM_JS(void, zx_window_state, (int id, int z, int active, int inert), { ZX.windowState(id, z, active, inert); });
 EM_JS(void, zx_replay, (int id, const int32_t* ops, int n), { ZX.replay(id, ops >> 2, n); });
 EM_JS(double, zx_view_w, (), { return document.documentElement.clientWidth; });
@@ -26,10 +27,9 @@ EM_JS(double, zx_view_h, (), { return document.documentElement.clientHeight; });
 EM_JS(void, zx_desk, (int w, int h), { ZX.desk(w, h); });
 EM_JS(void, zx_title, (const char* s), { document.title = UTF8ToString(s); });
 EM_JS(void, zx_ended, (), { ZX.ended(); });
-EM_JS(void, zx_first_paint, (), { ZX.firstPaint(); });
 EM_JS(void, zx_print_begin, (double w, double h), { ZX.printBegin(w, h); });
-EM_JS(void, zx_print_text, (double x, double y, const char* t, const char* f, double size),
-      { ZX.printText(x, y, UTF8ToString(t), UTF8ToString(f), size); });
+EM_JS(void, zx_print_text, (double x, double y, const char* t, const char* family, double size),
+      { ZX.printText(x, y, UTF8ToString(t), UTF8ToString(family), size); });
 EM_JS(void, zx_print_shape, (int kind, double a, double b, double c, double d),
       { ZX.printShape(kind, a, b, c, d); });
 EM_JS(void, zx_print_show, (), { ZX.printShow(); });
@@ -46,11 +46,12 @@ void resizeCanvas(int id, int w, int h) { zx_resize_canvas(id, w, h); }
 void setText(int id, const std::string& s) { zx_set_text(id, s.c_str()); }
 void setName(int id, const std::string& s) { zx_set_name(id, s.c_str()); }
 void announce(const std::string& s) { zx_announce(s.c_str()); }
-void setItems(int id, const std::string& s) { zx_set_items(id, s.c_str()); }
+void setItems(int id, const std::string& s, int selected) { zx_set_items(id, s.c_str(), selected); }
 void setVisible(int id, bool v) { zx_set_visible(id, v); }
 void setFontPixels(int id, double px) { zx_set_font(id, px); }
 void setTabIndex(int id, int tab) { zx_set_tab(id, tab); }
 void focus(int id) { zx_focus(id); }
+bool hasFocus(int id) { return zx_has_focus(id) != 0; }
 void setWindowState(int window, int z, bool active, bool inert) { zx_window_state(window, z, active, inert); }
 void replay(int target, const int32_t* ops, int count) { zx_replay(target, ops, count); }
 double viewWidth() { return zx_view_w(); }
@@ -59,7 +60,6 @@ double pixelRatio() { return emscripten_get_device_pixel_ratio(); }
 void setDeskSize(int w, int h) { zx_desk(w, h); }
 void setTitle(const std::string& s) { zx_title(s.c_str()); }
 void showEnded() { zx_ended(); }
-void markFirstPaint() { zx_first_paint(); }
 void printBegin(double w, double h) { zx_print_begin(w, h); }
 void printText(double x, double y, const std::string& t, const std::string& f, double size) {
   zx_print_text(x, y, t.c_str(), f.c_str(), size);

@@ -28,11 +28,14 @@ void resizeCanvas(int id, int w, int h);         // device pixels
 void setText(int id, const std::string& s);
 // What assistive technology calls a list or a drawing area.
 void setName(int id, const std::string& s);
-void setItems(int id, const std::string& newlineSeparated);
+// A list's items and the one its open list highlights (-1: none).
+void setItems(int id, const std::string& newlineSeparated, int selected);
 void setVisible(int id, bool v);
 void setFontPixels(int id, double devicePx);
 void setTabIndex(int id, int tab);
 void focus(int id);
+// Whether the focus is on the element or inside it.
+bool hasFocus(int id);
 void setWindowState(int window, int z, bool active, bool inert);
 void replay(int target, const int32_t* ops, int count);
 
@@ -42,13 +45,12 @@ double pixelRatio();
 void setDeskSize(int w, int h);  // device pixels the windows need
 void setTitle(const std::string& s);
 void showEnded();
-void markFirstPaint();
 // Said by the page's polite live region.
 void announce(const std::string& s);
 
 // The print view: a page of `width` x `height` points, then its contents.
 void printBegin(double width, double height);
-void printText(double x, double y, const std::string& text, const std::string& face, double size);
+void printText(double x, double y, const std::string& text, const std::string& family, double size);
 void printLine(double x1, double y1, double x2, double y2);
 void printRect(double x1, double y1, double x2, double y2);
 void printCircle(double cx, double cy, double r);

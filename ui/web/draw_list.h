@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "ui/color.h"
+#include "ui/font.h"
 #include "ui/web/raster.h"
 
 namespace zemlox::web {
 
-enum class Face { PGothic = 0, Gothic = 1 };
+// A text's typeface, by its number in page.js's ZX.families.
+using Face = ui::Typeface;
 
 class DrawList {
  public:

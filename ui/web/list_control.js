@@ -1,7 +1,8 @@
 // The browser host's settings list: an editable text with a drop-down list
-// of items, which turns only a pick (a click on an item of the open list, or
-// the arrow keys or wheel on the focused list) into zx_combo_pick; typing only
-// changes the text, and Enter, Escape and leaving the list pick nothing.
+// of items. Only a pick reaches the program: a click on an item of the open
+// list (zx_combo_pick), or the arrow keys or wheel on the focused list
+// (zx_combo_step, the program choosing the item); typing only changes the
+// text, and Enter, Escape and leaving the list pick nothing.
 'use strict';
 
 Object.assign(ZX, {
@@ -17,15 +18,9 @@ Object.assign(ZX, {
     const list = ZX.tag('div', 'zx-combo-list', box);
     list.setAttribute('role', 'listbox');
     list.hidden = true;
-    const rec = {root: box, node: box, input, list, focusable: input, items: []};
+    const rec = {root: box, node: box, input, list, focusable: input, items: [], selected: -1};
     const pick = i => Module._zx_combo_pick(id, i);
-    const step = d => {
-      const n = rec.items.length;
-      if (!n) return;
-      const i = rec.items.indexOf(input.value);
-      const next = i < 0 ? (d > 0 ? 0 : n - 1) : Math.min(n - 1, Math.max(0, i + d));
-      if (next !== i) pick(next);
-    };
+    const step = d => Module._zx_combo_step(id, d);
     const close = () => { list.hidden = true; input.setAttribute('aria-expanded', 'false'); };
     const open = () => {
       list.textContent = '';
@@ -33,7 +28,7 @@ Object.assign(ZX, {
         const o = ZX.tag('div', 'zx-combo-item', list);
         o.setAttribute('role', 'option');
         o.textContent = text;
-        o.setAttribute('aria-selected', text === input.value ? 'true' : 'false');
+        o.setAttribute('aria-selected', i === rec.selected ? 'true' : 'false');
         o.addEventListener('pointerdown', e => e.preventDefault());
         o.addEventListener('click', () => { close(); pick(i); });
       });
@@ -46,9 +41,9 @@ Object.assign(ZX, {
       if ((e.key === 'ArrowDown' && e.altKey) || e.key === 'F4') {
         e.preventDefault();
         list.hidden ? open() : close();
-      } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+      } else if (['ArrowDown', 'ArrowUp', 'PageDown', 'PageUp'].includes(e.key) && !e.ctrlKey && !e.altKey) {
         e.preventDefault();
-        step(e.key === 'ArrowDown' ? 1 : -1);
+        step(e.key === 'ArrowDown' || e.key === 'PageDown' ? 1 : -1);
       } else if (e.key === 'Enter' || e.key === 'Escape') {
         close();
       }

@@ -1,8 +1,9 @@
 // The page side of the browser host, as little as the C++ needs: elements
 // by number, replaying draw lists onto canvases, turning the page's events
 // into calls of the exported zx_ functions, the settings lists, the print view,
-// the live region, F1 and the closing screen. Every decision about what to
-// draw is made in C++.
+// the live region, F1 and the closing screen. C++ decides what is drawn and
+// where; the page still breaks a label's text into lines and sets its
+// baseline, measuring with the bundled fonts as only the page can.
 'use strict';
 
 var ZX = {
@@ -11,8 +12,7 @@ var ZX = {
   metrics: new Map(),
   lines: new Map(),
   images: new Map(),
-  families: ['ZemloxPGothic', 'ZemloxGothic'],
-  painted: false,
+  families: [],  // by typeface number, from C++ (ui/font.h) at start
 
   dpr() { return window.devicePixelRatio || 1; },
   css(px) { return px / ZX.dpr() + 'px'; },
@@ -95,16 +95,16 @@ var ZX = {
     return {root: c, node: c, ctx: c.getContext('2d', {alpha: false})};
   },
 
-  // A painted label that can be picked up: a button over it, its keys to C++.
-  keys: {' ': 1, Enter: 2, Escape: 3, ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7},
+  // A painted label that can be picked up: a button over it, its keys to
+  // C++ by their names, which C++ turns into the program's keys.
   makeMarker(id, at) {
     const m = ZX.tag('div', 'zx-item', at);
     m.setAttribute('role', 'button');
     m.tabIndex = -1;
     m.addEventListener('keydown', e => {
-      const key = ZX.keys[e.key];
-      if (key === undefined || e.ctrlKey || e.altKey || e.metaKey) return;
-      if (Module._zx_item_key(id, key, e.shiftKey ? 1 : 0)) e.preventDefault();
+      if (e.ctrlKey || e.altKey || e.metaKey) return;
+      if (Module.ccall('zx_item_key', 'number', ['number', 'string', 'number'], [id, e.key, e.shiftKey ? 1 : 0]))
+        e.preventDefault();
     });
     return {root: m, node: m, focusable: m};
   },
@@ -195,9 +195,11 @@ var ZX = {
     if (rec) rec.root.style.display = v ? '' : 'none';
   },
 
-  setItems(id, s) {
+  setItems(id, s, selected) {
     const rec = ZX.el[id];
-    if (rec) rec.items = s ? s.split('\n') : [];
+    if (!rec) return;
+    rec.items = s ? s.split('\n') : [];
+    rec.selected = selected;
   },
 
   setFont(id, px) {
@@ -213,6 +215,11 @@ var ZX = {
   focus(id) {
     const rec = ZX.el[id];
     if (rec) (rec.focusable || rec.root).focus({preventScroll: true});
+  },
+
+  hasFocus(id) {
+    const rec = ZX.el[id];
+    return !!rec && rec.root.contains(document.activeElement);
   },
 
   windowState(id, z, active, inert) {
@@ -239,23 +246,11 @@ var ZX = {
     return c;
   },
 
-  // The benchmark's recorder: every canvas call of a replay, kept so that a
-  // bare page can make the same calls (null when not benchmarking).
-  bench: null,
-  recorder(rec) {
-    const calls = [];
-    ZX.bench.push({canvas: rec.root, calls});
-    return new Proxy(rec.ctx, {
-      get: (t, k) => (typeof t[k] === 'function' ? (...a) => { calls.push([k, a]); return t[k](...a); } : t[k]),
-      set: (t, k, v) => { calls.push(['=', [k, v]]); t[k] = v; return true; },
-    });
-  },
-
   // Draws a draw list (see draw_list.h) starting at HEAP32[p].
   replay(id, p, n) {
     const rec = ZX.el[id];
     if (!rec) return;
-    const c = ZX.bench ? ZX.recorder(rec) : rec.ctx, H = HEAP32, end = p + n;
+    const c = rec.ctx, H = HEAP32, end = p + n;
     let i = p;
     while (i < end) {
       switch (H[i++]) {
@@ -391,12 +386,6 @@ var ZX = {
     c.drawImage(img, x, y, img.naturalWidth * scale, img.naturalHeight * scale);
   },
 
-  firstPaint() {
-    if (ZX.painted) return;
-    ZX.painted = true;
-    performance.mark('zemlox-first-paint');
-  },
-
   ended() {
     document.getElementById('desk').hidden = true;
     const e = document.getElementById('ended');
@@ -415,10 +404,12 @@ window.addEventListener('keydown', e => {
 });
 
 // The program compiles while the page is still being read and the bundled
-// fonts load; it starts once both are in.
-ZX.fontsLoaded = Promise.all([
-  ...ZX.families.map(f => document.fonts.load('16px ' + f, '\u6C34')),
-  new Promise(r => (document.readyState === 'loading' ? document.addEventListener('DOMContentLoaded', r) : r())),
-]).catch(() => {}).then(() => {
-  document.getElementById('restart').addEventListener('click', () => location.reload());
-});
+// fonts load (the page's warm-up text asks for them); it starts once both
+// are in.
+ZX.pageRead = new Promise(r => (document.readyState === 'loading' ? document.addEventListener('DOMContentLoaded', r) : r()));
+ZX.pageRead.then(() => document.getElementById('restart').addEventListener('click', () => location.reload()));
+ZX.startWithFonts = (families, start) => {
+  ZX.families = families;
+  Promise.all([...families.map(f => document.fonts.load('16px ' + f, '\u6C34')), ZX.pageRead])
+    .catch(() => {}).then(start);
+};

@@ -4,11 +4,24 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "ui/form.h"
 #include "ui/web/web_host.h"
 
 namespace {
+
+// The keys a marker passes on, by the page's names; Tab stays the page's.
+std::optional<ui::Key> pageKey(std::string_view name) {
+  static constexpr std::pair<std::string_view, ui::Key> kKeys[] = {
+      {" ", ui::Key::Space}, {"Enter", ui::Key::Enter}, {"Escape", ui::Key::Escape},
+      {"ArrowLeft", ui::Key::Left}, {"ArrowRight", ui::Key::Right}, {"ArrowUp", ui::Key::Up},
+      {"ArrowDown", ui::Key::Down}};
+  for (const auto& [n, k] : kKeys)
+    if (n == name) return k;
+  return std::nullopt;
+}
 
 template <class F>
 void toWindows(F f) {
@@ -37,18 +50,25 @@ EMSCRIPTEN_KEEPALIVE void zx_combo_pick(int id, int index) {
   toWindows([&](zemlox::web::WindowView& v) { return v.comboPicked(id, index); });
 }
 
+// An arrow key or wheel notch on a list: -1 up, +1 down.
+EMSCRIPTEN_KEEPALIVE void zx_combo_step(int id, int direction) {
+  toWindows([&](zemlox::web::WindowView& v) { return v.comboStepped(id, direction); });
+}
+
 EMSCRIPTEN_KEEPALIVE void zx_combo_type(int id, const char* text) {
   const std::string s = text;
   toWindows([&](zemlox::web::WindowView& v) { return v.comboTyped(id, s); });
 }
 
-// key: a ui::Key; 1 when the key did something, for the page to keep it
-// from the browser (arrows would scroll the page, Space page down).
-EMSCRIPTEN_KEEPALIVE int zx_item_key(int item, int key, int shift) {
+// key: the page's name of the key (KeyboardEvent.key); 1 when the key did
+// something, for the page to keep it from the browser (arrows would scroll
+// the page, Space page down).
+EMSCRIPTEN_KEEPALIVE int zx_item_key(int item, const char* key, int shift) {
   zemlox::web::WebHost* host = zemlox::web::WebHost::current();
-  if (!host) return 0;
+  const std::optional<ui::Key> k = pageKey(key);
+  if (!host || !k) return 0;
   for (const auto& v : host->views())
-    if (std::optional<bool> done = v->itemKey(item, key, shift)) return *done ? 1 : 0;
+    if (std::optional<bool> done = v->itemKey(item, *k, shift)) return *done ? 1 : 0;
   return 0;
 }
 
@@ -63,19 +83,6 @@ EMSCRIPTEN_KEEPALIVE void zx_close(int window) {
 // A picture file finished loading: everything is painted afresh.
 EMSCRIPTEN_KEEPALIVE void zx_repaint_all() {
   if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->relayout();
-}
-
-// For the benchmark: `n` ticks of every running timer of the top window,
-// each followed by the repaint the browser's next frame would do.
-EMSCRIPTEN_KEEPALIVE void zx_bench_frames(int n) {
-  zemlox::web::WebHost* host = zemlox::web::WebHost::current();
-  if (!host || host->views().empty()) return;
-  ui::Form* top = host->views().back()->form();
-  for (int i = 0; i < n; ++i) {
-    for (ui::Timer* t : top->timers())
-      if (t->enabled()) t->tick();
-    host->paintNow();
-  }
 }
 
 }  // extern "C"

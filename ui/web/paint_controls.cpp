@@ -138,9 +138,10 @@ Span toDevice(const ui::RectF& r, const Scale& sc) {
           sc.px(static_cast<double>(r.top) + r.height) - t};
 }
 
-double fontPixels(float points, const Scale& sc) { return points * 20.0 / 15.0 * sc.s; }
+// 20 twips to a point.
+double fontPixels(float points, const Scale& sc) { return points * 20.0 / ui::kTwipsPerPixel * sc.s; }
 
-Face faceOf(const std::string& name) { return name == ui::kGothic ? Face::Gothic : Face::PGothic; }
+Face faceOf(const std::string& name) { return ui::typefaceOf(name); }
 
 void paintGraphics(DrawList& dl, const ui::Container& c, GraphicLayer layer, const Scale& sc,
                    const Span& area) {

@@ -18,8 +18,7 @@ Object.assign(ZX, {
     ZX.ink = ZX.svg('g', {fill: 'none', stroke: 'black', 'stroke-width': 0.5}, ZX.page);
   },
 
-  printText(x, y, text, face, size) {
-    const family = face === 'ＭＳ ゴシック' ? ZX.families[1] : ZX.families[0];
+  printText(x, y, text, family, size) {
     // The position is the top-left corner of the first character cell.
     const c = ZX.measure || (ZX.measure = document.createElement('canvas').getContext('2d'));
     c.font = '100px ' + family;

@@ -3,6 +3,7 @@
 
 #include <emscripten.h>
 
+#include "ui/font.h"
 #include "ui/web/web_host.h"
 
 namespace {
@@ -10,7 +11,11 @@ namespace {
 std::function<void(ui::Application&)> g_start;
 ui::Application* g_app = nullptr;
 
-EM_JS(void, zx_when_fonts_ready, (), { ZX.fontsLoaded.then(() => Module._zx_start()); });
+// The page learns the bundled families here, and starts the program once
+// they have loaded.
+EM_JS(void, zx_when_fonts_ready, (const char* pgothic, const char* gothic), {
+  ZX.startWithFonts([UTF8ToString(pgothic), UTF8ToString(gothic)], () => Module._zx_start());
+});
 
 }  // namespace
 
@@ -27,7 +32,7 @@ void runProgram(std::function<void(ui::Application&)> start) {
   app.setHost(&host);
   g_app = &app;
   g_start = std::move(start);
-  zx_when_fonts_ready();
+  zx_when_fonts_ready(ui::kPageFamilies[0], ui::kPageFamilies[1]);
 }
 
 }  // namespace zemlox::web

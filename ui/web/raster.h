@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "ui/units.h"
+
 namespace zemlox::web {
 
 struct Span {
@@ -17,7 +19,7 @@ using SpanFn = std::function<void(const Span&)>;
 struct Scale {
   double s = 1;
 
-  double dev(double twips) const { return twips * s / 15.0; }
+  double dev(double twips) const { return twips * s / ui::kTwipsPerPixel; }
   // Where a control's edge or size lands: rounded to a whole device pixel.
   int px(double twips) const;
   // A line `widthPx` layout pixels wide is this many device pixels.

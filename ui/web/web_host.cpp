@@ -102,10 +102,6 @@ void WebHost::paintNow() {
   frameScheduled_ = false;
   unloaded_.clear();
   for (auto& v : views_) v->paint();
-  if (!painted_ && !views_.empty()) {
-    painted_ = true;
-    dom::markFirstPaint();
-  }
 }
 
 void WebHost::relayout() {

@@ -40,7 +40,6 @@ class WebHost : public ui::Host {
   void pageVisible(bool visible);
   // Ctrl with +, - or 0.
   void zoomKey(char key);
-  double zoomFactor() const { return factor_; }
 
   WindowView* viewOf(const ui::Form& f) const;
   const std::vector<std::unique_ptr<WindowView>>& views() const { return views_; }
@@ -51,7 +50,6 @@ class WebHost : public ui::Host {
   Zoom zoom_;
   double factor_ = 1;
   bool frameScheduled_ = false;
-  bool painted_ = false;
 };
 
 }  // namespace zemlox::web

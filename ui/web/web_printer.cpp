@@ -1,6 +1,7 @@
 // The print view and the print dialog.
 #include "ui/web/web_printer.h"
 
+#include "ui/font.h"
 #include "ui/web/dom.h"
 
 namespace zemlox::web {
@@ -9,7 +10,7 @@ void WebPrinter::pageEnded(const ui::PrintedPage& page) {
   dom::printBegin(kA4Width, kA4Height);
   for (const ui::PrintOp& op : page.ops) {
     switch (op.kind) {
-      case ui::PrintOp::Text: dom::printText(op.x1, op.y1, op.text, op.fontName, op.fontSize); break;
+      case ui::PrintOp::Text: dom::printText(op.x1, op.y1, op.text, ui::familyOf(ui::kPageFamilies, op.fontName), op.fontSize); break;
       case ui::PrintOp::Line: dom::printLine(op.x1, op.y1, op.x2, op.y2); break;
       case ui::PrintOp::Rectangle: dom::printRect(op.x1, op.y1, op.x2, op.y2); break;
       case ui::PrintOp::Circle: dom::printCircle(op.x1, op.y1, op.r); break;

@@ -13,8 +13,6 @@
 namespace zemlox::web {
 namespace {
 
-// The fastest timer the program runs: shorter intervals tick at this pace.
-constexpr int kTimerFloorMs = 10;
 // Past this many separate changes an area repaints their bounding box.
 constexpr size_t kMaxDirtyRects = 16;
 // The frame caption, button and list font: the interface font at 9 pt.
@@ -139,6 +137,8 @@ void WindowView::syncItems() {
     }
     if (const bool shown = l.visible() && !item.name.empty(); shown != item.shown) {
       item.shown = shown;
+      if (!shown && dom::hasFocus(item.id))
+        if (const int next = focusElement(keys.after(l))) dom::focus(next);
       dom::setVisible(item.id, shown);
     }
   }
@@ -173,7 +173,7 @@ int WindowView::outerWidth(const Scale& sc) const {
 }
 
 int WindowView::outerHeight(const Scale& sc) const {
-  return form_ ? sc.px(form_->style().clientHeight) + sc.px(kTitleBarPx * 15.0) +
+  return form_ ? sc.px(form_->style().clientHeight) + sc.px(kTitleBarPx * ui::kTwipsPerPixel) +
                      2 * sc.thickness(kEdgePx)
                : 0;
 }
@@ -183,7 +183,7 @@ void WindowView::layout(const Scale& scale, int x, int y) {
   scale_ = scale;
   const int cw = scale.px(form_->style().clientWidth), ch = scale.px(form_->style().clientHeight);
   dom::place(window_, x, y, cw, ch);
-  dom::frameWindow(window_, scale.px(kTitleBarPx * 15.0), scale.thickness(kEdgePx),
+  dom::frameWindow(window_, scale.px(kTitleBarPx * ui::kTwipsPerPixel), scale.thickness(kEdgePx),
                    fontPixels(kControlPoints, scale), scale.s / dom::pixelRatio());
   for (auto& a : areas_) {
     if (a->control) {
@@ -217,7 +217,7 @@ void WindowView::sync(const ui::Control& c, int id) {
     case ui::ControlKind::Frame: dom::setText(id, static_cast<const ui::Frame&>(c).caption()); break;
     case ui::ControlKind::ComboBox: {
       auto& cb = static_cast<const ui::ComboBox&>(c);
-      dom::setItems(id, joined(cb.items()));
+      dom::setItems(id, joined(cb.items()), cb.selected());
       dom::setText(id, cb.text());
       break;
     }
@@ -227,6 +227,10 @@ void WindowView::sync(const ui::Control& c, int id) {
       break;
     default: break;
   }
+  // A hidden element would drop the focus to the page: the window layer
+  // hands it on first.
+  if (!c.visible() && form_ && dom::hasFocus(id))
+    if (const int next = focusElement(form_->keyboard().after(c))) dom::focus(next);
   dom::setVisible(id, c.visible());
 }
 
@@ -236,12 +240,18 @@ void WindowView::setStacking(int z, bool active) {
   if (form_) dom::setWindowState(window_, z, active, !form_->inputEnabled());
 }
 
+int WindowView::focusElement(const ui::Control* c) const {
+  if (!c) return 0;
+  if (auto w = widgets_.find(c); w != widgets_.end()) return w->second;
+  for (const Item& item : items_)
+    if (item.label == c) return item.id;
+  return 0;
+}
+
 void WindowView::focusFirst() {
-  const ui::Control* first = nullptr;
-  for (const auto& [ctl, id] : widgets_)
-    if (ctl->tabIndex() >= 0 && ctl->visible() && (!first || ctl->tabIndex() < first->tabIndex()))
-      first = ctl;
-  dom::focus(first ? widgets_.at(first) : window_);
+  if (!form_) return;
+  const int first = focusElement(form_->keyboard().first());
+  dom::focus(first ? first : window_);
 }
 
 void WindowView::markDirty(Area& a, const Span& s) {
@@ -256,7 +266,7 @@ void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
   itemsStale_ = true;
   auto it = byContainer_.find(&c);
   if (it == byContainer_.end()) return;
-  const double s = scale_.s / 15.0;
+  const double s = scale_.s / ui::kTwipsPerPixel;
   auto lo = [&](double v) { return static_cast<int>(std::floor(std::clamp(v * s, -1e6, 1e6))); };
   auto hi = [&](double v) { return static_cast<int>(std::ceil(std::clamp(v * s, -1e6, 1e6))); };
   if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) ||
@@ -284,7 +294,7 @@ void WindowView::timerChanged(const ui::Timer& t) {
     intervals_.erase(it);
   }
   if (!visible_ || !t.enabled() || !form_->loaded()) return;
-  const double ms = std::max(kTimerFloorMs, t.interval());
+  const double ms = t.pace();
   intervals_[&t] = static_cast<int>(
       emscripten_set_interval(tickTimer, ms, const_cast<ui::Timer*>(&t)));
 }
@@ -361,7 +371,7 @@ bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, 
   auto it = byCanvas_.find(canvas);
   if (it == byCanvas_.end() || !form_) return false;
   ui::Container& c = *it->second->container;
-  const double toTwips = dom::pixelRatio() * 15.0 / scale_.s;
+  const double toTwips = dom::pixelRatio() * ui::kTwipsPerPixel / scale_.s;
   const float tx = static_cast<float>(x * toTwips), ty = static_cast<float>(y * toTwips);
   ui::MouseState s{buttons, mods};
   // A touch has no hover: the pointer arrives where the finger lands.
@@ -390,6 +400,13 @@ bool WindowView::comboPicked(int id, int index) {
   return true;
 }
 
+bool WindowView::comboStepped(int id, int direction) {
+  auto it = controlsById_.find(id);
+  if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::ComboBox) return false;
+  static_cast<ui::ComboBox*>(it->second)->step(direction);
+  return true;
+}
+
 bool WindowView::comboTyped(int id, const std::string& text) {
   auto it = controlsById_.find(id);
   if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::ComboBox) return false;
@@ -397,10 +414,10 @@ bool WindowView::comboTyped(int id, const std::string& text) {
   return true;
 }
 
-std::optional<bool> WindowView::itemKey(int id, int key, int shift) {
+std::optional<bool> WindowView::itemKey(int id, ui::Key key, int shift) {
   auto it = std::find_if(items_.begin(), items_.end(), [id](const Item& item) { return item.id == id; });
   if (it == items_.end() || !form_) return std::nullopt;
-  const bool done = form_->keyboard().press(*it->label, static_cast<ui::Key>(key), shift);
+  const bool done = form_->keyboard().press(*it->label, key, shift);
   if (form_) {
     itemsStale_ = true;
     host_.scheduleFrame();

@@ -40,6 +40,7 @@ class WindowView : public ui::FormView {
   int outerWidth(const Scale& sc) const;
   int outerHeight(const Scale& sc) const;
   void setStacking(int z, bool active);
+  // The focus on the control the window layer opens the window with.
   void focusFirst();
   void paint();
   // Starts or stops every timer as the page is shown or hidden.
@@ -49,10 +50,11 @@ class WindowView : public ui::FormView {
   bool pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch);
   bool buttonClicked(int id);
   bool comboPicked(int id, int index);
+  bool comboStepped(int id, int direction);
   bool comboTyped(int id, const std::string& text);
-  // A key (ui::Key) on a painted label's element: whether it did something;
-  // nothing when the element is not this window's.
-  std::optional<bool> itemKey(int id, int key, int shift);
+  // A key on a painted label's element: whether it did something; nothing
+  // when the element is not this window's.
+  std::optional<bool> itemKey(int id, ui::Key key, int shift);
 
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
   void widgetChanged(const ui::Control& c) override;
@@ -77,6 +79,8 @@ class WindowView : public ui::FormView {
   void syncItems();
   Area& addArea(AreaKind kind, ui::Container& c, const ui::Control* ctl, int element, bool drawing);
   void place(const ui::Control& c, int id);
+  // The element that takes the focus for a control: its own or its item's.
+  int focusElement(const ui::Control* c) const;
   void sync(const ui::Control& c, int id);
   void markDirty(Area& a, const Span& s);
   void paintArea(Area& a);

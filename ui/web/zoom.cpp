@@ -5,10 +5,13 @@
 #include <cmath>
 #include <iterator>
 
+#include "ui/units.h"
+
 namespace zemlox::web {
 namespace {
 
-constexpr int kStepCount = static_cast<int>(std::size(Zoom::kSteps));
+constexpr auto& kSteps = ui::kZoomSteps;
+constexpr int kStepCount = static_cast<int>(std::size(kSteps));
 // Room kept around the windows when fitting, in CSS pixels.
 constexpr double kMargin = 8;
 constexpr double kEpsilon = 1e-6;
@@ -16,7 +19,7 @@ constexpr double kEpsilon = 1e-6;
 }  // namespace
 
 double Zoom::factor(double contentW, double contentH, double viewW, double viewH) const {
-  if (step_ >= 0) return kSteps[step_];
+  if (step_ >= 0) return kSteps[static_cast<size_t>(step_)];
   if (!(contentW > 0) || !(contentH > 0) || !(viewW > 0) || !(viewH > 0)) return 1;
   const double f = std::min((viewW - 2 * kMargin) / contentW, (viewH - 2 * kMargin) / contentH);
   // Hundredths keep a fit steady while the window is resized by a pixel.
@@ -25,13 +28,13 @@ double Zoom::factor(double contentW, double contentH, double viewW, double viewH
 
 void Zoom::larger(double current) {
   for (int i = 0; i < kStepCount; ++i)
-    if (kSteps[i] > current + kEpsilon) { step_ = i; return; }
+    if (kSteps[static_cast<size_t>(i)] > current + kEpsilon) { step_ = i; return; }
   step_ = kStepCount - 1;
 }
 
 void Zoom::smaller(double current) {
   for (int i = kStepCount - 1; i >= 0; --i)
-    if (kSteps[i] < current - kEpsilon) { step_ = i; return; }
+    if (kSteps[static_cast<size_t>(i)] < current - kEpsilon) { step_ = i; return; }
   step_ = 0;
 }
 

@@ -7,12 +7,9 @@ namespace zemlox::web {
 
 class Zoom {
  public:
-  static constexpr double kSteps[] = {1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
-
   // CSS pixels per layout pixel for content of `contentW` x `contentH` layout
   // pixels in a viewport of `viewW` x `viewH` CSS pixels.
   double factor(double contentW, double contentH, double viewW, double viewH) const;
-  bool fitting() const { return step_ < 0; }
 
   // Keys; `current` is the factor in force, so + from a fit of 1.7 goes to 2.
   void larger(double current);
@@ -20,7 +17,7 @@ class Zoom {
   void fit() { step_ = -1; }
 
  private:
-  int step_ = -1;  // index into kSteps, or -1 to fit the window
+  int step_ = -1;  // index into ui::kZoomSteps, or -1 to fit the window
 };
 
 }  // namespace zemlox::web

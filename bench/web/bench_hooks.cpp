@@ -1,0 +1,23 @@
+// What bench/web/budget.mjs needs from inside the program, linked only into
+// its own build of the browser edition (zemlox_bench.js), never the site's:
+// ticks of the top window, each with the repaint the next frame would do.
+#include <emscripten.h>
+
+#include "ui/form.h"
+#include "ui/web/web_host.h"
+
+extern "C" {
+
+// `n` ticks of every running timer of the top window, each followed by its repaint.
+EMSCRIPTEN_KEEPALIVE void zx_bench_frames(int n) {
+  zemlox::web::WebHost* host = zemlox::web::WebHost::current();
+  if (!host || host->views().empty()) return;
+  ui::Form* top = host->views().back()->form();
+  for (int i = 0; i < n; ++i) {
+    for (ui::Timer* t : top->timers())
+      if (t->enabled()) t->tick();
+    host->paintNow();
+  }
+}
+
+}  // extern "C"
