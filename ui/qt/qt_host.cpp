@@ -51,6 +51,8 @@ void QtHost::runModal(ui::Form& f) {
   if (ui::Form* owner = f.modalOwner(); owner && !f.style().showInTaskbar) {
     // A dialog kept with its owner stays out of the task bar.
     if (FormWidget* ow = widget(*owner)) w->setParent(ow, Qt::Dialog | w->windowFlags());
+    // It now opens on its owner's screen, which may be smaller.
+    zoom_.refit();
   }
   w->setWindowModality(Qt::ApplicationModal);
   w->showCentered(frame());
