@@ -25,11 +25,18 @@ bool GuideKey::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
   const QString path = guidePath();
   if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Zemlox"),
-                             path.isEmpty()
-                                 ? QStringLiteral("先生用ガイドが見つかりませんでした。")
-                                 : QStringLiteral("先生用ガイドを開くブラウザーが見つかりませんでした。\n%1")
-                                       .arg(path));
+    // Without the desktop's opener (xdg-open) the page can still be opened
+    // by hand: the path is given, selectable, to paste into a browser.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("先生用ガイド"),
+                    path.isEmpty()
+                        ? QStringLiteral("先生用ガイドが見つかりませんでした。")
+                        : QStringLiteral("先生用ガイドを開くブラウザーが見つかりませんでした。\n"
+                                         "ブラウザーのアドレス欄に次の場所を入れるか、"
+                                         "ファイルマネージャーでこのファイルを開いてください。\n\n%1")
+                              .arg(path),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
   }
   // Consumed here, so the key is not offered again to the parent widgets.
   return true;

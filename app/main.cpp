@@ -21,8 +21,10 @@ bool haveDisplay() {
 
 int main(int argc, char** argv) {
   if (!haveDisplay()) {
-    std::fputs("zemlox: no display found (DISPLAY is not set). Run it on a desktop, or start a "
-               "virtual one: xvfb-run ./run.sh\n", stderr);
+    std::fputs("zemlox: no display found (DISPLAY and WAYLAND_DISPLAY are unset): start it on the "
+               "desktop, from its menu entry or a terminal there.\n"
+               "zemlox: 画面が見つかりません。デスクトップのメニューか、デスクトップで開いた端末から"
+               "起動してください。\n", stderr);
     return 2;
   }
   app::GuideKey guideKey;

@@ -4,6 +4,26 @@ execute_process(COMMAND cmark --to html ${IN} OUTPUT_VARIABLE body RESULT_VARIAB
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmark could not convert ${IN}")
 endif()
+# cmark keeps a line break of the source inside a paragraph as a newline,
+# which a browser shows as a blank: between two Japanese characters (wide
+# ones: U+3000-U+9FFF and the full-width forms from U+F900) none belongs.
+# The bytes are UTF-8; a wide character's lead byte is E3-E9, or EF
+# followed by A4-BF.
+string(ASCII 227 e3)
+string(ASCII 233 e9)
+string(ASCII 239 ef)
+string(ASCII 164 a4)
+string(ASCII 128 x80)
+string(ASCII 191 xbf)
+set(wide_start "[${e3}-${e9}][${x80}-${xbf}]|${ef}[${a4}-${xbf}]")
+set(wide_end "(${wide_start})[${x80}-${xbf}]")
+# A match ends inside the next character, so a one-character line needs a
+# second pass.
+set(before "")
+while(NOT body STREQUAL before)
+  set(before "${body}")
+  string(REGEX REPLACE "(${wide_end})\n(${wide_start})" "\\1\\3" body "${body}")
+endwhile()
 file(WRITE ${OUT} "<!DOCTYPE html>
 <html lang=\"ja\">
 <head>

@@ -160,21 +160,43 @@ void FormWidget::sync(const ui::Control& c, QWidget* w) {
   w->setVisible(c.visible());
 }
 
-void FormWidget::centre() {
-  if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-    const QRect area = s->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+QRect FormWidget::screenArea() const {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  return s ? s->availableGeometry() : QRect();
 }
 
-void FormWidget::showCentered() {
-  centre();
+QMargins FormWidget::frame() const {
+  const QRect outer = frameGeometry(), inner = geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+bool FormWidget::fitsScreen(double zoom, const QMargins& frame) const {
+  if (!form_) return true;
+  const ui::WindowStyle& st = form_->style();
+  const QSize outer = PixelGrid{zoom}.rect({0, 0, st.clientWidth, st.clientHeight}).size().grownBy(frame);
+  const QRect area = screenArea();
+  return outer.width() <= area.width() && outer.height() <= area.height();
+}
+
+void FormWidget::centre(const QMargins& frame) {
+  const QRect area = screenArea();
+  if (area.isEmpty()) return;
+  const QSize outer = size().grownBy(frame);
+  // A window larger than the area (only ever at 100 %) keeps its title bar
+  // on the screen. A top-level window's position is that of its frame.
+  move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+       area.top() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void FormWidget::showCentered(const QMargins& frame) {
+  centre(frame);
   show();
   raise();
   activateWindow();
 }
 
-void FormWidget::setZoom(double zoom) {
+void FormWidget::setZoom(double zoom, const QMargins& frame) {
   if (!form_ || zoom == zoom_) return;
   zoom_ = zoom;
   const ui::WindowStyle& st = form_->style();
@@ -188,7 +210,7 @@ void FormWidget::setZoom(double zoom) {
   }
   update();
   // Stacking and focus stay as they are: a modal lesson stays above the menu.
-  if (isVisible()) centre();
+  if (isVisible()) centre(frame);
 }
 
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QHash>
+#include <QMargins>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -27,10 +28,17 @@ class FormWidget : public QWidget, public ui::FormView {
   // Called when the window unloads: stops everything that reaches back
   // into ui/, hides, and deletes itself once control returns to Qt.
   void detach();
-  void showCentered();
+  // Shows the window centred on its screen with a frame of `frame` around
+  // it, the frame wholly inside the screen's available area where it fits.
+  void showCentered(const QMargins& frame);
   // Lays the window and everything in it out again at a new zoom, redraws
   // its drawings at the new scale and centres it on its screen again.
-  void setZoom(double zoom);
+  void setZoom(double zoom, const QMargins& frame);
+  // Whether the window with a frame of `frame` would fit inside its
+  // screen's available area at `zoom`.
+  bool fitsScreen(double zoom, const QMargins& frame) const;
+  // The frame the window system drew around the shown window.
+  QMargins frame() const;
   double zoom() const { return zoom_; }
   ui::Form* form() const { return form_; }
   QWidget* widgetFor(const ui::Control& c) const { return widgets_.value(&c); }
@@ -55,7 +63,9 @@ class FormWidget : public QWidget, public ui::FormView {
   QWidget* makeWidget(ui::Control& c, QWidget* parent);
   void sync(const ui::Control& c, QWidget* w);
   void release();
-  void centre();
+  void centre(const QMargins& frame);
+  // The available area of the screen the window is on.
+  QRect screenArea() const;
   void flushDirty();
   // Logical pixels of a layout rectangle at this window's zoom.
   QRect logicalRect(const ui::RectF& r) const { return PixelGrid{zoom_}.rect(r); }

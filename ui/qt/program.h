@@ -10,7 +10,8 @@
 
 namespace zemlox::qt {
 
-// Window icon, desktop file name and font substitutions.
+// Window icon, desktop file name, font substitutions, and no per-user
+// settings file for Qt's own dialogs.
 void setUpApplication();
 
 template <class Start>

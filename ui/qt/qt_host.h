@@ -1,6 +1,7 @@
 // The Qt host of the window layer: one FormWidget per loaded window, a
 // nested event loop for each modal show, quitting when the last window goes,
-// the system printer, and the one zoom every window is shown at.
+// the system printer, and the one zoom every window is shown at, which
+// keeps every window wholly on its screen.
 #pragma once
 
 #include <QEventLoop>
@@ -29,6 +30,13 @@ class QtHost : public ui::Host {
   Zoom& zoom() { return zoom_; }
 
  private:
+  // Whether every loaded window, framed as the shown ones are, fits its
+  // screen's available area at `zoom`.
+  bool fitAt(double zoom) const;
+  // The largest frame the window system put around a shown window; none
+  // before any is shown, or without a window manager.
+  QMargins frame() const;
+
   ui::Application& app_;
   QHash<const ui::Form*, QPointer<FormWidget>> views_;
   QHash<const ui::Form*, QEventLoop*> loops_;

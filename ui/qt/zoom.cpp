@@ -27,7 +27,8 @@ std::optional<int> zoomKey(const QKeyEvent& k) {
 
 }  // namespace
 
-Zoom::Zoom(std::function<void()> changed) : changed_(std::move(changed)) {
+Zoom::Zoom(std::function<bool(double)> fits, std::function<void()> changed)
+    : fits_(std::move(fits)), changed_(std::move(changed)) {
   if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -38,8 +39,24 @@ Zoom::~Zoom() {
 double Zoom::factor() const { return kLevels[static_cast<size_t>(level_)]; }
 
 void Zoom::step(int direction) {
-  const int level = direction == 0 ? 0
-                                   : std::clamp(level_ + direction, 0, static_cast<int>(kLevels.size()) - 1);
+  if (direction > 0) {
+    // Steps start from what is shown, not from a level a large window holds back.
+    const int next = level_ + 1;
+    if (next >= static_cast<int>(kLevels.size()) || (fits_ && !fits_(kLevels[static_cast<size_t>(next)])))
+      return;
+    wanted_ = next;
+  } else {
+    wanted_ = direction == 0 ? 0 : std::max(0, level_ - 1);
+  }
+  apply();
+}
+
+void Zoom::refit() { apply(); }
+
+void Zoom::apply() {
+  // 100 % stands even where a window is larger than its screen.
+  int level = wanted_;
+  while (level > 0 && fits_ && !fits_(kLevels[static_cast<size_t>(level)])) --level;
   if (level == level_) return;
   level_ = level;
   if (changed_) changed_();
