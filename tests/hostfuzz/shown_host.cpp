@@ -1,7 +1,7 @@
-// Muting the windows' QTimers and noting button clicks and list click handlers.
+// Muting the windows' QTimers and noting which buttons' and lists' click
+// handlers ran, however they were reached (mouse, Space, Enter).
 #include "tests/hostfuzz/shown_host.h"
 
-#include <QPushButton>
 #include <QTimer>
 
 namespace hostfuzz {
@@ -13,9 +13,13 @@ void ShownHost::formLoaded(ui::Form& f) {
   for (QTimer* t : w->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) t->blockSignals(true);
   for (ui::Control* c : f.controls()) {
     if (c->kind() == ui::ControlKind::Button) {
+      // Wrapped at the window layer, so a button worked by its keys is heard as
+      // surely as one clicked: anything else that prints is still a stray.
       auto* b = static_cast<ui::Button*>(c);
-      if (auto* qb = qobject_cast<QPushButton*>(w->widgetFor(*b)))
-        QObject::connect(qb, &QPushButton::clicked, qb, [this, b] { clicked.push_back(b); });
+      b->onClick = [this, b, handler = b->onClick] {
+        clicked.push_back(b);
+        if (handler) handler();
+      };
     } else if (c->kind() == ui::ControlKind::ComboBox) {
       auto* list = static_cast<ui::ComboBox*>(c);
       list->onClick = [this, list, handler = list->onClick] {

@@ -16,7 +16,7 @@ class ShownHost : public zemlox::qt::QtHost {
   using QtHost::QtHost;
   void formLoaded(ui::Form& f) override;
 
-  // Since forget(): the buttons clicked and the lists whose click handler ran.
+  // Since forget(): the buttons and lists whose click handler ran.
   std::vector<const ui::Button*> clicked;
   std::vector<const ui::ComboBox*> listClicks;
   void forget() {
