@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 
 #include "observe/report_page.h"
 #include "ui/qt/page_painter.h"
+#include "ui/qt/pdf_file.h"
 #include "ui/qt/qt_printer.h"
 
 namespace {
@@ -75,7 +77,7 @@ TEST(QtPrinter, PdfPutsEveryTextWhereThePageSays) {
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
   const ui::PrintedPage page = designPage();
-  ASSERT_TRUE(zemlox::qt::writePagePdf(pdf, page));
+  ASSERT_TRUE(zemlox::qt::writePdfBytes(pdf, zemlox::qt::pagePdf(page, zemlox::qt::pdfFileSheet())));
   QSizeF size;
   const auto words = pdfWords(pdf, &size);
   EXPECT_LT(size.width(), size.height());  // upright: the page fits A4 or Letter
@@ -153,6 +155,9 @@ QStringList answerDialogs(const QString& file) {
   timer->start(20);
   zemlox::qt::QtPrinter printer;
   observe::printReport(printer, designInputs());
+  // The click returns at once; the message and the dialog follow once the
+  // print system has been asked.
+  EXPECT_TRUE(QTest::qWaitFor([seen] { return seen->size() >= 2 && !QApplication::activeModalWidget(); }, 20000));
   timer->deleteLater();
   QStringList out = *seen;
   delete seen;
