@@ -17,7 +17,7 @@ cups_admin -p PDF -o pdftops-renderer-default=pdftocairo
 [ "$(lpstat -d)" = "system default destination: PDF" ] || e2e_fail "no default PDF queue"
 
 # The PDF queue writes into this daemon's own folder.
-out=$CUPS_DIR/out/pdf
+out=$CUPS_DIR/pdf
 stamp=$E2E_TMP/stamp
 
 # The fallback save dialog proposes a file in the (fresh) home folder.

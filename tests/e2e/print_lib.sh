@@ -10,7 +10,7 @@ done
 
 # Starts the daemon; sets CUPS_DIR and exports CUPS_SERVER. Its programs are
 # the system's, plus the backends the test installs with cups_queue. The PDF
-# backend (cups-pdf) writes into $CUPS_DIR/out/pdf: the daemon runs in a
+# backend (cups-pdf) writes into $CUPS_DIR/pdf: the daemon runs in a
 # mount namespace of its own where the backend's fixed configuration file
 # is this daemon's, so it never writes into a home folder shared with
 # anything else printing on the machine.
@@ -20,10 +20,10 @@ cups_start() {
   # Its filters run as another user, so the folder is open to others.
   chmod 755 "$C"
   mkdir -p "$C/etc/ppd" "$C/spool/tmp" "$C/spool/pdf" "$C/state" "$C/cache" "$C/log" \
-    "$C/bin/backend" "$C/out/pdf"
+    "$C/bin/backend" "$C/out" "$C/pdf"
   cat >"$C/cups-pdf.conf" <<CONF
-Out $C/out/pdf
-AnonDirName $C/out/pdf
+Out $C/pdf
+AnonDirName $C/pdf
 Spool $C/spool/pdf
 Grp root
 Log $C/log
