@@ -35,12 +35,12 @@ void PrintAttempt::start(QWidget* window, const ui::PrintedPage& page) {
   callPrintSystem(attempt, [self = attempt]() -> Answer {
     CupsQueue::Found why = CupsQueue::Found::NoPrintSystem;
     std::optional<CupsQueue> found = CupsQueue::defaultQueue(why);
-    if (!found) return [self, why] { self->found(nullptr, static_cast<int>(why), {}, {}); };
+    if (!found) return [self, why] { self->found(nullptr, why, {}, {}); };
     auto queue = std::make_shared<CupsQueue>(std::move(*found));
     const QPageLayout sheet = queue->sheet();
     const JobLook printer = queue->lookAtPrinter();
     return [self, queue, sheet, printer] {
-      self->found(queue, static_cast<int>(CupsQueue::Found::Queue), sheet, printer);
+      self->found(queue, CupsQueue::Found::Queue, sheet, printer);
     };
   });
 }
@@ -50,13 +50,12 @@ PrintAttempt::PrintAttempt(QWidget* window, const ui::PrintedPage& page)
 
 bool PrintAttempt::windowGone() const { return hadWindow_ && (!window_ || !window_->isVisible()); }
 
-void PrintAttempt::found(std::shared_ptr<CupsQueue> queue, int why, const QPageLayout& sheet,
-                         const JobLook& printer) {
+void PrintAttempt::found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why,
+                         const QPageLayout& sheet, const JobLook& printer) {
   if (windowGone()) return deleteLater();
   if (!queue) {
     pdf_ = pagePdf(page_, pdfFileSheet());
-    return fail(static_cast<CupsQueue::Found>(why) == CupsQueue::Found::NoAnswer ? silentMessage()
-                                                                                : noPrinterMessage());
+    return fail(why == CupsQueue::Found::NoAnswer ? silentMessage() : noPrinterMessage());
   }
   pdf_ = pagePdf(page_, sheet);
   if (pdf_.isEmpty()) pdf_ = pagePdf(page_, pdfFileSheet());
@@ -66,22 +65,21 @@ void PrintAttempt::found(std::shared_ptr<CupsQueue> queue, int why, const QPageL
   if (printerRefuses(printer)) return fail(jobFailedMessage(printer));
   callPrintSystem(this, [self = this, queue, pdf = pdf_]() -> Answer {
     const CupsQueue::Submission s = queue->submit(pdf, QString::fromUtf8(kDocName));
-    return [self, queue, s] { self->sent(queue, s.job, s.sent, s.answered, s.accepting); };
+    return [self, queue, s] { self->sent(queue, s); };
   });
 }
 
-void PrintAttempt::sent(std::shared_ptr<CupsQueue> queue, int job, bool sent, bool answered,
-                        bool accepting) {
-  if (sent) {
-    JobFollower::follow(window_, std::move(queue), job, pdf_);
+void PrintAttempt::sent(std::shared_ptr<CupsQueue> queue, const CupsQueue::Submission& s) {
+  if (s.sent) {
+    JobFollower::follow(window_, std::move(queue), s.job, pdf_);
     return deleteLater();
   }
   // A job the print system may still hold must not come out after the
   // pupil was told it failed.
-  if (job != 0) withdrawWhenAnswered(queue, job);
+  if (s.job != 0) withdrawWhenAnswered(queue, s.job);
   if (windowGone()) return deleteLater();
-  if (!answered) return fail(silentMessage());
-  if (!accepting) {
+  if (!s.answered) return fail(silentMessage());
+  if (!s.accepting) {
     JobLook rejecting;
     rejecting.acceptingJobs = false;
     return fail(jobFailedMessage(rejecting));

@@ -8,18 +8,15 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QPageLayout>
 #include <QPointer>
 #include <memory>
 
 #include "ui/printer.h"
+#include "ui/qt/cups_queue.h"
 
 class QWidget;
 
 namespace zemlox::qt {
-
-class CupsQueue;
-struct JobLook;
 
 class PrintAttempt : public QObject {
  public:
@@ -29,8 +26,9 @@ class PrintAttempt : public QObject {
 
  private:
   PrintAttempt(QWidget* window, const ui::PrintedPage& page);
-  void found(std::shared_ptr<CupsQueue> queue, int why, const QPageLayout& sheet, const JobLook& printer);
-  void sent(std::shared_ptr<CupsQueue> queue, int job, bool sent, bool answered, bool accepting);
+  void found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why, const QPageLayout& sheet,
+             const JobLook& printer);
+  void sent(std::shared_ptr<CupsQueue> queue, const CupsQueue::Submission& s);
   void fail(const QString& why);
   bool windowGone() const;
 
