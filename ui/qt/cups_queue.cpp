@@ -120,6 +120,9 @@ ipp_t* ask(Contact& contact, ipp_t* request) {
 }  // namespace
 
 std::optional<CupsQueue> CupsQueue::defaultQueue(Found& why) {
+  // Each print reads the print system's settings afresh (the library keeps
+  // them per thread), so a server set up since is found without a restart.
+  cupsSetServer(nullptr);
   auto contact = std::make_unique<Contact>();
   http_t* http = contact->begin();
   cups_dest_t* dest = http ? cupsGetNamedDest(http, nullptr, nullptr) : nullptr;
