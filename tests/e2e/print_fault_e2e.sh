@@ -103,8 +103,9 @@ for i in $(seq 1 100); do [ -n "$(ps -o pid= --ppid "$CUPSD_PID")" ] && break; s
 children=$(ps -o pid= --ppid "$CUPSD_PID")
 [ -n "$children" ] || e2e_fail "the job's backend did not start"
 sleep 1
-# Only this test's own daemon and what it started.
-kill -KILL "$CUPSD_PID" $children
+# Only this test's own daemon and what it started (the shell's note of the
+# death is not news).
+{ kill -KILL "$CUPSD_PID" $children; wait "$CUPSD_PID"; } 2>/dev/null || true
 started=$SECONDS
 text=$(message_text killed 30 "$started")
 for s in "$headline_job" "$silent" "$offer"; do
