@@ -2,7 +2,9 @@
 # binary, windows found by title, clicks placed in twips of a window.
 # Source it; call e2e_setup BUILD_DIR first.
 
-set -euo pipefail
+set -Eeuo pipefail
+# A command that ends the script says which one it was, never silently.
+trap 'e2e_rc=$?; echo "e2e: ${0##*/} line $LINENO: \"$BASH_COMMAND\" failed (status $e2e_rc)" >&2' ERR
 
 E2E_PIDS=()
 e2e_cleanup() {

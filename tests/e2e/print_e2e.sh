@@ -10,15 +10,14 @@ e2e_setup "${1:-build}"
 source "$(dirname "$0")/print_lib.sh"
 
 cups_start
-lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
-lpadmin -d PDF
+cups_admin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+cups_admin -d PDF
 # Without pdftocairo the queue's PDF carries its text as unreadable Type 3 glyphs.
-lpadmin -p PDF -o pdftops-renderer-default=pdftocairo
+cups_admin -p PDF -o pdftops-renderer-default=pdftocairo
 [ "$(lpstat -d)" = "system default destination: PDF" ] || e2e_fail "no default PDF queue"
 
-# The PDF queue writes into the home folder of the job's owner.
-out=$(getent passwd "$(id -un)" | cut -d: -f6)/PDF
-mkdir -p "$out"
+# The PDF queue writes into this daemon's own folder.
+out=$CUPS_DIR/pdf
 stamp=$E2E_TMP/stamp
 
 # The fallback save dialog proposes a file in the (fresh) home folder.
@@ -26,9 +25,8 @@ export HOME=$E2E_TMP/home
 mkdir -p "$HOME"
 fallback="$HOME/地震観測の記録.pdf"
 
-# Waits for a file in the queue's folder newer than the stamp (a fresh
-# daemon numbers its jobs from 1 again, so names repeat), complete once no
-# job is left.
+# Waits for a file in the queue's folder newer than the stamp, complete
+# once no job is left.
 wait_for_queue_pdf() {
   local i f=""
   for i in $(seq 1 300); do
@@ -66,8 +64,8 @@ sleep 1
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
 pdf=$(wait_for_queue_pdf)
 echo "print e2e: the queue wrote $pdf"
+[ -z "${PRINT_PDF:-}" ] || cp "$pdf" "$PRINT_PDF"
 check_pdf "$pdf" || e2e_fail "the printed page does not match"
-[ -n "${PRINT_PDF:-}" ] && cp "$pdf" "$PRINT_PDF"
 rm -f "$pdf"
 sleep 0.3
 e2e_shot "$win" "$E2E_TMP/after-print.png"
@@ -80,7 +78,7 @@ decline_offered_pdf "$fallback"
 [ -z "$(lpstat -o)" ] || e2e_fail "a job was left on the stopped printer: $(lpstat -o)"
 
 # --- No printer: the pupil is told, and the page is saved as a PDF -----------
-lpadmin -x PDF
+cups_admin -x PDF
 e2e_click "$win" $((4080 + 487)) $((7080 + 187))
 save_offered_pdf "$fallback"
 

@@ -30,26 +30,6 @@ menu=$(e2e_window "Zemlox")
 e2e_run_quake "$win" "$E2E_TMP/observe.png"
 print_report() { e2e_click "$win" $((4080 + 487)) $((7080 + 187)); }
 
-# Waits for the message box "印刷" and prints its text (selected and copied
-# as a user can); saves a screenshot of the screen as $PRINT_SHOTS/$1.png.
-message_text() {
-  local id started=$SECONDS X Y WIDTH HEIGHT SCREEN WINDOW
-  id=$(e2e_window "印刷" 120)
-  echo "print job e2e: the message came after $((SECONDS - started)) s" >&2
-  sleep 0.5
-  if [ -n "${PRINT_SHOTS:-}" ]; then
-    mkdir -p "$PRINT_SHOTS"
-    import -window root "$PRINT_SHOTS/$1.png"
-  fi
-  printf '' | xclip -selection clipboard
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + 20)) click 1
-  sleep 0.3
-  xdotool key ctrl+a ctrl+c
-  sleep 0.3
-  xclip -o -selection clipboard
-}
-
 # "印刷" is still shown: the button's place is not bare window face.
 print_still_shown() {
   e2e_shot "$win" "$E2E_TMP/now.png"
@@ -57,7 +37,7 @@ print_still_shown() {
 }
 
 # --- A healthy queue: the page arrives and nothing is said ---------------
-lpadmin -d OK
+cups_admin -d OK
 print_report
 for i in $(seq 1 100); do
   ls "$out"/job-*.pdf >/dev/null 2>&1 && [ -z "$(lpstat -o OK)" ] && break
@@ -70,7 +50,7 @@ sleep 2
 ! xdotool search --onlyvisible --name '^印刷$' >/dev/null 2>&1 || e2e_fail "a printed job was reported"
 
 # --- A backend that fails: the job is aborted, the pupil is told ----------
-lpadmin -d FAIL
+cups_admin -d FAIL
 print_report
 text=$(message_text failed)
 echo "$text" | grep -qF "$headline" || e2e_fail "no failure message: $text"
@@ -81,7 +61,7 @@ save_offered_pdf "$fallback"
 print_still_shown
 
 # --- A printer that stops: the job stays queued, the pupil is told --------
-lpadmin -d STOP
+cups_admin -d STOP
 print_report
 text=$(message_text stopped)
 echo "$text" | grep -qF "$headline" || e2e_fail "no failure message: $text"
@@ -97,7 +77,7 @@ decline_offered_pdf "$fallback"
 print_still_shown
 
 # --- Closing the window while a job is followed: nothing is said ----------
-lpadmin -d SLOW
+cups_admin -d SLOW
 print_report
 sleep 0.5
 e2e_click "$win" $((5160 + 487)) $((7080 + 187))

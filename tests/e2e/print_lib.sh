@@ -1,20 +1,33 @@
 # A private CUPS daemon for the printing tests, and the check of a printed
 # page against where the report puts its texts. Source it after lib.sh and
 # e2e_setup. Everything the daemon uses lives in one temporary folder; it
-# listens on a socket there and on no network port, so several can run at once.
+# listens on a socket there and on no network port, and its PDF queue writes
+# into that folder too, so several can run at once.
 
-for tool in /usr/sbin/cupsd lpadmin lpstat pdftotext; do
+for tool in /usr/sbin/cupsd lpadmin lpstat pdftotext unshare; do
   command -v "$tool" >/dev/null || e2e_fail "$tool is not installed (scripts/install-deps.sh --test)"
 done
 
 # Starts the daemon; sets CUPS_DIR and exports CUPS_SERVER. Its programs are
-# the system's, plus the backends the test installs with cups_backend.
+# the system's, plus the backends the test installs with cups_queue. The PDF
+# backend (cups-pdf) writes into $CUPS_DIR/pdf: the daemon runs in a
+# mount namespace of its own where the backend's fixed configuration file
+# is this daemon's, so it never writes into a home folder shared with
+# anything else printing on the machine.
 cups_start() {
   C=$(mktemp -d /tmp/zemlox-cups.XXXXXX)
   CUPS_DIR=$C
   # Its filters run as another user, so the folder is open to others.
   chmod 755 "$C"
-  mkdir -p "$C/etc/ppd" "$C/spool/tmp" "$C/state" "$C/cache" "$C/log" "$C/bin/backend" "$C/out"
+  mkdir -p "$C/etc/ppd" "$C/spool/tmp" "$C/spool/pdf" "$C/state" "$C/cache" "$C/log" \
+    "$C/bin/backend" "$C/out" "$C/pdf"
+  cat >"$C/cups-pdf.conf" <<CONF
+Out $C/pdf
+AnonDirName $C/pdf
+Spool $C/spool/pdf
+Grp root
+Log $C/log
+CONF
   local d
   for d in /usr/lib/cups/*; do
     [ "$(basename "$d")" = backend ] || ln -s "$d" "$C/bin/"
@@ -55,18 +68,37 @@ SystemGroup root
 FileDevice Yes
 CONF
   export CUPS_SERVER=$C/cups.sock
-  setsid /usr/sbin/cupsd -f -c "$C/etc/cupsd.conf" -s "$C/etc/cups-files.conf" >"$C/log/stdout" 2>&1 &
+  local pdfconf=/etc/cups/cups-pdf.conf
+  [ -e "$pdfconf" ] || pdfconf=
+  # unshare and sh exec into cupsd, so CUPSD_PID is the daemon's own.
+  setsid unshare --mount --propagation private sh -c \
+    '[ -z "$2" ] || mount --bind "$1" "$2" || exit 1; shift 2; exec "$@"' sh "$C/cups-pdf.conf" "$pdfconf" \
+    /usr/sbin/cupsd -f -c "$C/etc/cupsd.conf" -s "$C/etc/cups-files.conf" >"$C/log/stdout" 2>&1 &
   CUPSD_PID=$!
   trap 'cups_stop; e2e_cleanup' EXIT
-  local i
-  for i in $(seq 1 50); do lpstat -r >/dev/null 2>&1 && return 0; sleep 0.1; done
-  e2e_fail "cupsd did not start: $(cat "$C/log/"*)"
+  # lpstat -r succeeds whether or not the scheduler is up: what it prints says.
+  local i answer=
+  for i in $(seq 1 100); do
+    answer=$(lpstat -r 2>&1 || true)
+    [ "$answer" = "scheduler is running" ] && return 0
+    kill -0 "$CUPSD_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  e2e_fail "cupsd did not start (lpstat -r: $answer): $(cat "$C/log/"* 2>/dev/null)"
 }
 
 cups_stop() {
+  # A daemon the test stopped must go on to see its SIGTERM.
+  kill -CONT "$CUPSD_PID" 2>/dev/null || true
   kill "$CUPSD_PID" 2>/dev/null || true
   wait "$CUPSD_PID" 2>/dev/null || true
   rm -rf "$CUPS_DIR"
+}
+
+# lpadmin, failing with what it said.
+cups_admin() {
+  local said
+  said=$(lpadmin "$@" 2>&1) || e2e_fail "lpadmin $* failed: $said"
 }
 
 # Installs a backend NAME whose body is the given shell script, and a raw
@@ -77,7 +109,7 @@ cups_queue() {
   printf '#!/bin/sh\n[ $# -eq 0 ] && exit 0\n%s\n' "$3" >"$CUPS_DIR/bin/backend/$backend"
   chmod 700 "$CUPS_DIR/bin/backend/$backend"
   shift 3
-  lpadmin -p "$queue" -v "$backend:/" -E "$@" 2>/dev/null
+  cups_admin -p "$queue" -v "$backend:/" -E "$@"
 }
 
 # Where the page puts every text, in points, for the design layout with the
@@ -144,4 +176,26 @@ decline_offered_pdf() {
   key_in "PDFファイルとして保存" Escape
   e2e_window_gone "PDFファイルとして保存"
   [ ! -e "$1" ] || e2e_fail "a cancelled save wrote $1"
+}
+
+# Waits for the message box "印刷" (up to $2 seconds, default 120) and
+# prints its text (selected and copied as a user can); says on stderr how
+# long it took since $3 (a $SECONDS value, default now); saves a screenshot
+# of the screen as $PRINT_SHOTS/$1.png when PRINT_SHOTS is set.
+message_text() {
+  local id since=${3:-$SECONDS} X Y WIDTH HEIGHT SCREEN WINDOW
+  id=$(e2e_window "印刷" "${2:-120}")
+  echo "print e2e: the message ($1) came after $((SECONDS - since)) s" >&2
+  sleep 0.5
+  if [ -n "${PRINT_SHOTS:-}" ]; then
+    mkdir -p "$PRINT_SHOTS"
+    import -window root "$PRINT_SHOTS/$1.png"
+  fi
+  printf '' | xclip -selection clipboard
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 20)) click 1
+  sleep 0.3
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard
 }

@@ -92,25 +92,70 @@ TEST(PrintJobState, RecordedSequencesEndAsTheirQueuesDid) {
 TEST(PrintJobState, ThePupilReadsThePrintersReasonsInJapanese) {
   using J = JobState;
   using P = PrinterState;
-  // A stopped printer is named once, however it is reported.
-  EXPECT_EQ(zemlox::qt::failureReasons(look(J::Pending, P::Stopped, {"paused"}, {}, "switched off")),
-            "プリンターが停止しています。\nプリンターからの知らせ：switched off");
-  EXPECT_EQ(zemlox::qt::failureReasons(
-                look(J::Processing, P::Processing, {"media-empty-error", "media-jam", "media-needed"})),
-            "プリンターに用紙がありません。\nプリンターに紙がつまっています。");
-  EXPECT_EQ(zemlox::qt::failureReasons(look(J::Processing, P::Processing, {"offline-report"})),
-            "プリンターの電源が入っていないか、つながっていません。");
+  const auto reasons = [](const JobLook& l) { return zemlox::qt::failureReasons(l); };
+  // A stopped printer is named once, however it is reported; CUPS's stock
+  // "Paused" says nothing more, a backend's own words do.
+  EXPECT_EQ(reasons(look(J::Pending, P::Stopped, {"paused"}, {}, "switched off")),
+            "プリンターが停止しています。（paused）\nプリンターからの知らせ：switched off");
+  EXPECT_EQ(reasons(look(J::Pending, P::Stopped, {"paused"}, {}, "Paused")), "プリンターが停止しています。（paused）");
+  EXPECT_EQ(reasons(look(J::Pending, P::Stopped, {"none"})), "プリンターが停止しています。（stopped）");
+  // Reasons that mean the same are said once, with all of CUPS's words.
+  EXPECT_EQ(reasons(look(J::Processing, P::Processing, {"media-empty-error", "media-jam", "media-needed"})),
+            "プリンターに用紙がありません。（media-empty-error, media-needed）\n"
+            "プリンターに紙がつまっています。（media-jam）");
+  EXPECT_EQ(reasons(look(J::Processing, P::Processing, {"offline-report"})),
+            "プリンターの電源が入っていないか、つながっていません。（offline-report）");
+  EXPECT_EQ(reasons(look(J::Canceled, P::Idle, {"none"}, {"job-canceled-at-device"})),
+            "プリンターの側で印刷が取り消されました。（job-canceled-at-device）");
   // Warnings are not reasons the page failed; unknown errors are told as such.
-  EXPECT_EQ(zemlox::qt::failureReasons(
-                look(J::Aborted, P::Idle, {"toner-low-warning", "spool-area-full-error"})),
-            "プリンターでエラーが起きました。");
-  EXPECT_EQ(zemlox::qt::failureReasons(look(J::Aborted, P::Idle)), "");
+  EXPECT_EQ(reasons(look(J::Aborted, P::Idle, {"toner-low-warning", "spool-area-full-error"})),
+            "プリンターでエラーが起きました。（spool-area-full-error）");
+  EXPECT_EQ(reasons(look(J::Aborted, P::Idle)), "");
+
+  // A rejecting queue has a sentence of its own, with its reason in brackets.
+  JobLook rejecting = look(J::Unknown, P::Idle, {"none"}, {}, "Rejecting Jobs");
+  rejecting.acceptingJobs = false;
+  EXPECT_EQ(reasons(rejecting), "このプリンターは今、印刷を受け付けていません。（Rejecting Jobs）");
+  rejecting.printerMessage = "toner being replaced";
+  rejecting.printer = P::Stopped;
+  rejecting.printerReasons = {"paused"};
+  EXPECT_EQ(reasons(rejecting),
+            "このプリンターは今、印刷を受け付けていません。（toner being replaced）\n"
+            "プリンターが停止しています。（paused）");
+  EXPECT_TRUE(zemlox::qt::printerRefuses(rejecting));
+  EXPECT_TRUE(zemlox::qt::printerRefuses(look(J::Unknown, P::Stopped, {"paused"})));
+  EXPECT_FALSE(zemlox::qt::printerRefuses(look(J::Unknown, P::Idle)));
 
   const QString full = zemlox::qt::jobFailedMessage(look(J::Aborted, P::Idle, {"media-empty-error"}));
   EXPECT_EQ(full, QStringLiteral("プリンターで問題が起きたため、印刷できませんでした。\n"
-                                 "プリンターに用紙がありません。"));
+                                 "プリンターに用紙がありません。（media-empty-error）"));
   EXPECT_EQ(zemlox::qt::jobFailedMessage(look(J::Aborted, P::Idle)),
             QStringLiteral("プリンターで問題が起きたため、印刷できませんでした。"));
+}
+
+TEST(PrintJobState, AJobLostSightOfIsAFailureAfterTenSilentSeconds) {
+  using J = JobState;
+  using P = PrinterState;
+  JobLook silent;
+  silent.answered = false;
+  for (long long ms : {0LL, 500LL, 9'999LL}) {
+    silent.silentMs = ms;
+    EXPECT_EQ(zemlox::qt::judgeJob(silent), JobVerdict::Waiting) << ms;
+  }
+  silent.silentMs = 10'000;
+  EXPECT_EQ(zemlox::qt::judgeJob(silent), JobVerdict::Lost);
+  EXPECT_EQ(zemlox::qt::failureReasons(silent), "印刷システムから10秒たっても応答がありません。");
+
+  // The print system answers, but no longer knows the job: a restarted
+  // daemon, or a job dropped without being printed.
+  JobLook dropped = look(J::Unknown, P::Idle);
+  dropped.jobListed = false;
+  EXPECT_EQ(zemlox::qt::judgeJob(dropped), JobVerdict::Lost);
+  EXPECT_EQ(zemlox::qt::failureReasons(dropped), "このページは印刷されないまま、印刷の順番待ちから消えました。");
+  // A queue that starts rejecting new jobs still prints the one it holds.
+  JobLook rejectingLater = look(J::Processing, P::Processing);
+  rejectingLater.acceptingJobs = false;
+  EXPECT_EQ(zemlox::qt::judgeJob(rejectingLater), JobVerdict::Waiting);
 }
 
 }  // namespace

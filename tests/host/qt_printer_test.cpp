@@ -1,8 +1,12 @@
 // The report page on paper: painted into a PDF file and read back with
 // pdftotext, every text stands where the page puts it; painted into an image,
-// the outlines are black and nothing is filled; with no printer the user is
-// told and can save the page as a PDF, or cancel and lose nothing.
+// the outlines are black and nothing is filled; with no printer, or one that
+// never answers, the click returns, the user is told and can save the page
+// as a PDF, or cancel and lose nothing.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFileDialog>
@@ -13,14 +17,17 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 
 #include "observe/report_page.h"
 #include "ui/qt/page_painter.h"
+#include "ui/qt/pdf_file.h"
 #include "ui/qt/qt_printer.h"
 
 namespace {
@@ -75,7 +82,7 @@ TEST(QtPrinter, PdfPutsEveryTextWhereThePageSays) {
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
   const ui::PrintedPage page = designPage();
-  ASSERT_TRUE(zemlox::qt::writePagePdf(pdf, page));
+  ASSERT_TRUE(zemlox::qt::writePdfBytes(pdf, zemlox::qt::pagePdf(page, zemlox::qt::pdfFileSheet())));
   QSizeF size;
   const auto words = pdfWords(pdf, &size);
   EXPECT_LT(size.width(), size.height());  // upright: the page fits A4 or Letter
@@ -123,8 +130,9 @@ TEST(QtPrinter, OutlinesAreBlackAndNothingIsFilled) {
 }
 
 // Answers the modal dialogs as they come up: message boxes with OK, the save
-// dialog with `file` (or cancel when empty). Returns what it saw.
-QStringList answerDialogs(const QString& file) {
+// dialog with `file` (or cancel when empty). Returns what it saw, and
+// whether the click returned before any dialog came up.
+QStringList answerDialogs(const QString& file, bool* returnedFirst = nullptr) {
   auto* seen = new QStringList;
   auto* timer = new QTimer;
   auto ticks = std::make_shared<int>(0);
@@ -153,6 +161,10 @@ QStringList answerDialogs(const QString& file) {
   timer->start(20);
   zemlox::qt::QtPrinter printer;
   observe::printReport(printer, designInputs());
+  if (returnedFirst) *returnedFirst = seen->isEmpty();
+  // The click returns at once; the message and the dialog follow once the
+  // print system has been asked.
+  EXPECT_TRUE(QTest::qWaitFor([seen] { return seen->size() >= 2 && !QApplication::activeModalWidget(); }, 20000));
   timer->deleteLater();
   QStringList out = *seen;
   delete seen;
@@ -184,6 +196,29 @@ TEST_F(NoPrinter, CancellingTheSaveWritesNothing) {
   const QStringList seen = answerDialogs(QString());
   EXPECT_EQ(seen.size(), 2);
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// A print server that takes the connection and never answers, as a hung
+// one does: the click returns at once, and the pupil is told in the end.
+TEST(HungPrintSystem, TheClickReturnsAndThePupilIsToldInTheEnd) {
+  QTemporaryDir dir;
+  const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("cups.sock")));
+  const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(static_cast<size_t>(path.size()), sizeof address.sun_path);
+  std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+  ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(::listen(server, 8), 0);
+  setenv("CUPS_SERVER", path.constData(), 1);
+  bool returnedFirst = false;
+  const QStringList seen = answerDialogs(QString(), &returnedFirst);
+  ::close(server);
+  EXPECT_TRUE(returnedFirst);
+  ASSERT_EQ(seen.size(), 2);
+  EXPECT_EQ(seen[0], QStringLiteral("message:プリンターで印刷できませんでした。\n"
+                                    "印刷システムから10秒たっても応答がありません。\n\n"
+                                    "同じページをPDFファイルとして保存できます。"));
 }
 
 }  // namespace

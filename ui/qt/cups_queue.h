@@ -1,26 +1,31 @@
-// The system's default print queue, spoken to through the print system's own
-// interface: hand it a PDF page as a job, and look at that job and at the
-// printer later. Every request gives up after a few seconds, so a print
-// system that hangs cannot freeze the window for long.
+// The system's default print queue, spoken to through the print system's
+// own interface: hand it a PDF page as a job, look at that job and at the
+// printer, withdraw the job. Every request gives up when the print system
+// has not answered within ten seconds, or at once when the program ends.
+// Used on the print thread only (print_thread.h).
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 #include <memory>
 #include <optional>
 
 #include "ui/qt/print_job_state.h"
 
-typedef struct _http_s http_t;
 typedef struct cups_dest_s cups_dest_t;
+typedef struct _cups_dinfo_s cups_dinfo_t;
 
 namespace zemlox::qt {
 
+class Contact;
+
 class CupsQueue {
  public:
-  // The default queue; empty when there is no print system running or it
-  // has no default printer.
-  static std::optional<CupsQueue> defaultQueue();
+  enum class Found { Queue, NoPrintSystem, NoDefault, NoAnswer };
+  // The default queue; empty when there is no print system running, it has
+  // no default printer, or it did not answer (`why` says which).
+  static std::optional<CupsQueue> defaultQueue(Found& why);
 
   CupsQueue(CupsQueue&&) noexcept;
   CupsQueue& operator=(CupsQueue&&) noexcept;
@@ -28,22 +33,36 @@ class CupsQueue {
 
   const QString& name() const { return name_; }
 
+  // The sheet the queue prints on by default, its margins bounding the
+  // printable area; a PDF file's sheet when the queue does not say.
+  QPageLayout sheet();
   // The printer's state alone (no job).
   JobLook lookAtPrinter();
-  // Sends the PDF as one job. The job's number, or 0 when the queue refused it.
-  int submit(const QByteArray& pdf, const QString& title);
+
+  struct Submission {
+    int job = 0;            // the job's number once the queue created it, even if sending failed
+    bool sent = false;      // the whole page reached the queue
+    bool answered = true;   // false: the print system stopped answering
+    bool accepting = true;  // false: the queue rejects jobs
+  };
+  Submission submit(const QByteArray& pdf, const QString& title);
+
   // The job's state together with its printer's.
   JobLook look(int job);
+  // Cancels the job; true once the print system answered (a job already
+  // finished or unknown to it answers too).
+  bool withdraw(int job);
 
  private:
-  explicit CupsQueue(cups_dest_t* dest);
-  http_t* connection();
+  CupsQueue(cups_dest_t* dest, std::unique_ptr<Contact> contact);
   void addPrinterState(JobLook& look);
+  cups_dinfo_t* info();
 
   cups_dest_t* dest_ = nullptr;
+  cups_dinfo_t* info_ = nullptr;
   QString name_;
   QByteArray printerUri_;
-  http_t* http_ = nullptr;
+  std::unique_ptr<Contact> contact_;
 };
 
 }  // namespace zemlox::qt

@@ -1,7 +1,8 @@
 // Follows one print job after the queue accepted it, without holding up the
-// window: a timer looks at the job and its printer twice a second for up to
-// two minutes. When the page will not come out, the pupil is told why and
-// may keep the same page as a PDF file. A printed or withdrawn job ends the
+// window: twice a second the print thread looks at the job and its printer,
+// for up to two minutes. When the page will not come out, or the print
+// system stops answering or drops the job, the pupil is told why and may
+// keep the same page as a PDF file. A printed or withdrawn job ends the
 // following quietly, and so does closing the window it was printed from.
 #pragma once
 
@@ -10,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 
 #include "ui/qt/cups_queue.h"
 
@@ -24,21 +26,29 @@ class JobFollower : public QObject {
 
   // Starts following; the follower belongs to `window` (when there is one)
   // and goes with it.
-  static void follow(QWidget* window, CupsQueue queue, int job, QByteArray pdf);
+  static void follow(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf);
 
  private:
-  JobFollower(QWidget* window, CupsQueue queue, int job, QByteArray pdf);
+  JobFollower(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf);
   void lookAgain();
+  void judge(JobLook look);
   void finish();
 
   QPointer<QWidget> window_;
   bool hadWindow_;
-  CupsQueue queue_;
+  std::shared_ptr<CupsQueue> queue_;
   int job_;
   QByteArray pdf_;
   QTimer timer_;
   QElapsedTimer since_;
+  QElapsedTimer sinceAnswer_;
+  bool asking_ = false;
 };
+
+// Keeps cancelling a job the pupil was told had failed, every few seconds
+// until the print system answers, so that a page the pupil may since have
+// saved or printed again does not come out after all.
+void withdrawWhenAnswered(std::shared_ptr<CupsQueue> queue, int job);
 
 // The message for a failed job: the plain statement, then the reasons.
 QString jobFailedMessage(const JobLook& look);

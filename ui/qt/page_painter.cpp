@@ -1,20 +1,23 @@
-// Painting recorded pages onto QPrinter, for paper and for PDF files.
+// Painting recorded pages into PDF documents, for the printer and for files.
 #include "ui/qt/page_painter.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTemporaryDir>
+#include <algorithm>
 
 namespace zemlox::qt {
 
 namespace {
+
+// Fine enough that a thinnest line and every text position land within a
+// hundredth of a point.
+constexpr int kPdfDpi = 1200;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -60,35 +63,20 @@ QRectF pageExtent(const ui::PrintedPage& page, const QPaintDevice& device) {
   return all;
 }
 
-void fitPage(QPrinter& printer, const ui::PrintedPage& page) {
-  // The printable area is what the printer can reach: its minimum margins
-  // (none for a PDF file), not Qt's default. The sheet stays upright unless
-  // the page does not fit that way.
-  printer.setFullPage(false);
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-  const QRectF reach = printer.pageLayout().paintRect(QPageLayout::Point);
-  const QRectF extent = pageExtent(page, printer);
+// Chooses the sheet's orientation: upright unless the page does not fit
+// the printable area that way. Turned, the largest margin goes all round,
+// since which edge of the sheet goes where depends on the printer.
+void fitPage(QPdfWriter& writer, const ui::PrintedPage& page, const QPageLayout& sheet) {
+  writer.setPageLayout(sheet);
+  writer.setPageOrientation(QPageLayout::Portrait);
+  const QRectF reach = writer.pageLayout().paintRect(QPageLayout::Point);
+  const QRectF extent = pageExtent(page, writer);
   if (extent.right() > reach.width() || extent.bottom() > reach.height()) {
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+    const QMarginsF m = sheet.margins();
+    const qreal most = std::max({m.left(), m.top(), m.right(), m.bottom()});
+    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setPageMargins(QMarginsF(most, most, most, most), sheet.units());
   }
-}
-
-bool paintOnPrinter(QPrinter& printer, const ui::PrintedPage& page) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);
-  paintPage(painter, page);
-  const bool ended = painter.end();
-  return ended && printer.printerState() != QPrinter::Error;
-}
-
-void makePdfPrinter(QPrinter& printer, const QString& path) {
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  printer.setCreator(QStringLiteral("Zemlox"));
-  printer.setDocName(QStringLiteral("地震観測の記録"));
 }
 
 }  // namespace
@@ -119,33 +107,31 @@ void paintPage(QPainter& p, const ui::PrintedPage& page) {
   p.restore();
 }
 
-bool renderPage(QPrinter& printer, const ui::PrintedPage& page) {
-  fitPage(printer, page);
-  return paintOnPrinter(printer, page);
+QPageLayout pdfFileSheet() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                     QPageLayout::Point);
 }
 
-bool writePagePdf(const QString& path, const ui::PrintedPage& page) {
-  QPrinter printer(QPrinter::HighResolution);
-  makePdfPrinter(printer, path);
-  return renderPage(printer, page);
-}
-
-QByteArray pagePdfForPrinter(const QString& printerName, const ui::PrintedPage& page) {
-  // The sheet, orientation and margins are those the printer would use
-  // itself; the PDF then carries them, so the page lands where it would
-  // have landed had the printer been painted on directly.
-  QPrinter native(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
-  fitPage(native, page);
-  QTemporaryDir dir;
-  if (!dir.isValid()) return {};
-  const QString path = dir.filePath(QStringLiteral("page.pdf"));
-  QPrinter pdf(QPrinter::HighResolution);
-  makePdfPrinter(pdf, path);
-  pdf.setFullPage(false);
-  pdf.setPageLayout(native.pageLayout());
-  if (!paintOnPrinter(pdf, page)) return {};
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QByteArray pagePdf(const ui::PrintedPage& page, const QPageLayout& sheet) {
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    // Made in memory, away from the print system: painting a PDF must not
+    // wait for a printer.
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kPdfDpi);
+    writer.setCreator(QStringLiteral("Zemlox"));
+    writer.setTitle(QStringLiteral("地震観測の記録"));
+    fitPage(writer, page, sheet);
+    QPainter painter;
+    if (!painter.begin(&writer)) return {};
+    painter.scale(writer.logicalDpiX() / 72.0, writer.logicalDpiY() / 72.0);
+    paintPage(painter, page);
+    if (!painter.end()) return {};
+  }
+  // A PDF is whole only up to its end-of-file marker.
+  return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF") ? bytes : QByteArray();
 }
 
 }  // namespace zemlox::qt

@@ -4,22 +4,10 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 namespace zemlox::qt {
-
-QString defaultPdfPath() {
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::homePath();
-  return QDir(dir).filePath(QStringLiteral("地震観測の記録.pdf"));
-}
-
-bool writePdfBytes(const QString& path, const QByteArray& pdf) {
-  QSaveFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
-}
 
 void tellAndOfferPdf(QWidget* parent, const QString& why,
                      const std::function<bool(const QString&)>& write) {

@@ -6,16 +6,11 @@
 #include <QString>
 #include <functional>
 
+#include "ui/qt/pdf_file.h"
+
 class QWidget;
 
 namespace zemlox::qt {
-
-// The file name the save dialog proposes, in the user's documents folder
-// (or home folder).
-QString defaultPdfPath();
-
-// Writes PDF bytes to a file, whole or not at all.
-bool writePdfBytes(const QString& path, const QByteArray& pdf);
 
 // Tells the pupil why nothing was printed (`why`, ending in a full stop)
 // and offers the save dialog; `write` writes the page to the chosen path and

@@ -14,7 +14,10 @@ struct Wording {
 };
 
 constexpr std::string_view kStopped = "プリンターが停止しています。";
+constexpr std::string_view kRejecting = "このプリンターは今、印刷を受け付けていません。";
 constexpr std::string_view kOtherError = "プリンターでエラーが起きました。";
+constexpr std::string_view kSilent = "印刷システムから10秒たっても応答がありません。";
+constexpr std::string_view kDropped = "このページは印刷されないまま、印刷の順番待ちから消えました。";
 
 // Printer conditions that keep a page from coming out, whatever their
 // severity suffix says, except a mere warning.
@@ -36,6 +39,10 @@ constexpr Wording kFaults[] = {
 constexpr Wording kJobWordings[] = {
     {"job-canceled-at-device", "プリンターの側で印刷が取り消されました。"},
 };
+
+// The print system's stock English for a state the program already names.
+constexpr std::string_view kStockPaused = "Paused";
+constexpr std::string_view kStockRejecting = "Rejecting Jobs";
 
 struct Reason {
   std::string_view base;
@@ -73,9 +80,45 @@ bool contains(const std::vector<std::string>& list, std::string_view s) {
   return std::find(list.begin(), list.end(), s) != list.end();
 }
 
+// Japanese sentences in the order first named, each with the print
+// system's words that led to it.
+class Lines {
+ public:
+  void add(std::string_view japanese, std::string_view own = {}) {
+    if (japanese.empty()) return;
+    auto it = std::find_if(lines_.begin(), lines_.end(),
+                           [japanese](const Line& l) { return l.japanese == japanese; });
+    if (it == lines_.end()) it = lines_.insert(lines_.end(), Line{japanese, {}});
+    if (!own.empty() && !contains(it->own, own)) it->own.emplace_back(own);
+  }
+  bool has(std::string_view japanese) const {
+    return std::any_of(lines_.begin(), lines_.end(),
+                       [japanese](const Line& l) { return l.japanese == japanese; });
+  }
+  std::string text() const {
+    std::string out;
+    for (const Line& l : lines_) {
+      out += l.japanese;
+      for (size_t i = 0; i < l.own.size(); ++i) out += (i == 0 ? "（" : ", ") + l.own[i];
+      if (!l.own.empty()) out += "）";
+      out += '\n';
+    }
+    return out;
+  }
+
+ private:
+  struct Line {
+    std::string_view japanese;
+    std::vector<std::string> own;
+  };
+  std::vector<Line> lines_;
+};
+
 }  // namespace
 
 JobVerdict judgeJob(const JobLook& look) {
+  if (!look.answered) return look.silentMs >= kSilenceLimitMs ? JobVerdict::Lost : JobVerdict::Waiting;
+  if (!look.jobListed) return JobVerdict::Lost;
   switch (look.job) {
     case JobState::Completed:
       return JobVerdict::Completed;
@@ -99,22 +142,31 @@ JobVerdict judgeJob(const JobLook& look) {
   return hasFault(look) ? JobVerdict::Failed : JobVerdict::Waiting;
 }
 
+bool printerRefuses(const JobLook& printer) {
+  return printer.answered && (printer.printer == PrinterState::Stopped || !printer.acceptingJobs);
+}
+
 std::string failureReasons(const JobLook& look) {
-  std::vector<std::string_view> lines;
-  auto add = [&lines](std::string_view s) {
-    if (!s.empty() && std::find(lines.begin(), lines.end(), s) == lines.end()) lines.push_back(s);
-  };
-  if (look.printer == PrinterState::Stopped) add(kStopped);
-  for (const std::string& r : look.printerReasons) add(faultWording(r));
+  Lines lines;
+  if (!look.answered) {
+    if (look.silentMs >= kSilenceLimitMs) lines.add(kSilent);
+  } else if (!look.jobListed) {
+    lines.add(kDropped);
+  }
+  std::string message = look.printerMessage;
+  if (!look.acceptingJobs) {
+    // The queue's reason for rejecting is its message; CUPS's stock one says no more.
+    lines.add(kRejecting, message.empty() ? kStockRejecting : std::string_view(message));
+    message.clear();
+  }
+  for (const std::string& r : look.printerReasons) lines.add(faultWording(r), r);
+  if (look.printer == PrinterState::Stopped && !lines.has(kStopped)) lines.add(kStopped, "stopped");
   for (const Wording& w : kJobWordings) {
-    if (contains(look.jobReasons, w.keyword)) add(w.japanese);
+    if (contains(look.jobReasons, w.keyword)) lines.add(w.japanese, w.keyword);
   }
-  std::string out;
-  for (std::string_view l : lines) {
-    out += l;
-    out += '\n';
-  }
-  if (!look.printerMessage.empty()) out += "プリンターからの知らせ：" + look.printerMessage + '\n';
+  if ((message == kStockPaused && lines.has(kStopped)) || message == kStockRejecting) message.clear();
+  std::string out = lines.text();
+  if (!message.empty()) out += "プリンターからの知らせ：" + message + '\n';
   if (!out.empty()) out.pop_back();
   return out;
 }
