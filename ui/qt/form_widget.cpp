@@ -14,7 +14,8 @@
 #include "ui/qt/convert.h"
 #include "ui/qt/drop_down_list.h"
 #include "ui/qt/mouse.h"
-#include "ui/qt/paint_controls.h"
+#include "ui/paint_areas.h"
+#include "ui/qt/paint_replay.h"
 #include "ui/qt/pixel_grid.h"
 
 namespace zemlox::qt {
@@ -199,7 +200,7 @@ void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
     lastDirtyWidget_ = w;
     lastDirty_ = &dirty_[w];
   }
-  lastDirty_->add(PixelGrid{zoom_}.dirty(r));
+  lastDirty_->add(toQRect(PixelGrid{zoom_}.dirty(r)));
   // Changes made outside a tick (a click, a mouse move) reach Qt once
   // control returns to it.
   if (!flushPosted_ && !ticking_) {
@@ -236,13 +237,12 @@ void FormWidget::paintEvent(QPaintEvent* e) {
   if (!form_) return;
   useDevicePixels(p);
   const PixelGrid g = deviceGrid(*this, zoom_);
-  layer_->setGrid(g, deviceSize(*this));
+  const QSize size = deviceSize(*this);
+  layer_->setGrid(g, size.width(), size.height());
   forEachClip(p, *e, [&](const QRect& clip) {
-    const ui::RectF area = g.twips(clip);
-    p.fillRect(clip, toQColor(form_->style().backColor));
-    paintGraphics(p, g, *form_, GraphicLayer::Shapes, area);
-    layer_->paint(p, clip);
-    paintGraphics(p, g, *form_, GraphicLayer::LinesAndLabels, area);
+    ui::PaintList list;
+    ui::paintForm(list, *form_, *layer_, g, toPx(clip));
+    replay(p, list, clip);
   });
 }
 

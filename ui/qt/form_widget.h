@@ -58,7 +58,7 @@ class FormWidget : public QWidget, public ui::FormView {
   void centre();
   void flushDirty();
   // Logical pixels of a layout rectangle at this window's zoom.
-  QRect logicalRect(const ui::RectF& r) const { return PixelGrid{zoom_}.rect(r); }
+  QRect logicalRect(const ui::RectF& r) const { return toQRect(PixelGrid{zoom_}.rect(r)); }
 
   ui::Form* form_;
   double zoom_;

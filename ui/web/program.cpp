@@ -15,6 +15,7 @@ EM_JS(void, zx_when_fonts_ready, (), { ZX.fontsLoaded.then(() => Module._zx_star
 }  // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE void zx_start() {
+  zemlox::web::installTextMetrics();
   if (g_start && g_app) g_start(*g_app);
   g_start = nullptr;
 }

@@ -7,7 +7,8 @@
 #include <cmath>
 
 #include "ui/web/dom.h"
-#include "ui/web/paint_controls.h"
+#include "ui/paint_areas.h"
+#include "ui/web/paint_replay.h"
 #include "ui/web/web_host.h"
 
 namespace zemlox::web {
@@ -35,11 +36,6 @@ std::string joined(const std::vector<std::string>& items) {
   std::string s;
   for (size_t i = 0; i < items.size(); ++i) s += (i ? "\n" : "") + items[i];
   return s;
-}
-
-// The picture a picture box names, as a file of the site.
-std::string pictureUrl(const std::string& resource) {
-  return resource.rfind(":/", 0) == 0 ? resource.substr(2) : resource;
 }
 
 }  // namespace
@@ -317,42 +313,24 @@ void WindowView::paint() {
 void WindowView::paintArea(Area& a) {
   if (a.layer) a.layer->flush();
   if (a.dirty.empty()) return;
-  DrawList dl;
   const Span area = bounding(a.dirty);
+  const ui::PixelGrid g{scale_.s};
+  const Span size{0, 0, a.w, a.h};
+  ui::PaintList list;
+  switch (a.kind) {
+    case AreaKind::Window: ui::paintForm(list, *form_, *a.layer, g, area); break;
+    case AreaKind::Frame:
+      ui::paintFrame(list, static_cast<const ui::Frame&>(*a.control), g, size,
+                     static_cast<int>(std::lround(fontPixels(kControlPoints, scale_) / 2)), area);
+      break;
+    case AreaKind::Picture:
+      ui::paintPictureBox(list, static_cast<const ui::PictureBox&>(*a.control), *a.layer, g, size, area);
+      break;
+  }
+  DrawList dl;
   dl.clip(a.dirty);
   a.dirty.clear();
-  switch (a.kind) {
-    case AreaKind::Window:
-      dl.colour(form_->style().backColor);
-      dl.rect(area);
-      paintGraphics(dl, *a.container, GraphicLayer::Shapes, scale_, area);
-      dl.layer(a.layer->id(), 0, 0);
-      paintGraphics(dl, *a.container, GraphicLayer::LinesAndLabels, scale_, area);
-      break;
-    case AreaKind::Frame:
-      dl.colour(ui::sys::ButtonFace);
-      dl.rect(area);
-      paintEtchedFrame(dl, a.w, a.h,
-                       static_cast<int>(std::lround(fontPixels(kControlPoints, scale_) / 2)), scale_);
-      paintGraphics(dl, *a.container, GraphicLayer::All, scale_, area);
-      break;
-    case AreaKind::Picture: {
-      auto& box = static_cast<const ui::PictureBox&>(*a.control);
-      const int inset = box.border() ? 2 * scale_.thickness(1) : 0;
-      dl.colour(box.backColor());
-      dl.rect(area);
-      if (!box.picture().empty()) {
-        // The picture at its own size times the zoom, clipped inside the edge.
-        dl.clip({{inset, inset, a.w - 2 * inset, a.h - 2 * inset}});
-        dl.image(pictureUrl(box.picture()), inset, inset, scale_.s);
-        dl.unclip();
-      }
-      dl.layer(a.layer->id(), 0, 0);
-      paintGraphics(dl, *a.container, GraphicLayer::All, scale_, area);
-      if (box.border()) paintSunkenEdge(dl, a.w, a.h, scale_);
-      break;
-    }
-  }
+  toDrawList(dl, list);
   dl.unclip();
   dl.replayOn(a.canvas);
 }
