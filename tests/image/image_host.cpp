@@ -2,6 +2,7 @@
 #include "tests/image/image_host.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "ui/controls.h"
 #include "ui/paint_areas.h"
@@ -16,12 +17,33 @@ ui::PxRect shifted(ui::PxRect r, int dx, int dy) { return {r.x + dx, r.y + dy, r
 
 }  // namespace
 
+// A surface's layer here, passing every drawing on to the sink it replaced.
+class ImageHost::Layer : public ui::DrawingLayer {
+ public:
+  Layer(ui::Surface& s, std::optional<ui::Color> background) : surface(&s), next(s.sink()) {
+    setBackground(background);
+    s.setSink(this);
+  }
+  void clear(const ui::Surface& s) override {
+    DrawingLayer::clear(s);
+    if (next) next->clear(s);
+  }
+  void line(const ui::Surface& s, float x1, float y1, float x2, float y2, ui::Color c) override {
+    DrawingLayer::line(s, x1, y1, x2, y2, c);
+    if (next) next->line(s, x1, y1, x2, y2, c);
+  }
+  void circle(const ui::Surface& s, float cx, float cy, float r, ui::Color outline,
+              std::optional<ui::Color> fill) override {
+    DrawingLayer::circle(s, cx, cy, r, outline, fill);
+    if (next) next->circle(s, cx, cy, r, outline, fill);
+  }
+  ui::Surface* surface;
+  ui::SurfaceSink* next;
+};
+
 ImageHost::ImageHost(ui::Form& form) : form_(form) {
   auto attach = [&](ui::Surface& s, std::optional<ui::Color> background) {
-    auto layer = std::make_unique<ui::DrawingLayer>();
-    layer->setBackground(background);
-    s.setSink(layer.get());
-    layers_.push_back({&s, std::move(layer)});
+    layers_.push_back(std::make_unique<Layer>(s, background));
   };
   attach(form.surface(), std::nullopt);
   for (ui::Control* c : form.controls())
@@ -32,13 +54,13 @@ ImageHost::ImageHost(ui::Form& form) : form_(form) {
 }
 
 ImageHost::~ImageHost() {
-  for (Layer& l : layers_)
-    if (l.surface->sink() == l.layer.get()) l.surface->setSink(nullptr);
+  for (auto& l : layers_)
+    if (l->surface->sink() == l.get()) l->surface->setSink(l->next);
 }
 
 ui::DrawingLayer& ImageHost::layerOf(const ui::Surface& s) {
-  for (Layer& l : layers_)
-    if (l.surface == &s) return *l.layer;
+  for (auto& l : layers_)
+    if (l->surface == &s) return *l;
   throw std::logic_error("a surface this host never saw");
 }
 

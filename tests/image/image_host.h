@@ -15,7 +15,8 @@ namespace image_test {
 
 class ImageHost {
  public:
-  // The window must be loaded; its surfaces draw into this host from now on.
+  // The window must be loaded; its surfaces draw into this host from now on,
+  // and still into whatever sink they had (a real host beside this one).
   explicit ImageHost(ui::Form& form);
   ~ImageHost();
   ImageHost(const ImageHost&) = delete;
@@ -29,16 +30,13 @@ class ImageHost {
   ui::PxRect placeOf(const ui::Control& c) const;
 
  private:
-  struct Layer {
-    ui::Surface* surface;
-    std::unique_ptr<ui::DrawingLayer> layer;
-  };
+  class Layer;
   ui::DrawingLayer& layerOf(const ui::Surface& s);
   void paintArea(const ui::Container& c, int dx, int dy);
   void replay(const ui::PaintList& list, int dx, int dy, const ui::PxRect& clip);
 
   ui::Form& form_;
-  std::vector<Layer> layers_;
+  std::vector<std::unique_ptr<Layer>> layers_;
   ui::PixelGrid grid_;
   ui::PixelBuffer image_;
   std::vector<ui::TextRun> texts_;

@@ -200,7 +200,7 @@ void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
     lastDirtyWidget_ = w;
     lastDirty_ = &dirty_[w];
   }
-  lastDirty_->add(toQRect(PixelGrid{zoom_}.dirty(r)));
+  lastDirty_->add(PixelGrid{zoom_}.dirty(r));
   // Changes made outside a tick (a click, a mouse move) reach Qt once
   // control returns to it.
   if (!flushPosted_ && !ticking_) {
@@ -214,7 +214,7 @@ void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
 
 void FormWidget::flushDirty() {
   for (auto it = dirty_.begin(); it != dirty_.end(); ++it)
-    for (const QRect& r : it.value().take()) it.key()->update(r);
+    for (const ui::PxRect& r : it.value().take()) it.key()->update(toQRect(r));
 }
 
 void FormWidget::announce(const std::string& text) {

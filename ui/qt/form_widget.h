@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "ui/form.h"
-#include "ui/qt/dirty_rects.h"
+#include "ui/dirty_rects.h"
 #include "ui/qt/pixel_grid.h"
 #include "ui/qt/raster_layer.h"
 
@@ -69,10 +69,10 @@ class FormWidget : public QWidget, public ui::FormView {
   QHash<const ui::Timer*, QTimer*> timers_;
   // Changes since they were last handed to Qt, per container widget. They
   // are handed over once per tick, or once control returns to Qt.
-  QHash<QWidget*, DirtyRects> dirty_;
+  QHash<QWidget*, ui::DirtyRects> dirty_;
   // The entry the last change went to: a tick's changes mostly share one.
   QWidget* lastDirtyWidget_ = nullptr;
-  DirtyRects* lastDirty_ = nullptr;
+  ui::DirtyRects* lastDirty_ = nullptr;
   bool flushPosted_ = false;
   bool ticking_ = false;  // a tick flushes its own changes when it ends
 };

@@ -16,8 +16,6 @@ namespace {
 
 // The fastest timer the program runs: shorter intervals tick at this pace.
 constexpr int kTimerFloorMs = 10;
-// Past this many separate changes an area repaints their bounding box.
-constexpr size_t kMaxDirtyRects = 16;
 // The frame caption, button and list font: the interface font at 9 pt.
 constexpr float kControlPoints = 9;
 
@@ -192,7 +190,8 @@ void WindowView::layout(const Scale& scale, int x, int y) {
     dom::place(a->canvas, 0, 0, a->w, a->h);
     dom::resizeCanvas(a->canvas, std::max(1, a->w), std::max(1, a->h));
     if (a->layer) a->layer->resize(scale, a->w, a->h);
-    a->dirty.assign(1, Span{0, 0, a->w, a->h});
+    a->dirty.take();
+    a->dirty.add({0, 0, a->w, a->h});
   }
   for (auto& [ctl, id] : widgets_) {
     place(*ctl, id);
@@ -242,8 +241,7 @@ void WindowView::focusFirst() {
 
 void WindowView::markDirty(Area& a, const Span& s) {
   if (s.w <= 0 || s.h <= 0) return;
-  a.dirty.push_back(s);
-  if (a.dirty.size() > kMaxDirtyRects) a.dirty.assign(1, bounding(a.dirty));
+  a.dirty.add(s);
   host_.scheduleFrame();
 }
 
@@ -252,17 +250,8 @@ void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
   itemsStale_ = true;
   auto it = byContainer_.find(&c);
   if (it == byContainer_.end()) return;
-  const double s = scale_.s / 15.0;
-  auto lo = [&](double v) { return static_cast<int>(std::floor(std::clamp(v * s, -1e6, 1e6))); };
-  auto hi = [&](double v) { return static_cast<int>(std::ceil(std::clamp(v * s, -1e6, 1e6))); };
-  if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) ||
-      !std::isfinite(r.height)) {
-    markDirty(*it->second, {0, 0, it->second->w, it->second->h});
-    return;
-  }
-  const int m = 2 * scale_.thickness(1);
-  const int l = lo(r.left) - m, t = lo(r.top) - m;
-  markDirty(*it->second, {l, t, hi(r.right()) + m - l, hi(r.bottom()) + m - t});
+  Area& a = *it->second;
+  markDirty(a, ui::PixelGrid{scale_.s}.dirty(r).intersected({0, 0, a.w, a.h}));
 }
 
 void WindowView::widgetChanged(const ui::Control& c) {
@@ -313,7 +302,8 @@ void WindowView::paint() {
 void WindowView::paintArea(Area& a) {
   if (a.layer) a.layer->flush();
   if (a.dirty.empty()) return;
-  const Span area = bounding(a.dirty);
+  const std::vector<Span> dirty = a.dirty.take();
+  const Span area = bounding(dirty);
   const ui::PixelGrid g{scale_.s};
   const Span size{0, 0, a.w, a.h};
   ui::PaintList list;
@@ -328,8 +318,7 @@ void WindowView::paintArea(Area& a) {
       break;
   }
   DrawList dl;
-  dl.clip(a.dirty);
-  a.dirty.clear();
+  dl.clip(dirty);
   toDrawList(dl, list);
   dl.unclip();
   dl.replayOn(a.canvas);
