@@ -1,8 +1,17 @@
 // The observation window as the browser paints it from the window layer's
-// paint lists: at every page size the hypocentre's name 「　震源」 stands
-// on one line, and after a run neither view keeps a pixel of a ring (the
-// stations' blue border excepted, counted before the run).
+// paint lists: at 100 % and 125 %, before and after a run, every pixel but
+// those inside glyphs and the page's own controls is the image host's (and
+// so the desktop's); at every page size the hypocentre's name 「　震源」
+// stands on one line, and after a run neither view keeps a pixel of a ring
+// (the stations' blue border excepted, counted before the run).
+import {execFileSync} from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import * as z from './lib.mjs';
+import {zoom100, zoomKey} from './zoom-keys.mjs';
+
+const build = process.env.ZEMLOX_BUILD || new URL('../../build', import.meta.url).pathname;
 
 const caption = '地震計の記録';
 const plan = [120, 1080, 6135, 3615], section = [120, 4680, 6135, 1815];
@@ -26,7 +35,46 @@ function count(img, win, rect, pred) {
 
 const ringP = (r, g, b) => r === 255 && g === 0 && b === 255, ringS = (r, g, b) => r === 0 && g === 0 && b === 255;
 
+// The image host's picture of the observation window and what to leave out.
+function expected(state, zoom) {
+  const out = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-paint-')), 'window.ppm');
+  execFileSync(path.join(build, 'tests/zemlox_image_render'), ['kansoku', state, String(zoom), out]);
+  const ppm = fs.readFileSync(out), head = ppm.subarray(0, 20).toString('latin1').split(/\s+/);
+  const width = +head[1], height = +head[2], start = ppm.length - width * height * 3;
+  return {width, height, rgb: ppm.subarray(start), masks: JSON.parse(fs.readFileSync(out + '.json', 'utf8'))};
+}
+
+// Pixels of the window's client area that differ from the image host's.
+async function differing(page, win, want) {
+  const img = z.decodePng(await page.screenshot({type: 'png', clip: {x: win.x, y: win.y, width: win.w, height: win.h}}));
+  z.check(img.width === want.width && img.height === want.height,
+          `the page shows ${img.width}x${img.height}, the image host ${want.width}x${want.height}`);
+  let n = 0;
+  for (let y = 0; y < img.height; ++y)
+    for (let x = 0; x < img.width; ++x) {
+      if (want.masks.some(([mx, my, mw, mh]) => x >= mx && x < mx + mw && y >= my && y < my + mh)) continue;
+      const i = (y * img.width + x) * 4, j = (y * img.width + x) * 3;
+      n += img.data[i] !== want.rgb[j] || img.data[i + 1] !== want.rgb[j + 1] || img.data[i + 2] !== want.rgb[j + 2];
+    }
+  return n;
+}
+
 await z.run('paint', async browser => {
+  for (const zoom of [1, 1.25]) {
+    const page = await z.openProgram(browser, 'file://' + z.site + '/index.html', {width: 1280, height: 800});
+    await zoom100(page);
+    if (zoom !== 1) await zoomKey(page, '=');
+    const win = await z.openLesson(page, 'kansoku', caption);
+    const quiet = await differing(page, win, expected('quiet', zoom));
+    await z.click(page, win, 3000 + 487, 6600 + 187);
+    await page.waitForFunction(() => [...document.querySelectorAll('.zx-button')]
+      .some(b => b.textContent === '印刷' && b.style.display !== 'none'), {timeout: 30000});
+    await z.frames(page, 3);
+    const after = await differing(page, win, expected('after', zoom));
+    console.log(`  at ${zoom * 100} %: ${quiet} pixels differ from the image host before the run, ${after} after`);
+    z.check(quiet === 0 && after === 0, 'the page paints pixels of its own');
+    await page.close();
+  }
   for (const [width, height] of [[1280, 800], [1366, 768], [1024, 768], [768, 1024]]) {
     const page = await z.openProgram(browser, 'file://' + z.site + '/index.html', {width, height});
     const win = await z.openLesson(page, 'kansoku', caption);
