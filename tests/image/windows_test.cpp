@@ -1,6 +1,7 @@
 // Every window through the image host at every zoom step: after an
 // observation run no ring pixel is left in either view, mid-run both rings
-// show; the views' sunken edges have both rings; the record's drawings lie
+// show; the views' sunken edges have both rings; the menu's separator is
+// exact; the record's drawings lie
 // between its shapes and its lines; block lines stay one column of their
 // colour as they move; and every label keeps the lines it has at 100 %.
 #include <gtest/gtest.h>
@@ -83,6 +84,25 @@ TEST_P(Zoom, ViewEdgesAreTwoSunkenRings) {
       EXPECT_EQ(ui::colorOf(img.at(midX, r.bottom() - 1 - t - k)), 0xE3E3E3u) << view->name();
     }
   }
+}
+
+TEST_P(Zoom, MenuSeparatorIsAGreyRowOverAWhiteRowEndingWhereTheLayoutEndsIt) {
+  app::Module1 module(app);
+  module.Main();
+  ImageHost host(*module.mainForm());
+  const ui::PixelBuffer& img = host.render(GetParam());
+  const ui::PixelGrid g = grid();
+  const int t = g.lineWidth(1), y = g.linePx(960), x = g.linePx(1500), end = g.linePx(3240);
+  const ui::Color face = ui::resolve(ui::sys::ButtonFace);
+  EXPECT_EQ(ui::colorOf(img.at(x, y - 1)), face);
+  for (int k = 0; k < t; ++k) {
+    EXPECT_EQ(ui::colorOf(img.at(x, y + k)), 0x808080u) << k;
+    EXPECT_EQ(ui::colorOf(img.at(x, y + t + k)), 0xFFFFFFu) << k;
+    EXPECT_EQ(ui::colorOf(img.at(end + k, y)), 0x808080u) << k;
+  }
+  EXPECT_EQ(ui::colorOf(img.at(x, y + 2 * t)), face);
+  EXPECT_EQ(ui::colorOf(img.at(end + t, y)), face);
+  app.form(0).unload();
 }
 
 TEST_P(Zoom, RecordDrawingsLieAboveItsShapeAndUnderItsLines) {
