@@ -7,7 +7,8 @@
 
 namespace ui {
 
-DrawingLayer::DrawingLayer(std::function<void(const PxRect&)> dirty) : dirty_(std::move(dirty)) {}
+DrawingLayer::DrawingLayer(std::function<void(const PxRect&)> dirty, ByteOrder order)
+    : dirty_(std::move(dirty)), order_(order) {}
 
 void DrawingLayer::setBackground(std::optional<Color> background) {
   if (background == background_) return;
@@ -91,7 +92,7 @@ void DrawingLayer::draw(const DrawOp& op) {
   if (buffer_.width() == 0) return;
   const int t = grid_.lineWidth(1);
   PxRect bounds;
-  const Pixel ink = pixelOf(op.color);
+  const Pixel ink = pixelOf(op.color, order_);
   if (op.kind == DrawOp::Line) {
     lineSpans(grid_.dev(op.x1), grid_.dev(op.y1), grid_.dev(op.x2), grid_.dev(op.y2), t, t, false,
               [&](const PxRect& s) {
@@ -104,7 +105,7 @@ void DrawingLayer::draw(const DrawOp& op) {
       buffer_.fill(s, ink);
       bounds = bounds.united(s);
     };
-    const Pixel inside = op.fill ? pixelOf(*op.fill) : kClearPixel;
+    const Pixel inside = op.fill ? pixelOf(*op.fill, order_) : kClearPixel;
     const SpanFn filler = [&](const PxRect& s) {
       buffer_.fill(s, inside);
       bounds = bounds.united(s);

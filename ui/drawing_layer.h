@@ -15,8 +15,9 @@ namespace ui {
 
 class DrawingLayer : public SurfaceSink {
  public:
-  // `dirty` is told the device pixels each drawing changes.
-  explicit DrawingLayer(std::function<void(const PxRect&)> dirty = {});
+  // `dirty` is told the device pixels each drawing changes; `order` is the
+  // byte order of the host's screen images.
+  explicit DrawingLayer(std::function<void(const PxRect&)> dirty = {}, ByteOrder order = ByteOrder::Rgba);
 
   // With a background the layer is opaque and stands for the area's
   // background too; without, it is transparent over what lies beneath.
@@ -28,6 +29,7 @@ class DrawingLayer : public SurfaceSink {
   const PixelGrid& grid() const { return grid_; }
 
   const PixelBuffer& pixels() const { return buffer_; }
+  ByteOrder order() const { return order_; }
   // The device pixels drawn on since the last clear (all of an opaque layer).
   PxRect painted() const { return opaque() ? buffer_.rect() : painted_; }
 
@@ -41,9 +43,10 @@ class DrawingLayer : public SurfaceSink {
   void draw(const DrawOp& op);
   void remember(const DrawOp& op);
   void touched(const PxRect& r);
-  Pixel backgroundPixel() const { return background_ ? pixelOf(*background_) : kClearPixel; }
+  Pixel backgroundPixel() const { return background_ ? pixelOf(*background_, order_) : kClearPixel; }
 
   std::function<void(const PxRect&)> dirty_;
+  ByteOrder order_;
   std::optional<Color> background_;
   PixelGrid grid_;
   PixelBuffer buffer_;

@@ -1,6 +1,7 @@
-// An image at device resolution in memory, as every host copies it to the
-// screen: 32-bit pixels whose bytes are red, green, blue and alpha (alpha
-// 0 or 255: the pixels are aliased, so straight and premultiplied agree).
+// An image at device resolution in memory, as a host copies it to the
+// screen: 32-bit pixels in the byte order the host's screen images use (red,
+// green, blue, alpha for a canvas; blue, green, red, alpha for Qt's), alpha
+// 0 or 255: the pixels are aliased, so straight and premultiplied agree.
 #pragma once
 
 #include <cstdint>
@@ -11,11 +12,20 @@
 
 namespace ui {
 
-using Pixel = std::uint32_t;  // 0xAABBGGRR, so a Color is its pixel with alpha added
+using Pixel = std::uint32_t;
+
+// Rgba: 0xAABBGGRR, a Color with alpha added. Bgra: 0xAARRGGBB.
+enum class ByteOrder { Rgba, Bgra };
 
 inline constexpr Pixel kClearPixel = 0;
-inline Pixel pixelOf(Color c) { return (resolve(c) & 0xFFFFFFu) | 0xFF000000u; }
-inline Color colorOf(Pixel p) { return p & 0xFFFFFFu; }
+inline constexpr Color swapRedBlue(Color c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+inline Pixel pixelOf(Color c, ByteOrder o = ByteOrder::Rgba) {
+  const Color v = resolve(c) & 0xFFFFFFu;
+  return (o == ByteOrder::Rgba ? v : swapRedBlue(v)) | 0xFF000000u;
+}
+inline Color colorOf(Pixel p, ByteOrder o = ByteOrder::Rgba) {
+  return o == ByteOrder::Rgba ? p & 0xFFFFFFu : swapRedBlue(p & 0xFFFFFFu);
+}
 
 class PixelBuffer {
  public:

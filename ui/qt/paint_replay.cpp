@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImage>
 #include <cmath>
+#include <vector>
 
 #include "ui/drawing_layer.h"
 #include "ui/qt/convert.h"
@@ -54,11 +55,28 @@ const QImage& picture(const std::string& resource, double scale) {
 }  // namespace
 
 void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
+  // Runs of fills of one colour (a line's spans, a circle's rows) go to the
+  // raster engine as one call.
+  std::vector<QRect> run;
+  ui::Color runColour = 0;
+  auto flush = [&] {
+    if (run.empty()) return;
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour(runColour));
+    p.drawRects(run.data(), static_cast<int>(run.size()));
+    run.clear();
+  };
   for (const ui::PaintItem& item : list.items()) {
+    if (item.kind == ui::PaintItem::Fill) {
+      const QRect r = QRect(item.rect.x, item.rect.y, item.rect.w, item.rect.h) & clip;
+      if (r.isEmpty()) continue;
+      if (!run.empty() && item.color != runColour) flush();
+      runColour = item.color;
+      run.push_back(r);
+      continue;
+    }
+    flush();
     switch (item.kind) {
-      case ui::PaintItem::Fill:
-        p.fillRect(QRect(item.rect.x, item.rect.y, item.rect.w, item.rect.h) & clip, colour(item.color));
-        break;
       case ui::PaintItem::Text: drawText(p, list.text(item)); break;
       case ui::PaintItem::Image: {
         const QImage& img = picture(list.image(item), item.scale);
@@ -67,8 +85,10 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
         break;
       }
       case ui::PaintItem::Drawing: copyLayer(p, *item.layer, clip); break;
+      case ui::PaintItem::Fill: break;
     }
   }
+  flush();
 }
 
 }  // namespace zemlox::qt

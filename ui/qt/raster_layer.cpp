@@ -11,16 +11,16 @@ RasterLayer::RasterLayer(QWidget* widget)
         const double dpr = widget->devicePixelRatioF();
         const QRectF logical(d.x / dpr, d.y / dpr, d.w / dpr, d.h / dpr);
         widget->update(logical.toAlignedRect().adjusted(-1, -1, 1, 1));
-      }) {}
+      }, ui::ByteOrder::Bgra) {}
 
 void copyLayer(QPainter& p, const ui::DrawingLayer& layer, const QRect& deviceClip) {
   const ui::PixelBuffer& b = layer.pixels();
   const ui::PxRect drawn = layer.painted();
   const QRect part = QRect(drawn.x, drawn.y, drawn.w, drawn.h) & deviceClip;
   if (part.isEmpty() || b.width() == 0) return;
-  // The buffer's bytes are red, green, blue, alpha: shown as they are, no copy.
+  // The buffer is in Qt's own byte order (RasterLayer): copied as it is.
   const QImage view(reinterpret_cast<const uchar*>(b.data()), b.width(), b.height(), b.stride(),
-                    layer.opaque() ? QImage::Format_RGBX8888 : QImage::Format_RGBA8888_Premultiplied);
+                    layer.opaque() ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   p.drawImage(part.topLeft(), view, part);
 }
 
