@@ -95,21 +95,14 @@ void DrawingLayer::draw(const DrawOp& op) {
   const Pixel ink = pixelOf(op.color, order_);
   if (op.kind == DrawOp::Line) {
     lineSpans(grid_.dev(op.x1), grid_.dev(op.y1), grid_.dev(op.x2), grid_.dev(op.y2), t, t, false,
-              [&](const PxRect& s) {
-                buffer_.fill(s, ink);
-                bounds = bounds.united(s);
-              });
+              [&](const PxRect& s) { bounds = bounds.united(buffer_.paintRow(s, ink)); });
   } else {
     // 2r across from outer edge to outer edge, the outline inside it.
-    const SpanFn ring = [&](const PxRect& s) {
-      buffer_.fill(s, ink);
-      bounds = bounds.united(s);
-    };
+    // Only the pixels that change are repainted: a disc drawn over its
+    // smaller self each tick changes little more than its ring.
+    const SpanFn ring = [&](const PxRect& s) { bounds = bounds.united(buffer_.paintRow(s, ink)); };
     const Pixel inside = op.fill ? pixelOf(*op.fill, order_) : kClearPixel;
-    const SpanFn filler = [&](const PxRect& s) {
-      buffer_.fill(s, inside);
-      bounds = bounds.united(s);
-    };
+    const SpanFn filler = [&](const PxRect& s) { bounds = bounds.united(buffer_.paintRow(s, inside)); };
     circleSpans(grid_.dev(op.x1), grid_.dev(op.y1), 2 * grid_.dev(op.r), t, ring,
                 op.fill ? &filler : nullptr, buffer_.rect());
   }

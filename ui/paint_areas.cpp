@@ -2,6 +2,9 @@
 #include "ui/paint_areas.h"
 
 #include <algorithm>
+#include <array>
+#include <unordered_map>
+#include <vector>
 #include <cmath>
 
 #include "ui/raster.h"
@@ -41,10 +44,13 @@ void paintShape(PaintList& out, const Shape& s, const PixelGrid& g) {
   const int t = g.lineWidth(1);
   const Color border = s.borderColor();
   if (s.shape() == ShapeKind::Circle) {
+    // The inside, then the ring: each a run of one colour (they do not overlap).
     const Color fill = s.filled() ? s.fillColor() : 0;
+    std::vector<PxRect> ring;
     const SpanFn inside = [&](const PxRect& r) { out.fill(r, fill); };
     circleSpans(box.x + box.w / 2.0, box.y + box.h / 2.0, std::min(box.w, box.h), t,
-                [&](const PxRect& r) { out.fill(r, border); }, s.filled() ? &inside : nullptr);
+                [&](const PxRect& r) { ring.push_back(r); }, s.filled() ? &inside : nullptr);
+    for (const PxRect& r : ring) out.fill(r, border);
     return;
   }
   if (s.filled()) out.fill(box.grown(-t), s.fillColor());
@@ -57,6 +63,40 @@ void paintLine(PaintList& out, const Line& l, const PixelGrid& g) {
             g.lineWidth(1), l.style() == LineStyle::Dot, [&](const PxRect& r) { out.fill(r, c); });
 }
 
+float bits(Color c) { return static_cast<float>(c & 0xFFFFFF) + (isSystemColor(c) ? 0.5f : 0); }
+
+// Shapes and lines keep their fills from one frame to the next while they
+// stay as they are: a window repaints dozens of unmoved grid lines a tick.
+template <class Paint>
+void cached(PaintList& out, const Control& c, const std::array<float, 10>& key, Paint paint) {
+  struct Entry {
+    std::array<float, 10> key;
+    std::vector<PaintItem> items;
+  };
+  static std::unordered_map<const Control*, Entry> cache;
+  Entry& e = cache[&c];
+  if (e.items.empty() || e.key != key) {
+    PaintList fresh;
+    paint(fresh);
+    e = {key, fresh.items()};
+  }
+  out.fills(e.items);
+}
+
+void paintCachedShape(PaintList& out, const Shape& s, const PixelGrid& g) {
+  const std::array<float, 10> key{s.left(), s.top(), s.width(), s.height(), static_cast<float>(s.shape()),
+                                  s.filled() ? 1.f : 0.f, bits(s.fillColor()), bits(s.borderColor()),
+                                  static_cast<float>(g.scale), 0};
+  cached(out, s, key, [&](PaintList& fresh) { paintShape(fresh, s, g); });
+}
+
+void paintCachedLine(PaintList& out, const Line& l, const PixelGrid& g) {
+  const std::array<float, 10> key{l.x1(), l.y1(), l.x2(), l.y2(), bits(l.color()),
+                                  static_cast<float>(l.widthPixels()), static_cast<float>(l.style()),
+                                  static_cast<float>(g.scale), 0, 0};
+  cached(out, l, key, [&](PaintList& fresh) { paintLine(fresh, l, g); });
+}
+
 }  // namespace
 
 void paintControls(PaintList& out, const Container& c, GraphicLayer layer, const PixelGrid& g,
@@ -67,8 +107,8 @@ void paintControls(PaintList& out, const Container& c, GraphicLayer layer, const
     if (!finite(ctl->bounds()) || !g.rect(ctl->bounds()).grown(margin).intersects(area)) continue;
     switch (ctl->kind()) {
       case ControlKind::Label: paintLabel(out, static_cast<const Label&>(*ctl), g); break;
-      case ControlKind::Shape: paintShape(out, static_cast<const Shape&>(*ctl), g); break;
-      case ControlKind::Line: paintLine(out, static_cast<const Line&>(*ctl), g); break;
+      case ControlKind::Shape: paintCachedShape(out, static_cast<const Shape&>(*ctl), g); break;
+      case ControlKind::Line: paintCachedLine(out, static_cast<const Line&>(*ctl), g); break;
       default: break;
     }
   }

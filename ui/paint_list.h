@@ -41,6 +41,8 @@ class PaintList {
   void text(TextRun run);
   void image(const std::string& resource, int x, int y, double scale, const PxRect& clip);
   void drawing(const DrawingLayer& layer);
+  // Fills kept from an earlier list, as they were.
+  void fills(const std::vector<PaintItem>& items) { items_.insert(items_.end(), items.begin(), items.end()); }
 
   const std::vector<PaintItem>& items() const { return items_; }
   const TextRun& text(const PaintItem& i) const { return texts_[static_cast<size_t>(i.index)]; }

@@ -20,6 +20,23 @@ void PixelBuffer::fill(const PxRect& r, Pixel p) {
   }
 }
 
+PxRect PixelBuffer::paintRow(const PxRect& r, Pixel p) {
+  PxRect changed;
+  const PxRect c = r.intersected(rect());
+  for (int y = c.y; y < c.bottom(); ++y) {
+    Pixel* row = px_.data() + static_cast<size_t>(y) * w_;
+    int first = -1, last = -1;
+    for (int x = c.x; x < c.right(); ++x) {
+      if (row[x] == p) continue;
+      row[x] = p;
+      if (first < 0) first = x;
+      last = x;
+    }
+    if (first >= 0) changed = changed.united({first, y, last + 1 - first, 1});
+  }
+  return changed;
+}
+
 void PixelBuffer::fillAll(Pixel p) { std::fill(px_.begin(), px_.end(), p); }
 
 }  // namespace ui

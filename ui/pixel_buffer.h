@@ -35,6 +35,9 @@ class PixelBuffer {
   PxRect rect() const { return {0, 0, w_, h_}; }
   // Fills the part of `r` inside the buffer.
   void fill(const PxRect& r, Pixel p);
+  // Fills the part of a one-row span inside the buffer and returns the part
+  // whose pixels changed (a disc over its earlier self changes only a ring).
+  PxRect paintRow(const PxRect& r, Pixel p);
   void fillAll(Pixel p);
   Pixel at(int x, int y) const { return px_[static_cast<size_t>(y) * w_ + x]; }
   const Pixel* row(int y) const { return px_.data() + static_cast<size_t>(y) * w_; }

@@ -60,7 +60,8 @@ void PictureWidget::paintEvent(QPaintEvent* e) {
   const QSize size = deviceSize(*this);
   layer_->setGrid(g, size.width(), size.height());
   forEachClip(p, *e, [&](const QRect& clip) {
-    ui::PaintList list;
+    static ui::PaintList list;  // reused: its storage outlives the frame
+    list.clear();
     ui::paintPictureBox(list, *box_, *layer_, g, {0, 0, size.width(), size.height()}, toPx(clip));
     replay(p, list, clip);
   });
@@ -87,7 +88,8 @@ void FrameWidget::paintEvent(QPaintEvent* e) {
   const PixelGrid g = deviceGrid(*this, zoom_);
   const QSize size = deviceSize(*this);
   const QRect clip = deviceRect(*this, e->rect());
-  ui::PaintList list;
+  static ui::PaintList list;  // reused: its storage outlives the frame
+  list.clear();
   ui::paintFrame(list, *frame_, g, {0, 0, size.width(), size.height()},
                  deviceRect(*this, QRect(0, fm.height() / 2, 1, 1)).top(), toPx(clip));
   replay(p, list, clip);

@@ -240,7 +240,8 @@ void FormWidget::paintEvent(QPaintEvent* e) {
   const QSize size = deviceSize(*this);
   layer_->setGrid(g, size.width(), size.height());
   forEachClip(p, *e, [&](const QRect& clip) {
-    ui::PaintList list;
+    static ui::PaintList list;  // reused: its storage outlives the frame
+    list.clear();
     ui::paintForm(list, *form_, *layer_, g, toPx(clip));
     replay(p, list, clip);
   });

@@ -297,16 +297,19 @@ var ZX = {
     }
   },
 
-  // A part of a pixel buffer (see pixel_buffer.h) copied onto a canvas as it is.
+  // A part of a pixel buffer (see pixel_buffer.h) copied onto a canvas as it
+  // is: the image data is a view of the program's memory, so only the part
+  // is copied, once (a new view when the buffer moves or memory grows).
   putPixels(id, p, stride, x, y, w, h) {
     const rec = ZX.el[id];
     if (!rec) return;
-    const img = rec.ctx.createImageData(w, h), out = img.data;
-    for (let row = 0; row < h; ++row) {
-      const from = p + ((y + row) * stride + x) * 4;
-      out.set(HEAPU8.subarray(from, from + w * 4), row * w * 4);
+    const rows = rec.root.height, bytes = stride * rows * 4;
+    let img = rec.pixels;
+    if (!img || img.data.buffer !== HEAPU8.buffer || img.zxAt !== p || img.width !== stride || img.height !== rows) {
+      img = rec.pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, p, bytes), stride, rows);
+      img.zxAt = p;
     }
-    rec.ctx.putImageData(img, x, y);
+    rec.ctx.putImageData(img, 0, 0, x, y, w, h);
   },
 
   metric(c, font) {

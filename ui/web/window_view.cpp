@@ -306,7 +306,8 @@ void WindowView::paintArea(Area& a) {
   const Span area = bounding(dirty);
   const ui::PixelGrid g{scale_.s};
   const Span size{0, 0, a.w, a.h};
-  ui::PaintList list;
+  static ui::PaintList list;  // reused: its storage outlives the frame
+  list.clear();
   switch (a.kind) {
     case AreaKind::Window: ui::paintForm(list, *form_, *a.layer, g, area); break;
     case AreaKind::Frame:
