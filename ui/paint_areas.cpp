@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <optional>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 #include <cmath>
@@ -38,19 +41,30 @@ void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
   out.text(std::move(run));
 }
 
+// A circle shape's fills in a w x h box: the inside, then the ring, each a
+// run of one colour. A handful of sizes and colours at each zoom: kept.
+const Stamp& circleStamp(int w, int h, int t, Color border, std::optional<Color> fill) {
+  using Key = std::tuple<int, int, int, Color, bool, Color>;
+  static std::map<Key, Stamp> stamps;
+  const Key key{w, h, t, resolve(border), fill.has_value(), fill ? resolve(*fill) : 0};
+  if (auto it = stamps.find(key); it != stamps.end()) return it->second;
+  PaintList list;
+  std::vector<PxRect> ring;
+  const SpanFn inside = [&](const PxRect& r) { list.fill(r, fill.value_or(0)); };
+  circleSpans(w / 2.0, h / 2.0, std::min(w, h), t, [&](const PxRect& r) { ring.push_back(r); },
+              fill ? &inside : nullptr);
+  for (const PxRect& r : ring) list.fill(r, border);
+  return stamps.emplace(key, Stamp{w, h, list.items()}).first->second;
+}
+
 void paintShape(PaintList& out, const Shape& s, const PixelGrid& g) {
   const PxRect box = g.rect({s.left(), s.top(), s.width(), s.height()});
   if (box.empty()) return;
   const int t = g.lineWidth(1);
   const Color border = s.borderColor();
   if (s.shape() == ShapeKind::Circle) {
-    // The inside, then the ring: each a run of one colour (they do not overlap).
-    const Color fill = s.filled() ? s.fillColor() : 0;
-    std::vector<PxRect> ring;
-    const SpanFn inside = [&](const PxRect& r) { out.fill(r, fill); };
-    circleSpans(box.x + box.w / 2.0, box.y + box.h / 2.0, std::min(box.w, box.h), t,
-                [&](const PxRect& r) { ring.push_back(r); }, s.filled() ? &inside : nullptr);
-    for (const PxRect& r : ring) out.fill(r, border);
+    out.stamp(circleStamp(box.w, box.h, t, border, s.filled() ? std::optional(s.fillColor()) : std::nullopt),
+              box.x, box.y);
     return;
   }
   if (s.filled()) out.fill(box.grown(-t), s.fillColor());

@@ -40,6 +40,14 @@ void PaintList::drawing(const DrawingLayer& layer) {
   items_.push_back(i);
 }
 
+void PaintList::stamp(const Stamp& s, int x, int y) {
+  PaintItem i;
+  i.kind = PaintItem::Stamped;
+  i.rect = {x, y, s.w, s.h};
+  i.stamp = &s;
+  items_.push_back(i);
+}
+
 void PaintList::clear() {
   items_.clear();
   texts_.clear();

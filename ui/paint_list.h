@@ -25,14 +25,25 @@ struct TextRun {
   int lineStep = 0;  // device pixels from one line's top to the next
 };
 
+struct PaintItem;
+// Fills drawn alike at many places (the particles of a row): a host may
+// draw them once and copy them. Positions are from the stamp's corner.
+struct Stamp {
+  int w = 0, h = 0;
+  std::vector<PaintItem> fills;
+};
+
 struct PaintItem {
-  enum Kind { Fill, Text, Image, Drawing } kind = Fill;
-  PxRect rect;  // Fill: the pixels; Image: where the picture's corner stands (x, y)
+  enum Kind { Fill, Text, Image, Drawing, Stamped } kind = Fill;
+  // Fill: the pixels; Image: where the picture's corner stands (x, y);
+  // Stamped: where the stamp's corner stands (x, y).
+  PxRect rect;
   PxRect clip;  // Image: the part of the area it may cover
   Color color = 0;  // Fill: resolved
   double scale = 1;  // Image: device pixels to a pixel of the picture
   int index = 0;  // Text: into texts; Image: into images
   const DrawingLayer* layer = nullptr;  // Drawing: copied at the area's origin
+  const Stamp* stamp = nullptr;  // Stamped: alive as long as the program
 };
 
 class PaintList {
@@ -41,6 +52,7 @@ class PaintList {
   void text(TextRun run);
   void image(const std::string& resource, int x, int y, double scale, const PxRect& clip);
   void drawing(const DrawingLayer& layer);
+  void stamp(const Stamp& s, int x, int y);
   // Fills kept from an earlier list, as they were.
   void fills(const std::vector<PaintItem>& items) { items_.insert(items_.end(), items.begin(), items.end()); }
 

@@ -125,6 +125,10 @@ void ImageHost::replay(const ui::PaintList& list, int dx, int dy, const ui::PxRe
         texts_.push_back(std::move(run));
         break;
       }
+      case ui::PaintItem::Stamped:
+        for (const ui::PaintItem& f : item.stamp->fills)
+          image_.fill(shifted(f.rect, dx + item.rect.x, dy + item.rect.y).intersected(bounds), ui::pixelOf(f.color));
+        break;
       case ui::PaintItem::Image: break;  // pictures are decoded by the real hosts
       case ui::PaintItem::Drawing: {
         const ui::PixelBuffer& px = item.layer->pixels();

@@ -66,13 +66,20 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
     p.drawRects(run.data(), static_cast<int>(run.size()));
     run.clear();
   };
+  auto fill = [&](const ui::PaintItem& f, int dx, int dy) {
+    const QRect r = QRect(f.rect.x + dx, f.rect.y + dy, f.rect.w, f.rect.h) & clip;
+    if (r.isEmpty()) return;
+    if (!run.empty() && f.color != runColour) flush();
+    runColour = f.color;
+    run.push_back(r);
+  };
   for (const ui::PaintItem& item : list.items()) {
     if (item.kind == ui::PaintItem::Fill) {
-      const QRect r = QRect(item.rect.x, item.rect.y, item.rect.w, item.rect.h) & clip;
-      if (r.isEmpty()) continue;
-      if (!run.empty() && item.color != runColour) flush();
-      runColour = item.color;
-      run.push_back(r);
+      fill(item, 0, 0);
+      continue;
+    }
+    if (item.kind == ui::PaintItem::Stamped) {
+      for (const ui::PaintItem& f : item.stamp->fills) fill(f, item.rect.x, item.rect.y);
       continue;
     }
     flush();
@@ -85,7 +92,8 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
         break;
       }
       case ui::PaintItem::Drawing: copyLayer(p, *item.layer, clip); break;
-      case ui::PaintItem::Fill: break;
+      case ui::PaintItem::Fill:
+      case ui::PaintItem::Stamped: break;
     }
   }
   flush();

@@ -1,7 +1,11 @@
 // Paint lists to draw lists.
 #include "ui/web/paint_replay.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 #include "ui/font.h"
+#include "ui/web/dom.h"
 #include "ui/web/raster_layer.h"
 
 namespace zemlox::web {
@@ -13,6 +17,23 @@ std::string pictureUrl(const std::string& resource) {
 }
 
 Face faceOf(const std::string& name) { return name == ui::kGothic ? Face::Gothic : Face::PGothic; }
+
+// A stamp drawn once onto a canvas of its own, then copied where it stands:
+// a row of particles costs one copy each a frame.
+int spriteOf(const ui::Stamp& stamp) {
+  static std::unordered_map<const ui::Stamp*, int> sprites;
+  if (auto it = sprites.find(&stamp); it != sprites.end()) return it->second;
+  const int id = dom::create(dom::Kind::Layer, 0);
+  dom::resizeCanvas(id, std::max(1, stamp.w), std::max(1, stamp.h));
+  DrawList sprite;
+  for (const ui::PaintItem& f : stamp.fills) {
+    sprite.colour(f.color);
+    sprite.rect(f.rect);
+  }
+  sprite.replayOn(id);
+  sprites.emplace(&stamp, id);
+  return id;
+}
 
 }  // namespace
 
@@ -34,6 +55,7 @@ void toDrawList(DrawList& dl, const ui::PaintList& list) {
         dl.image(pictureUrl(list.image(item)), item.rect.x, item.rect.y, item.scale);
         dl.unclip();
         break;
+      case ui::PaintItem::Stamped: dl.layer(spriteOf(*item.stamp), item.rect.x, item.rect.y); break;
       case ui::PaintItem::Drawing:
         // Every drawing layer of this host is one of its canvases.
         dl.layer(static_cast<const RasterLayer*>(item.layer)->id(), 0, 0);
