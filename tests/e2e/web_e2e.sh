@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The browser edition end to end: builds the site (scripts/build-web.sh) and
 # runs every tests/web/*.test.mjs in headless Chromium with puppeteer-core.
-# The desktop build directory argument is not used.
+# The desktop build directory gives the image host the pixel comparison uses.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+ZEMLOX_BUILD=$(cd "${1:-build}" && pwd)
+export ZEMLOX_BUILD
 ./scripts/build-web.sh >/dev/null
 failed=0
 for t in tests/web/*.test.mjs; do

@@ -209,7 +209,7 @@ TEST_P(Pixels, BoldTitlesCarryVisiblyMoreInk) {
   ui::Label& title = menu.Label1;
   ASSERT_TRUE(title.font().bold);
   QImage img = render(menu);
-  const QRect r = grid(img).rect({title.left(), title.top(), title.width(), title.height()});
+  const QRect r = zemlox::qt::toQRect(grid(img).rect({title.left(), title.top(), title.width(), title.height()}));
   const double bold = ink(img, r, QColor(240, 240, 240));
   ui::Font regular = title.font();
   regular.bold = false;

@@ -59,7 +59,7 @@ int shiftOf(const QKeyEvent* e) { return (e->modifiers() & Qt::ShiftModifier) ? 
 
 // Where an item stands in its container widget: on the label, placed as the
 // window places its widgets.
-QRect itemRect(const FormWidget& w, const ui::Label& l) { return PixelGrid{w.zoom()}.rect(l.bounds()); }
+QRect itemRect(const FormWidget& w, const ui::Label& l) { return toQRect(PixelGrid{w.zoom()}.rect(l.bounds())); }
 
 }  // namespace
 

@@ -7,7 +7,8 @@
 
 #include "ui/qt/convert.h"
 #include "ui/qt/mouse.h"
-#include "ui/qt/paint_controls.h"
+#include "ui/paint_areas.h"
+#include "ui/qt/paint_replay.h"
 
 namespace zemlox::qt {
 
@@ -46,26 +47,9 @@ void PictureWidget::setZoom(double zoom) {
 
 void PictureWidget::reloadPicture() {
   if (!box_) return;
-  const QString name = QString::fromStdString(box_->picture());
-  if (box_->picture().empty()) {
-    picture_ = QImage();
-  } else if (picture_.isNull() || picture_.text(QStringLiteral("zemlox-name")) != name) {
-    picture_ = QImage(name);
-    picture_.setText(QStringLiteral("zemlox-name"), name);
-    scaled_ = QImage();
-  }
   // With nothing under its drawings the layer is opaque and holds the
   // background too: one copy per repaint instead of a fill and a blend.
-  layer_->setBackground(picture_.isNull() ? std::optional(toQColor(box_->backColor())) : std::nullopt);
-}
-
-const QImage& PictureWidget::scaledPicture(const PixelGrid& g) {
-  const QSize size(static_cast<int>(std::lround(picture_.width() * g.scale)),
-                   static_cast<int>(std::lround(picture_.height() * g.scale)));
-  if (size == picture_.size()) return picture_;
-  if (scaled_.size() != size)
-    scaled_ = picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  return scaled_;
+  layer_->setBackground(box_->picture().empty() ? std::optional(box_->backColor()) : std::nullopt);
 }
 
 void PictureWidget::paintEvent(QPaintEvent* e) {
@@ -74,38 +58,13 @@ void PictureWidget::paintEvent(QPaintEvent* e) {
   useDevicePixels(p);
   const PixelGrid g = deviceGrid(*this, zoom_);
   const QSize size = deviceSize(*this);
-  layer_->setGrid(g, size);
-  const int inset = box_->border() ? 2 * g.lineWidth(1) : 0;
+  layer_->setGrid(g, size.width(), size.height());
   forEachClip(p, *e, [&](const QRect& clip) {
-    if (!layer_->opaque()) {
-      p.fillRect(clip, toQColor(box_->backColor()));
-      if (!picture_.isNull()) {
-        // The picture stands at the inner corner, clipped inside the border.
-        const QRect inner = QRect(QPoint(0, 0), size).adjusted(inset, inset, -inset, -inset) & clip;
-        const QImage& picture = scaledPicture(g);
-        p.drawImage(inner.topLeft(), picture, inner.translated(-inset, -inset));
-      }
-    }
-    layer_->paint(p, clip);
-    paintGraphics(p, g, *box_, GraphicLayer::All, g.twips(clip));
+    static ui::PaintList list;  // reused: its storage outlives the frame
+    list.clear();
+    ui::paintPictureBox(list, *box_, *layer_, g, {0, 0, size.width(), size.height()}, toPx(clip));
+    replay(p, list, clip);
   });
-  if (box_->border()) paintBorder(p, g);
-}
-
-void PictureWidget::paintBorder(QPainter& p, const PixelGrid& g) {
-  // A sunken edge, two rings: the outer dark above and left, white below and
-  // right; the inner darker above and left, light below and right.
-  const int w = g.lineWidth(1);
-  const QRect outer(QPoint(0, 0), deviceSize(*this));
-  const QRect inner = outer.adjusted(w, w, -w, -w);
-  auto ring = [&](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    p.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), bottomRight);
-    p.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), bottomRight);
-    p.fillRect(QRect(r.left(), r.top(), r.width() - w, w), topLeft);
-    p.fillRect(QRect(r.left(), r.top(), w, r.height() - w), topLeft);
-  };
-  ring(outer, QColor(160, 160, 160), Qt::white);
-  ring(inner, QColor(105, 105, 105), QColor(227, 227, 227));
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e, zoom_); }
@@ -120,7 +79,6 @@ void FrameWidget::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   // A flat etched frame with its caption on the line, on the window's face.
   const QColor face = toQColor(ui::sys::ButtonFace);
-  p.fillRect(rect(), face);
   const QFontMetrics fm(font());
   const QString caption = title();
   const QRect text(static_cast<int>(std::lround(8 * zoom_)), 0, fm.horizontalAdvance(caption) + 4,
@@ -128,20 +86,19 @@ void FrameWidget::paintEvent(QPaintEvent* e) {
   p.save();
   useDevicePixels(p);
   const PixelGrid g = deviceGrid(*this, zoom_);
-  const int w = g.lineWidth(1);
   const QSize size = deviceSize(*this);
-  const int mid = deviceRect(*this, QRect(0, fm.height() / 2, 1, 1)).top();
-  const QRect etch(0, mid, size.width() - w, size.height() - mid - w);
-  drawInnerBorder(p, etch, QColor(160, 160, 160), w);
-  drawInnerBorder(p, etch.translated(w, w), Qt::white, w);
+  const QRect clip = deviceRect(*this, e->rect());
+  static ui::PaintList list;  // reused: its storage outlives the frame
+  list.clear();
+  ui::paintFrame(list, *frame_, g, {0, 0, size.width(), size.height()},
+                 deviceRect(*this, QRect(0, fm.height() / 2, 1, 1)).top(), toPx(clip));
+  replay(p, list, clip);
   p.restore();
   if (!caption.isEmpty()) {
     p.fillRect(text, face);
     p.setPen(Qt::black);
     p.drawText(text, Qt::AlignCenter, caption);
   }
-  useDevicePixels(p);
-  paintGraphics(p, g, *frame_, GraphicLayer::All, g.twips(deviceRect(*this, e->rect())));
 }
 
 void FrameWidget::mouseMoveEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e, zoom_); }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QGroupBox>
-#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
@@ -56,14 +55,9 @@ class PictureWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
-  void paintBorder(QPainter& p, const PixelGrid& g);
-  const QImage& scaledPicture(const PixelGrid& g);
-
   ui::PictureBox* box_;
   double zoom_ = 1;
   std::unique_ptr<RasterLayer> layer_;
-  QImage picture_;
-  QImage scaled_;  // the picture at the grid's scale, drawn smoothly once
 };
 
 class FrameWidget : public QGroupBox {

@@ -2,17 +2,29 @@
 #include "ui/qt/convert.h"
 
 #include <QApplication>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QHash>
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
+
+#include "ui/text_layout.h"
 
 namespace zemlox::qt {
 namespace {
 
 // 9 pt at 96 dpi, the desktop's interface text.
 constexpr int kWidgetFontPixels = 12;
+
+// Labels are broken into lines with the metrics of the fonts they are drawn in.
+class QtTextMetrics : public ui::TextMetrics {
+ public:
+  double width(const ui::Font& f, double px, std::string_view s) const override {
+    return QFontMetricsF(pixelFont(f.face, px, f.bold))
+        .horizontalAdvance(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+  }
+  double lineHeight(const ui::Font& f, double px) const override {
+    return QFontMetricsF(pixelFont(f.face, px, f.bold)).lineSpacing();
+  }
+};
 
 }  // namespace
 
@@ -21,28 +33,11 @@ QColor toQColor(ui::Color c) {
   return QColor(ui::red(v), ui::green(v), ui::blue(v));
 }
 
-QFont deviceFont(const ui::Font& f, double scale) {
-  QFont font = f.face.empty() ? QApplication::font() : QFont(QString::fromStdString(f.face));
-  // One point is 4/3 of a pixel at 96 dpi.
-  const double pixels = static_cast<double>(f.size) * 4.0 / 3.0 * scale;
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(pixels, 4000.0)))));
-  font.setBold(f.bold);
+QFont pixelFont(const std::string& face, double sizePx, bool bold) {
+  QFont font = face.empty() ? QApplication::font() : QFont(QString::fromStdString(face));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(sizePx, 4000.0)))));
+  font.setBold(bold);
   return font;
-}
-
-int boldOverstrike(const QFont& f) {
-  if (!f.bold()) return 0;
-  static QHash<QString, bool> hasBold;
-  const QString family = QFontInfo(f).family();
-  auto it = hasBold.constFind(family);
-  if (it == hasBold.constEnd()) {
-    bool found = false;
-    for (const QString& style : QFontDatabase::styles(family))
-      found = found || QFontDatabase::weight(family, style) >= QFont::DemiBold;
-    it = hasBold.insert(family, found);
-  }
-  if (*it) return 0;
-  return std::max(1, static_cast<int>(std::lround(f.pixelSize() / 24.0)));
 }
 
 QFont widgetFont(double zoom) {
@@ -61,6 +56,8 @@ void installFonts() {
   QFont ui(QString::fromUtf8(ui::familyOf(ui::kDesktopFamilies, "")));
   ui.setPixelSize(kWidgetFontPixels);
   QApplication::setFont(ui);
+  static const QtTextMetrics metrics;
+  ui::setTextMetrics(&metrics);
 }
 
 }  // namespace zemlox::qt

@@ -14,7 +14,8 @@
 #include "ui/qt/convert.h"
 #include "ui/qt/drop_down_list.h"
 #include "ui/qt/mouse.h"
-#include "ui/qt/paint_controls.h"
+#include "ui/paint_areas.h"
+#include "ui/qt/paint_replay.h"
 #include "ui/qt/pixel_grid.h"
 
 namespace zemlox::qt {
@@ -174,7 +175,7 @@ QMargins FormWidget::frame() const {
 bool FormWidget::fitsScreen(double zoom, const QMargins& frame) const {
   if (!form_) return true;
   const ui::WindowStyle& st = form_->style();
-  const QSize outer = PixelGrid{zoom}.rect({0, 0, st.clientWidth, st.clientHeight}).size().grownBy(frame);
+  const QSize outer = toQRect(PixelGrid{zoom}.rect({0, 0, st.clientWidth, st.clientHeight})).size().grownBy(frame);
   const QRect area = screenArea();
   return outer.width() <= area.width() && outer.height() <= area.height();
 }
@@ -235,7 +236,7 @@ void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
 
 void FormWidget::flushDirty() {
   for (auto it = dirty_.begin(); it != dirty_.end(); ++it)
-    for (const QRect& r : it.value().take()) it.key()->update(r);
+    for (const ui::PxRect& r : it.value().take()) it.key()->update(toQRect(r));
 }
 
 void FormWidget::announce(const std::string& text) {
@@ -258,13 +259,13 @@ void FormWidget::paintEvent(QPaintEvent* e) {
   if (!form_) return;
   useDevicePixels(p);
   const PixelGrid g = deviceGrid(*this, zoom_);
-  layer_->setGrid(g, deviceSize(*this));
+  const QSize size = deviceSize(*this);
+  layer_->setGrid(g, size.width(), size.height());
   forEachClip(p, *e, [&](const QRect& clip) {
-    const ui::RectF area = g.twips(clip);
-    p.fillRect(clip, toQColor(form_->style().backColor));
-    paintGraphics(p, g, *form_, GraphicLayer::Shapes, area);
-    layer_->paint(p, clip);
-    paintGraphics(p, g, *form_, GraphicLayer::LinesAndLabels, area);
+    static ui::PaintList list;  // reused: its storage outlives the frame
+    list.clear();
+    ui::paintForm(list, *form_, *layer_, g, toPx(clip));
+    replay(p, list, clip);
   });
 }
 

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "ui/form.h"
-#include "ui/qt/dirty_rects.h"
+#include "ui/dirty_rects.h"
 #include "ui/qt/pixel_grid.h"
 #include "ui/qt/raster_layer.h"
 
@@ -68,7 +68,7 @@ class FormWidget : public QWidget, public ui::FormView {
   QRect screenArea() const;
   void flushDirty();
   // Logical pixels of a layout rectangle at this window's zoom.
-  QRect logicalRect(const ui::RectF& r) const { return PixelGrid{zoom_}.rect(r); }
+  QRect logicalRect(const ui::RectF& r) const { return toQRect(PixelGrid{zoom_}.rect(r)); }
 
   ui::Form* form_;
   double zoom_;
@@ -79,10 +79,10 @@ class FormWidget : public QWidget, public ui::FormView {
   QHash<const ui::Timer*, QTimer*> timers_;
   // Changes since they were last handed to Qt, per container widget. They
   // are handed over once per tick, or once control returns to Qt.
-  QHash<QWidget*, DirtyRects> dirty_;
+  QHash<QWidget*, ui::DirtyRects> dirty_;
   // The entry the last change went to: a tick's changes mostly share one.
   QWidget* lastDirtyWidget_ = nullptr;
-  DirtyRects* lastDirty_ = nullptr;
+  ui::DirtyRects* lastDirty_ = nullptr;
   bool flushPosted_ = false;
   bool ticking_ = false;  // a tick flushes its own changes when it ends
 };

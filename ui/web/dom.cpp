@@ -22,6 +22,8 @@ EM_JS(void, zx_focus, (int id), { ZX.focus(id); });
 EM_JS(int, zx_has_focus, (int id), { return ZX.hasFocus(id); });
 EM_JS(void, zx_window_state, (int id, int z, int active, int inert), { ZX.windowState(id, z, active, inert); });
 EM_JS(void, zx_replay, (int id, const int32_t* ops, int n), { ZX.replay(id, ops >> 2, n); });
+EM_JS(void, zx_put_pixels, (int id, const uint32_t* p, int stride, int x, int y, int w, int h),
+      { ZX.putPixels(id, p, stride, x, y, w, h); });
 EM_JS(double, zx_view_w, (), { return document.documentElement.clientWidth; });
 EM_JS(double, zx_view_h, (), { return document.documentElement.clientHeight; });
 EM_JS(void, zx_desk, (int w, int h), { ZX.desk(w, h); });
@@ -54,6 +56,9 @@ void focus(int id) { zx_focus(id); }
 bool hasFocus(int id) { return zx_has_focus(id) != 0; }
 void setWindowState(int window, int z, bool active, bool inert) { zx_window_state(window, z, active, inert); }
 void replay(int target, const int32_t* ops, int count) { zx_replay(target, ops, count); }
+void putPixels(int target, const uint32_t* p, int stride, int x, int y, int w, int h) {
+  zx_put_pixels(target, p, stride, x, y, w, h);
+}
 double viewWidth() { return zx_view_w(); }
 double viewHeight() { return zx_view_h(); }
 double pixelRatio() { return emscripten_get_device_pixel_ratio(); }

@@ -38,6 +38,9 @@ void focus(int id);
 bool hasFocus(int id);
 void setWindowState(int window, int z, bool active, bool inert);
 void replay(int target, const int32_t* ops, int count);
+// Copies a w x h part at (x, y) of a pixel buffer `stride` pixels wide
+// (red, green, blue, alpha bytes) onto the same place of canvas `target`.
+void putPixels(int target, const uint32_t* pixels, int stride, int x, int y, int w, int h);
 
 double viewWidth();   // CSS pixels
 double viewHeight();

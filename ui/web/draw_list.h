@@ -26,9 +26,10 @@ class DrawList {
   void rect(const Span& s);
   void clip(const std::vector<Span>& area);
   void unclip();
-  // Text in a box, broken into lines where it would break at `scale` 1, so
-  // every zoom shows the same lines.
-  void text(const Span& box, double sizePx, Face face, bool bold, const std::string& s, double scale);
+  // Lines of text in a box, clipped to it, `lineStep` device pixels apart;
+  // bold is the glyphs struck again `strike` pixels to the right.
+  void text(const Span& box, double sizePx, Face face, int strike, const std::vector<std::string>& lines,
+            int lineStep);
   void layer(int id, int x, int y);
   // A picture file at (x, y), `scale` device pixels to each of its pixels.
   void image(const std::string& url, int x, int y, double scale);

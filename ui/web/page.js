@@ -2,15 +2,14 @@
 // by number, replaying draw lists onto canvases, turning the page's events
 // into calls of the exported zx_ functions, the settings lists, the print view,
 // the live region, F1 and the closing screen. C++ decides what is drawn and
-// where; the page still breaks a label's text into lines and sets its
-// baseline, measuring with the bundled fonts as only the page can.
+// where, down to where a label's text breaks; the page measures text with
+// the bundled fonts for it, as only the page can, and draws the glyphs.
 'use strict';
 
 var ZX = {
   el: [null],  // element records by number: {kind, root, node, ...}
   colours: new Map(),
   metrics: new Map(),
-  lines: new Map(),
   images: new Map(),
   families: [],  // by typeface number, from C++ (ui/font.h) at start
 
@@ -293,6 +292,21 @@ var ZX = {
     }
   },
 
+  // A part of a pixel buffer (see pixel_buffer.h) copied onto a canvas as it
+  // is: the image data is a view of the program's memory, so only the part
+  // is copied, once (a new view when the buffer moves or memory grows).
+  putPixels(id, p, stride, x, y, w, h) {
+    const rec = ZX.el[id];
+    if (!rec) return;
+    const rows = rec.root.height, bytes = stride * rows * 4;
+    let img = rec.pixels;
+    if (!img || img.data.buffer !== HEAPU8.buffer || img.zxAt !== p || img.width !== stride || img.height !== rows) {
+      img = rec.pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, p, bytes), stride, rows);
+      img.zxAt = p;
+    }
+    rec.ctx.putImageData(img, 0, 0, x, y, w, h);
+  },
+
   metric(c, font) {
     let m = ZX.metrics.get(font);
     if (!m) {
@@ -303,73 +317,43 @@ var ZX = {
     return m;
   },
 
-  // Lines of a label, broken as the desktop breaks them: between words of
-  // Latin text and between any two Japanese characters, but never before
-  // closing punctuation or after an opening bracket. Widths are measured at
-  // 100 % (`font` at that size, `w` in layout pixels).
-  wrap(font, s, w) {
-    const key = font + '\u0000' + w + '\u0000' + s;
-    let r = ZX.lines.get(key);
-    if (r) return r;
-    const c = ZX.measurer();
-    c.font = font;
-    r = {lines: [s], wide: false};
-    if (c.measureText(s).width > w) {
-      const units = [];
-      for (const u of s.match(/[\x21-\x7e]+ *| +|[^]/gu) || []) {
-        const prev = units.length ? units[units.length - 1] : null;
-        if (prev !== null && (/^[、。，．）」』】〕・ー？！ぁぃぅぇぉっゃゅょァィゥェォッャュョ]/u.test(u) || /[（「『【〔]$/u.test(prev)))
-          units[units.length - 1] = prev + u;
-        else
-          units.push(u);
-      }
-      r.lines = [];
-      let line = '';
-      for (const u of units) {
-        if (line && c.measureText((line + u).trimEnd()).width > w) {
-          r.lines.push(line.trimEnd());
-          line = u.trimStart();
-        } else {
-          line += u;
-        }
-      }
-      if (line) r.lines.push(line);
-    }
-    r.wide = r.lines.some(l => c.measureText(l).width > w);
-    if (ZX.lines.size > 2000) ZX.lines.clear();
-    ZX.lines.set(key, r);
-    return r;
+  // A canvas font string for face 0 or 1 at `px` pixels.
+  fontOf(face, px, bold) {
+    return (bold ? 'bold ' : '') + px + 'px ' + (ZX.families[face] || ZX.families[0]) + ', ' +
+           ZX.families[0] + ', sans-serif';
   },
 
   measurer() {
     return ZX.measure || (ZX.measure = document.createElement('canvas').getContext('2d'));
   },
 
+  // The metrics the C++ breaks labels into lines with.
+  textWidth(face, px, bold, s) {
+    const c = ZX.measurer();
+    c.font = ZX.fontOf(face, px, bold);
+    return c.measureText(s).width;
+  },
+  lineHeight(face, px) {
+    const c = ZX.measurer();
+    c.font = ZX.fontOf(face, px, false);
+    return ZX.metric(c, c.font).height;
+  },
+
+  // A text run: its lines as the C++ broke them, each `step` pixels below
+  // the last, clipped to the label; bold struck over `strike` pixels.
   text(c, H, i) {
     const x = H[i], y = H[i + 1], w = H[i + 2], h = H[i + 3], px = H[i + 4] / 64, flags = H[i + 5];
-    const s = UTF8ToString(H[i + 6], H[i + 7]), scale = H[i + 8] / 4096;
-    const family = ZX.families[flags >> 4] || ZX.families[0];
-    const style = ((flags & 1) ? 'bold ' : '');
-    const tail = 'px ' + family + ', ' + ZX.families[0] + ', sans-serif';
-    const font = style + px + tail;
-    if (c.zxFont !== font) {
-      c.font = font;
-      c.zxFont = font;
-    }
+    const lines = UTF8ToString(H[i + 6], H[i + 7]).split('\n'), step = H[i + 8];
+    const font = ZX.fontOf((flags >> 4) & 15, px, false), strike = flags >> 8;
+    c.save();
+    c.beginPath();
+    c.rect(x, y, w, h);
+    c.clip();
+    c.font = font;
     const m = ZX.metric(c, font);
-    // The box was rounded to whole device pixels: give back up to half of one.
-    const r = ZX.wrap(style + px / scale + tail, s, (w + 0.5) / scale);
-    const clip = r.wide || r.lines.length * m.height > h;
-    if (clip) {
-      c.save();
-      c.beginPath();
-      c.rect(x, y, w, h);
-      c.clip();
-    }
-    // The fonts have no bold face; the browser emboldens the outlines at
-    // the device size, half as much ink again as regular weight.
-    for (let k = 0; k < r.lines.length; ++k) c.fillText(r.lines[k], x, y + m.ascent + k * m.height);
-    if (clip) c.restore();
+    for (let k = 0; k < lines.length; ++k)
+      for (let dx = 0; dx <= strike; ++dx) c.fillText(lines[k], x + dx, y + m.ascent + k * step);
+    c.restore();
   },
 
   image(c, x, y, scale, url) {

@@ -1,20 +1,16 @@
-// A drawing surface's raster layer in the browser: an offscreen canvas at
-// device resolution that every line and circle is drawn into the moment the
-// window draws it (batched until the next frame). The operations since the
-// last clear are kept so the layer can be drawn afresh, sharp, at a new zoom.
+// A drawing surface's layer in the browser: the window layer rasterises the
+// drawings into its pixel buffer; this copies the pixels that changed onto
+// an offscreen canvas once a frame, which the area's canvas then shows.
 #pragma once
 
 #include <functional>
-#include <optional>
-#include <vector>
 
-#include "ui/surface.h"
-#include "ui/web/draw_list.h"
+#include "ui/drawing_layer.h"
 #include "ui/web/raster.h"
 
 namespace zemlox::web {
 
-class RasterLayer : public ui::SurfaceSink {
+class RasterLayer : public ui::DrawingLayer {
  public:
   // `dirty` is told the device-pixel area each drawing touches.
   explicit RasterLayer(std::function<void(const Span&)> dirty);
@@ -24,30 +20,16 @@ class RasterLayer : public ui::SurfaceSink {
 
   // A new size or scale: the canvas is remade and the drawings redrawn.
   void resize(const Scale& scale, int w, int h);
-  void clear(const ui::Surface& s) override;
-  void line(const ui::Surface& s, float x1, float y1, float x2, float y2, ui::Color c) override;
-  void circle(const ui::Surface& s, float cx, float cy, float r, ui::Color outline,
-              std::optional<ui::Color> fill) override;
-
-  // Puts the drawings made since the last call onto the canvas.
+  // Copies the pixels changed since the last call onto the canvas.
   void flush();
   int id() const { return id_; }
 
  private:
-  struct Drawing {
-    bool circle;
-    float a, b, c, d;  // line ends, or centre and radius
-    ui::Color colour;
-    std::optional<ui::Color> fill;
-  };
-  void draw(const Drawing& d);
+  void changed(const Span& s);
 
   std::function<void(const Span&)> dirty_;
   int id_;
-  Scale scale_;
-  int w_ = 0, h_ = 0;
-  std::vector<Drawing> drawn_;
-  DrawList pending_;
+  Span pending_;
 };
 
 }  // namespace zemlox::web

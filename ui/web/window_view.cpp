@@ -7,14 +7,13 @@
 #include <cmath>
 
 #include "ui/web/dom.h"
-#include "ui/web/paint_controls.h"
+#include "ui/paint_areas.h"
+#include "ui/web/paint_replay.h"
 #include "ui/web/web_host.h"
 
 namespace zemlox::web {
 namespace {
 
-// Past this many separate changes an area repaints their bounding box.
-constexpr size_t kMaxDirtyRects = 16;
 // The frame caption, button and list font: the interface font at 9 pt.
 constexpr float kControlPoints = 9;
 
@@ -33,11 +32,6 @@ std::string joined(const std::vector<std::string>& items) {
   std::string s;
   for (size_t i = 0; i < items.size(); ++i) s += (i ? "\n" : "") + items[i];
   return s;
-}
-
-// The picture a picture box names, as a file of the site.
-std::string pictureUrl(const std::string& resource) {
-  return resource.rfind(":/", 0) == 0 ? resource.substr(2) : resource;
 }
 
 }  // namespace
@@ -196,7 +190,8 @@ void WindowView::layout(const Scale& scale, int x, int y) {
     dom::place(a->canvas, 0, 0, a->w, a->h);
     dom::resizeCanvas(a->canvas, std::max(1, a->w), std::max(1, a->h));
     if (a->layer) a->layer->resize(scale, a->w, a->h);
-    a->dirty.assign(1, Span{0, 0, a->w, a->h});
+    a->dirty.take();
+    a->dirty.add({0, 0, a->w, a->h});
   }
   for (auto& [ctl, id] : widgets_) {
     place(*ctl, id);
@@ -256,8 +251,7 @@ void WindowView::focusFirst() {
 
 void WindowView::markDirty(Area& a, const Span& s) {
   if (s.w <= 0 || s.h <= 0) return;
-  a.dirty.push_back(s);
-  if (a.dirty.size() > kMaxDirtyRects) a.dirty.assign(1, bounding(a.dirty));
+  a.dirty.add(s);
   host_.scheduleFrame();
 }
 
@@ -266,17 +260,8 @@ void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
   itemsStale_ = true;
   auto it = byContainer_.find(&c);
   if (it == byContainer_.end()) return;
-  const double s = scale_.s / ui::kTwipsPerPixel;
-  auto lo = [&](double v) { return static_cast<int>(std::floor(std::clamp(v * s, -1e6, 1e6))); };
-  auto hi = [&](double v) { return static_cast<int>(std::ceil(std::clamp(v * s, -1e6, 1e6))); };
-  if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) ||
-      !std::isfinite(r.height)) {
-    markDirty(*it->second, {0, 0, it->second->w, it->second->h});
-    return;
-  }
-  const int m = 2 * scale_.thickness(1);
-  const int l = lo(r.left) - m, t = lo(r.top) - m;
-  markDirty(*it->second, {l, t, hi(r.right()) + m - l, hi(r.bottom()) + m - t});
+  Area& a = *it->second;
+  markDirty(a, ui::PixelGrid{scale_.s}.dirty(r).intersected({0, 0, a.w, a.h}));
 }
 
 void WindowView::widgetChanged(const ui::Control& c) {
@@ -327,42 +312,25 @@ void WindowView::paint() {
 void WindowView::paintArea(Area& a) {
   if (a.layer) a.layer->flush();
   if (a.dirty.empty()) return;
-  DrawList dl;
-  const Span area = bounding(a.dirty);
-  dl.clip(a.dirty);
-  a.dirty.clear();
+  const std::vector<Span> dirty = a.dirty.take();
+  const Span area = bounding(dirty);
+  const ui::PixelGrid g{scale_.s};
+  const Span size{0, 0, a.w, a.h};
+  static ui::PaintList list;  // reused: its storage outlives the frame
+  list.clear();
   switch (a.kind) {
-    case AreaKind::Window:
-      dl.colour(form_->style().backColor);
-      dl.rect(area);
-      paintGraphics(dl, *a.container, GraphicLayer::Shapes, scale_, area);
-      dl.layer(a.layer->id(), 0, 0);
-      paintGraphics(dl, *a.container, GraphicLayer::LinesAndLabels, scale_, area);
-      break;
+    case AreaKind::Window: ui::paintForm(list, *form_, *a.layer, g, area); break;
     case AreaKind::Frame:
-      dl.colour(ui::sys::ButtonFace);
-      dl.rect(area);
-      paintEtchedFrame(dl, a.w, a.h,
-                       static_cast<int>(std::lround(fontPixels(kControlPoints, scale_) / 2)), scale_);
-      paintGraphics(dl, *a.container, GraphicLayer::All, scale_, area);
+      ui::paintFrame(list, static_cast<const ui::Frame&>(*a.control), g, size,
+                     static_cast<int>(std::lround(fontPixels(kControlPoints, scale_) / 2)), area);
       break;
-    case AreaKind::Picture: {
-      auto& box = static_cast<const ui::PictureBox&>(*a.control);
-      const int inset = box.border() ? 2 * scale_.thickness(1) : 0;
-      dl.colour(box.backColor());
-      dl.rect(area);
-      if (!box.picture().empty()) {
-        // The picture at its own size times the zoom, clipped inside the edge.
-        dl.clip({{inset, inset, a.w - 2 * inset, a.h - 2 * inset}});
-        dl.image(pictureUrl(box.picture()), inset, inset, scale_.s);
-        dl.unclip();
-      }
-      dl.layer(a.layer->id(), 0, 0);
-      paintGraphics(dl, *a.container, GraphicLayer::All, scale_, area);
-      if (box.border()) paintSunkenEdge(dl, a.w, a.h, scale_);
+    case AreaKind::Picture:
+      ui::paintPictureBox(list, static_cast<const ui::PictureBox&>(*a.control), *a.layer, g, size, area);
       break;
-    }
   }
+  DrawList dl;
+  dl.clip(dirty);
+  toDrawList(dl, list);
   dl.unclip();
   dl.replayOn(a.canvas);
 }

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/dirty_rects.h"
 #include "ui/form.h"
 #include "ui/web/draw_list.h"
 #include "ui/web/raster.h"
@@ -71,7 +72,7 @@ class WindowView : public ui::FormView {
     int element = 0, canvas = 0;
     int w = 0, h = 0;  // device pixels
     std::unique_ptr<RasterLayer> layer;
-    std::vector<Span> dirty;
+    ui::DirtyRects dirty;
   };
 
   void build(ui::Container& c, int parentElement);

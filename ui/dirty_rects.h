@@ -1,26 +1,27 @@
-// The parts of one widget to repaint after a tick: a few rectangles, each
+// The parts of one area to repaint after a tick: a few rectangles, each
 // change merged into the one it touches. A tick that moves hundreds of lines
 // across a band leaves one rectangle for the band, not hundreds of slivers
-// for the window system to union and clip.
+// for the host to clip to.
 #pragma once
 
-#include <QRect>
 #include <vector>
 
-namespace zemlox::qt {
+#include "ui/pixel_grid.h"
+
+namespace ui {
 
 class DirtyRects {
  public:
-  void add(const QRect& r);
+  void add(const PxRect& r);
   // The rectangles gathered since the last take, leaving none.
-  std::vector<QRect> take();
+  std::vector<PxRect> take();
 
  private:
   // Rectangles closer than this many pixels are merged: repainting the
   // sliver between them costs less than a separate pass.
   static constexpr int kReach = 8;
   static constexpr size_t kMax = 8;
-  std::vector<QRect> rects_;
+  std::vector<PxRect> rects_;
 };
 
-}  // namespace zemlox::qt
+}  // namespace ui

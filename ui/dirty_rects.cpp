@@ -1,22 +1,22 @@
 // Dirty rectangle merging.
-#include "ui/qt/dirty_rects.h"
+#include "ui/dirty_rects.h"
 
 #include <utility>
 
-namespace zemlox::qt {
+namespace ui {
 
-void DirtyRects::add(const QRect& r) {
-  if (r.isEmpty()) return;
+void DirtyRects::add(const PxRect& r) {
+  if (r.empty()) return;
   // Most changes fall inside what the tick already marked.
-  for (const QRect& x : rects_)
+  for (const PxRect& x : rects_)
     if (x.contains(r)) return;
-  QRect merged = r;
+  PxRect merged = r;
   // Merging can make a rectangle reach others it did not before.
   for (bool again = true; again;) {
     again = false;
     for (size_t i = 0; i < rects_.size(); ++i) {
-      if (!rects_[i].adjusted(-kReach, -kReach, kReach, kReach).intersects(merged)) continue;
-      merged |= rects_[i];
+      if (!rects_[i].grown(kReach).intersects(merged)) continue;
+      merged = merged.united(rects_[i]);
       rects_[i] = rects_.back();
       rects_.pop_back();
       again = true;
@@ -25,12 +25,12 @@ void DirtyRects::add(const QRect& r) {
   }
   rects_.push_back(merged);
   if (rects_.size() > kMax) {
-    QRect all;
-    for (const QRect& x : rects_) all |= x;
+    PxRect all;
+    for (const PxRect& x : rects_) all = all.united(x);
     rects_.assign(1, all);
   }
 }
 
-std::vector<QRect> DirtyRects::take() { return std::exchange(rects_, {}); }
+std::vector<PxRect> DirtyRects::take() { return std::exchange(rects_, {}); }
 
-}  // namespace zemlox::qt
+}  // namespace ui

@@ -1,31 +1,22 @@
-// Scanline rasterising for the browser host's exact lines and circles.
-#include "ui/web/raster.h"
+// Scanline rasterising of exact lines and circles.
+#include "ui/raster.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-namespace zemlox::web {
+namespace ui {
 namespace {
 
-// Far beyond any window: keeps absurd coordinates from looping for ever.
 constexpr double kLimit = 1 << 20;
 
 bool usable(double v) { return std::isfinite(v) && std::fabs(v) < kLimit; }
 
 }  // namespace
 
-int Scale::px(double twips) const {
-  const double v = dev(twips);
-  return usable(v) ? static_cast<int>(std::lround(v)) : 0;
-}
-
-int Scale::thickness(int widthPx) const {
-  return std::max(1, widthPx) * std::max(1, static_cast<int>(std::lround(s)));
-}
-
-void lineSpans(double x1, double y1, double x2, double y2, int t, bool dotted, const SpanFn& out) {
+void lineSpans(double x1, double y1, double x2, double y2, int t, int along, bool dotted, const SpanFn& out) {
   if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2) || t < 1) return;
+  along = std::max(1, along);
   // The pixel each end lies in; the nudge keeps a position a rounding error
   // short of a pixel edge on it.
   auto pixel = [](double v) { return static_cast<int>(std::floor(v + 1e-6)); };
@@ -39,8 +30,8 @@ void lineSpans(double x1, double y1, double x2, double y2, int t, bool dotted, c
   const int step = xMajor ? (by > ay ? 1 : -1) : (bx > ax ? 1 : -1);
   int err = major / 2, m = xMajor ? ay : ax, runStart = 0;
   auto emit = [&](int from, int to, int at) {  // pixels from..to of the major axis
-    if (xMajor) out({ax + from, at, to - from + t, t});
-    else out({at, ay + from, t, to - from + t});
+    if (xMajor) out({ax + from, at, to - from + along, t});
+    else out({at, ay + from, t, to - from + along});
   };
   if (dotted) {
     for (int i = 0; i <= major; i += 3 * t) {
@@ -62,22 +53,22 @@ void lineSpans(double x1, double y1, double x2, double y2, int t, bool dotted, c
   }
 }
 
-void frameSpans(int x, int y, int w, int h, int t, const SpanFn& out) {
-  if (w <= 0 || h <= 0) return;
-  if (2 * t >= w || 2 * t >= h) { out({x, y, w, h}); return; }
-  out({x, y, w, t});
-  out({x, y + h - t, w, t});
-  out({x, y + t, t, h - 2 * t});
-  out({x + w - t, y + t, t, h - 2 * t});
+void frameSpans(const PxRect& r, int t, const SpanFn& out) {
+  if (r.empty()) return;
+  if (2 * t >= r.w || 2 * t >= r.h) { out(r); return; }
+  out({r.x, r.y, r.w, t});
+  out({r.x, r.bottom() - t, r.w, t});
+  out({r.x, r.y + t, t, r.h - 2 * t});
+  out({r.right() - t, r.y + t, t, r.h - 2 * t});
 }
 
 void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, const SpanFn* fill,
-                 const Span& clip) {
+                 const PxRect& clip) {
   if (!usable(cx) || !usable(cy) || !usable(d) || d <= 0 || t < 1) return;
   const double r = d / 2, ri = r - t;
   const int top = std::max(static_cast<int>(std::floor(cy - r)), clip.y);
-  const int bottom = std::min(static_cast<int>(std::ceil(cy + r)), clip.y + clip.h);
-  const int left = clip.x, right = clip.x + clip.w;
+  const int bottom = std::min(static_cast<int>(std::ceil(cy + r)), clip.bottom());
+  const int left = clip.x, right = clip.right();
   auto at = [&](double v) { return static_cast<int>(std::lround(v)); };
   auto put = [&](const SpanFn& out, int x0, int x1, int row) {
     x0 = std::max(x0, left), x1 = std::min(x1, right);
@@ -106,4 +97,4 @@ void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, cons
   }
 }
 
-}  // namespace zemlox::web
+}  // namespace ui

@@ -1,6 +1,6 @@
-// The browser host's exact pixels and zoom steps, natively: lines land in
-// the pixel their coordinate falls in, one device pixel per layout pixel
-// times the rounded scale; diagonals and circles are aliased and unbroken.
+// Exact pixels as every host shows them: lines land in the pixel their
+// coordinate falls in, one device pixel per layout pixel times the rounded
+// scale; diagonals and circles are aliased and unbroken.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,35 +9,34 @@
 #include <utility>
 #include <vector>
 
-#include "ui/web/raster.h"
-#include "ui/web/zoom.h"
+#include "ui/raster.h"
 
-using namespace zemlox::web;
+using namespace ui;
 
 namespace {
 
 using Pixels = std::set<std::pair<int, int>>;
 
-Pixels pixelsOf(const std::vector<Span>& spans) {
+Pixels pixelsOf(const std::vector<PxRect>& spans) {
   Pixels p;
-  for (const Span& s : spans)
+  for (const PxRect& s : spans)
     for (int y = s.y; y < s.y + s.h; ++y)
       for (int x = s.x; x < s.x + s.w; ++x) p.insert({x, y});
   return p;
 }
 
-std::vector<Span> line(double x1, double y1, double x2, double y2, int t, bool dotted = false) {
-  std::vector<Span> out;
-  lineSpans(x1, y1, x2, y2, t, dotted, [&](const Span& s) { out.push_back(s); });
+std::vector<PxRect> line(double x1, double y1, double x2, double y2, int t, bool dotted = false) {
+  std::vector<PxRect> out;
+  lineSpans(x1, y1, x2, y2, t, t, dotted, [&](const PxRect& s) { out.push_back(s); });
   return out;
 }
 
 }  // namespace
 
-TEST(WebRaster, StraightLinesFillExactlyTheirPixelRowsAtEveryScale) {
+TEST(Raster, StraightLinesFillExactlyTheirPixelRowsAtEveryScale) {
   // The menu separator at y 960 twips, 100 %: row 64 only, columns 8..216.
-  const Scale one{1};
-  Pixels p = pixelsOf(line(one.dev(120), one.dev(960), one.dev(3240), one.dev(960), one.thickness(1)));
+  const PixelGrid one{1};
+  Pixels p = pixelsOf(line(one.dev(120), one.dev(960), one.dev(3240), one.dev(960), one.lineWidth(1)));
   EXPECT_EQ(p.size(), 209u);
   EXPECT_TRUE(p.count({8, 64}) && p.count({216, 64}) && !p.count({8, 63}) && !p.count({8, 65}));
   // A block edge at y 1387.5 lies in row 92, not smeared over 92 and 93.
@@ -45,14 +44,18 @@ TEST(WebRaster, StraightLinesFillExactlyTheirPixelRowsAtEveryScale) {
   EXPECT_TRUE(p.count({10, 92}) && !p.count({10, 93}));
   // At 200 % a one-pixel line is two rows, and each end pixel two columns;
   // at 250 % it is three (round(2.5)).
-  const Scale two{2}, twoHalf{2.5};
-  EXPECT_EQ(pixelsOf(line(0, two.dev(960), 10, two.dev(960), two.thickness(1))),
+  const PixelGrid two{2}, twoHalf{2.5};
+  EXPECT_EQ(pixelsOf(line(0, two.dev(960), 10, two.dev(960), two.lineWidth(1))),
             pixelsOf({{0, 128, 12, 2}}));
-  EXPECT_EQ(twoHalf.thickness(1), 3);
-  EXPECT_EQ(twoHalf.thickness(2), 6);
+  EXPECT_EQ(twoHalf.lineWidth(1), 3);
+  // A line two layout pixels thick still ends where the layout ends it.
+  std::vector<PxRect> wide;
+  lineSpans(0, 5, 10, 5, 2, 1, false, [&](const PxRect& s) { wide.push_back(s); });
+  EXPECT_EQ(pixelsOf(wide), pixelsOf({{0, 5, 11, 2}}));
+  EXPECT_EQ(twoHalf.lineWidth(2), 6);
 }
 
-TEST(WebRaster, DiagonalsAreOnePixelPerStepAndUnbroken) {
+TEST(Raster, DiagonalsAreOnePixelPerStepAndUnbroken) {
   for (auto [x2, y2] : std::vector<std::pair<double, double>>{{40.3, 17.8}, {3.2, 50.9}, {-30, 30}, {25, -7}}) {
     const Pixels p = pixelsOf(line(0.5, 0.5, x2, y2, 1));
     const bool xMajor = std::fabs(x2) >= std::fabs(y2);
@@ -69,17 +72,17 @@ TEST(WebRaster, DiagonalsAreOnePixelPerStepAndUnbroken) {
   }
 }
 
-TEST(WebRaster, DottedLinesShowOneDotInThree) {
+TEST(Raster, DottedLinesShowOneDotInThree) {
   const Pixels p = pixelsOf(line(0, 5, 30, 5, 1, true));
   EXPECT_EQ(p, pixelsOf({{0, 5, 1, 1}, {3, 5, 1, 1}, {6, 5, 1, 1}, {9, 5, 1, 1}, {12, 5, 1, 1}, {15, 5, 1, 1},
                          {18, 5, 1, 1}, {21, 5, 1, 1}, {24, 5, 1, 1}, {27, 5, 1, 1}, {30, 5, 1, 1}}));
 }
 
-TEST(WebRaster, CirclesAreClosedRingsWithTheirInsideFilled) {
+TEST(Raster, CirclesAreClosedRingsWithTheirInsideFilled) {
   for (double d : {9.0, 15.0, 40.0, 301.0}) {
-    std::vector<Span> ring, inside;
-    const SpanFn keep = [&](const Span& s) { inside.push_back(s); };
-    circleSpans(200.5, 200.5, d, 1, [&](const Span& s) { ring.push_back(s); }, &keep);
+    std::vector<PxRect> ring, inside;
+    const SpanFn keep = [&](const PxRect& s) { inside.push_back(s); };
+    circleSpans(200.5, 200.5, d, 1, [&](const PxRect& s) { ring.push_back(s); }, &keep);
     const Pixels r = pixelsOf(ring), f = pixelsOf(inside);
     for (auto px : f) EXPECT_FALSE(r.count(px));
     // Every row through the middle crosses the ring twice.
@@ -101,22 +104,3 @@ TEST(WebRaster, CirclesAreClosedRingsWithTheirInsideFilled) {
   }
 }
 
-TEST(WebZoom, FitsTheWindowThenStepsThroughTheDesktopLevels) {
-  Zoom z;
-  // The menu (433 x 290 layout pixels with its title bar) on a 1920 x 1080 projector.
-  const double fit = z.factor(435, 290, 1920, 1080);
-  EXPECT_NEAR(fit, 3.66, 0.01);
-  z.larger(fit);
-  EXPECT_EQ(z.factor(435, 290, 1920, 1080), 3.0);
-  z.smaller(3.0);
-  EXPECT_EQ(z.factor(435, 290, 1920, 1080), 2.5);
-  for (int i = 0; i < 10; ++i) z.smaller(z.factor(1, 1, 1, 1));
-  EXPECT_EQ(z.factor(435, 290, 1920, 1080), 1.0);
-  z.larger(1.0);
-  EXPECT_EQ(z.factor(435, 290, 1920, 1080), 1.25);
-  z.fit();
-  EXPECT_NEAR(z.factor(435, 290, 1920, 1080), fit, 1e-9);
-  // A phone's small window still shows all of it; nonsense sizes give 100 %.
-  EXPECT_LT(z.factor(780, 560, 400, 700), 0.5);
-  EXPECT_EQ(z.factor(0, 0, 1920, 1080), 1.0);
-}

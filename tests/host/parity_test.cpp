@@ -1,0 +1,102 @@
+// The Qt host shows exactly the pixels the window layer decides: each window
+// rendered through Qt and through the toolkit-free image host is the same
+// everywhere but inside glyphs and the host's own widgets (buttons, lists,
+// frame captions, the menu picture), at every zoom step, mid-run and after.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cmath>
+#include <cstdio>
+
+#include "app/Module1.h"
+#include "observe/frm_Kansoku.h"
+#include "record/frm_Kiroku.h"
+#include "tests/host/host_test.h"
+#include "tests/image/image_host.h"
+#include "ui/controls.h"
+#include "waves/frm_Wave2.h"
+
+namespace {
+
+struct Parity : HostTest, ::testing::WithParamInterface<double> {
+  void zoomTo(double z) {
+    host.zoom().step(0);
+    while (host.zoom().factor() < z) host.zoom().step(1);
+  }
+  void TearDown() override {
+    host.zoom().step(0);
+    HostTest::TearDown();
+  }
+  // Pixels that differ between Qt's rendering and the image host's, outside
+  // what only a host draws.
+  int differing(ui::Form& f, image_test::ImageHost& image, const char* what) {
+    zoomTo(GetParam());
+    const QImage shown = render(f).convertToFormat(QImage::Format_RGB32);
+    const ui::PixelBuffer& px = image.render(GetParam() * shown.devicePixelRatio());
+    EXPECT_EQ(shown.width(), px.width());
+    EXPECT_EQ(shown.height(), px.height());
+    std::vector<ui::PxRect> hostOnly;
+    for (const ui::TextRun& t : image.texts()) hostOnly.push_back(t.box.grown(t.strike + 1));
+    for (const ui::Control* c : f.controls()) {
+      if (!c->visible()) continue;
+      const ui::PxRect r = image.placeOf(*c);
+      if (c->kind() == ui::ControlKind::Button || c->kind() == ui::ControlKind::ComboBox) hostOnly.push_back(r.grown(1));
+      if (c->kind() == ui::ControlKind::Frame) hostOnly.push_back({r.x, r.y, r.w, static_cast<int>(16 * GetParam()) + 2});
+      if (auto* box = dynamic_cast<const ui::PictureBox*>(c); box && !box->picture().empty()) hostOnly.push_back(r);
+    }
+    int n = 0;
+    for (int y = 0; y < std::min(shown.height(), px.height()); ++y)
+      for (int x = 0; x < std::min(shown.width(), px.width()); ++x) {
+        bool masked = false;
+        for (const ui::PxRect& m : hostOnly) masked = masked || m.contains({x, y, 1, 1});
+        if (masked) continue;
+        const QRgb q = shown.pixel(x, y);
+        const ui::Color c = ui::colorOf(px.at(x, y));
+        n += qRed(q) != ui::red(c) || qGreen(q) != ui::green(c) || qBlue(q) != ui::blue(c);
+      }
+    std::printf("  %s at %g %%: %d pixels differ outside glyphs and widgets\n", what, GetParam() * 100, n);
+    return n;
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, Parity, ::testing::Values(1.0, 1.25, 1.5, 2.0, 2.5, 3.0));
+
+}  // namespace
+
+TEST_P(Parity, ObservationWindowMidRunAndAfter) {
+  observe::frm_Kansoku w(app);
+  w.show();
+  {
+    image_test::ImageHost image(w);
+    EXPECT_EQ(differing(w, image, "observation"), 0);
+    w.Command2_Click();
+    w.Timer1.setEnabled(false);  // only the ticks below
+    for (int k = 0; k < 120; ++k) w.Timer1_Timer();
+    EXPECT_EQ(differing(w, image, "observation mid-run"), 0);
+    while (!w.Command5.visible()) w.Timer1_Timer();
+    EXPECT_EQ(differing(w, image, "observation after a run"), 0);
+  }
+  w.unload();
+}
+
+TEST_P(Parity, RecordAndBlockLesson) {
+  record::frm_Kiroku rec(app);
+  rec.setRandomSource([] { return 0.25f; });
+  rec.show();
+  rec.Timer1.setEnabled(false);
+  {
+    image_test::ImageHost image(rec);
+    for (int k = 0; k < 300; ++k) rec.Timer1_Timer();
+    EXPECT_EQ(differing(rec, image, "record"), 0);
+  }
+  rec.unload();
+  waves::frm_Wave2 blocks(app);
+  blocks.show();
+  blocks.Timer1.setEnabled(false);
+  {
+    image_test::ImageHost image(blocks);
+    for (int k = 0; k < 7; ++k) blocks.Timer1_Timer();
+    EXPECT_EQ(differing(blocks, image, "block lesson"), 0);
+  }
+  blocks.unload();
+}

@@ -1,0 +1,153 @@
+// The image host: paint lists replayed into a pixel buffer.
+#include "tests/image/image_host.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "ui/controls.h"
+#include "ui/paint_areas.h"
+
+namespace image_test {
+namespace {
+
+// The frame caption font, 9 pt: its middle is where the etched edge runs.
+constexpr float kCaptionPoints = 9;
+
+ui::PxRect shifted(ui::PxRect r, int dx, int dy) { return {r.x + dx, r.y + dy, r.w, r.h}; }
+
+}  // namespace
+
+// A surface's layer here, passing every drawing on to the sink it replaced.
+class ImageHost::Layer : public ui::DrawingLayer {
+ public:
+  Layer(ui::Surface& s, std::optional<ui::Color> background) : surface(&s), next(s.sink()) {
+    setBackground(background);
+    s.setSink(this);
+  }
+  void clear(const ui::Surface& s) override {
+    DrawingLayer::clear(s);
+    if (next) next->clear(s);
+  }
+  void line(const ui::Surface& s, float x1, float y1, float x2, float y2, ui::Color c) override {
+    DrawingLayer::line(s, x1, y1, x2, y2, c);
+    if (next) next->line(s, x1, y1, x2, y2, c);
+  }
+  void circle(const ui::Surface& s, float cx, float cy, float r, ui::Color outline,
+              std::optional<ui::Color> fill) override {
+    DrawingLayer::circle(s, cx, cy, r, outline, fill);
+    if (next) next->circle(s, cx, cy, r, outline, fill);
+  }
+  ui::Surface* surface;
+  ui::SurfaceSink* next;
+};
+
+ImageHost::ImageHost(ui::Form& form) : form_(form) {
+  auto attach = [&](ui::Surface& s, std::optional<ui::Color> background) {
+    layers_.push_back(std::make_unique<Layer>(s, background));
+  };
+  attach(form.surface(), std::nullopt);
+  for (ui::Control* c : form.controls())
+    if (c->kind() == ui::ControlKind::PictureBox) {
+      auto& box = static_cast<ui::PictureBox&>(*c);
+      attach(box.surface(), box.picture().empty() ? std::optional(box.backColor()) : std::nullopt);
+    }
+}
+
+ImageHost::~ImageHost() {
+  for (auto& l : layers_)
+    if (l->surface->sink() == l.get()) l->surface->setSink(l->next);
+}
+
+ui::DrawingLayer& ImageHost::layerOf(const ui::Surface& s) {
+  for (auto& l : layers_)
+    if (l->surface == &s) return *l;
+  throw std::logic_error("a surface this host never saw");
+}
+
+ui::PxRect ImageHost::placeOf(const ui::Control& c) const {
+  ui::PxRect r = grid_.rect(c.bounds());
+  for (const ui::Container* in = c.container(); in && in != &form_;) {
+    const auto& holder = dynamic_cast<const ui::Control&>(*in);
+    const ui::PxRect h = grid_.rect({holder.left(), holder.top(), holder.width(), holder.height()});
+    r = shifted(r, h.x, h.y);
+    in = holder.container();
+  }
+  return r;
+}
+
+const ui::PixelBuffer& ImageHost::render(double zoom) {
+  grid_ = ui::PixelGrid{zoom};
+  const ui::PxRect size = grid_.rect({0, 0, form_.style().clientWidth, form_.style().clientHeight});
+  image_.resize(size.w, size.h, ui::kClearPixel);
+  texts_.clear();
+  ui::DrawingLayer& own = layerOf(form_.surface());
+  own.setGrid(grid_, size.w, size.h);
+  ui::PaintList list;
+  ui::paintForm(list, form_, own, grid_, size);
+  replay(list, 0, 0, size);
+  paintArea(form_, 0, 0);
+  return image_;
+}
+
+void ImageHost::paintArea(const ui::Container& c, int dx, int dy) {
+  for (const ui::Control* ctl : c.children()) {
+    if (!ctl->visible() || !ctl->isWidget()) continue;
+    const ui::PxRect r = grid_.rect({ctl->left(), ctl->top(), ctl->width(), ctl->height()});
+    const ui::PxRect size{0, 0, r.w, r.h}, at = shifted(r, dx, dy);
+    ui::PaintList list;
+    if (ctl->kind() == ui::ControlKind::PictureBox) {
+      auto& box = static_cast<const ui::PictureBox&>(*ctl);
+      ui::DrawingLayer& layer = layerOf(box.surface());
+      layer.setGrid(grid_, r.w, r.h);
+      ui::paintPictureBox(list, box, layer, grid_, size, size);
+    } else if (ctl->kind() == ui::ControlKind::Frame) {
+      const int middle = static_cast<int>(std::lround(kCaptionPoints * 4.0 / 3.0 * grid_.scale / 2));
+      ui::paintFrame(list, static_cast<const ui::Frame&>(*ctl), grid_, size, middle, size);
+    } else {
+      continue;  // buttons and lists are the hosts' own widgets
+    }
+    replay(list, at.x, at.y, at);
+    paintArea(dynamic_cast<const ui::Container&>(*ctl), at.x, at.y);
+  }
+}
+
+void ImageHost::replay(const ui::PaintList& list, int dx, int dy, const ui::PxRect& clip) {
+  const ui::PxRect bounds = clip.intersected(image_.rect());
+  for (const ui::PaintItem& item : list.items()) {
+    switch (item.kind) {
+      case ui::PaintItem::Fill: {
+        image_.fill(shifted(item.rect, dx, dy).intersected(bounds), ui::pixelOf(item.color));
+        break;
+      }
+      case ui::PaintItem::Text: {
+        ui::TextRun run = list.text(item);
+        run.box = shifted(run.box, dx, dy);
+        texts_.push_back(std::move(run));
+        break;
+      }
+      case ui::PaintItem::Stamped:
+        for (const ui::PaintItem& f : item.stamp->fills)
+          image_.fill(shifted(f.rect, dx + item.rect.x, dy + item.rect.y).intersected(bounds), ui::pixelOf(f.color));
+        break;
+      case ui::PaintItem::Image: break;  // pictures are decoded by the real hosts
+      case ui::PaintItem::Drawing: {
+        const ui::PixelBuffer& px = item.layer->pixels();
+        const ui::PxRect part = shifted(item.layer->painted(), dx, dy).intersected(bounds);
+        for (int y = part.y; y < part.bottom(); ++y)
+          for (int x = part.x; x < part.right(); ++x)
+            if (const ui::Pixel p = px.at(x - dx, y - dy); p != ui::kClearPixel) image_.fill({x, y, 1, 1}, p);
+        break;
+      }
+    }
+  }
+}
+
+int countPixels(const ui::PixelBuffer& img, const ui::PxRect& r, ui::Color c) {
+  const ui::PxRect part = r.intersected(img.rect());
+  int n = 0;
+  for (int y = part.y; y < part.bottom(); ++y)
+    for (int x = part.x; x < part.right(); ++x) n += img.at(x, y) == ui::pixelOf(c);
+  return n;
+}
+
+}  // namespace image_test

@@ -1,0 +1,182 @@
+// Every window through the image host at every zoom step: after an
+// observation run no ring pixel is left in either view, mid-run both rings
+// show; the views' sunken edges have both rings; the menu's separator is
+// exact; the record's drawings lie
+// between its shapes and its lines; block lines stay one column of their
+// colour as they move; and every label keeps the lines it has at 100 %.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/Module1.h"
+#include "observe/colours.h"
+#include "observe/frm_Kansoku.h"
+#include "record/frm_Kiroku.h"
+#include "tests/image/image_host.h"
+#include "waves/frm_Pwave.h"
+#include "waves/frm_Swave.h"
+#include "waves/frm_Wave.h"
+#include "waves/frm_Wave2.h"
+
+using image_test::countPixels;
+using image_test::ImageHost;
+
+namespace {
+
+struct Zoom : ::testing::TestWithParam<double> {
+  ui::Application app;
+  ui::PixelGrid grid() const { return ui::PixelGrid{GetParam()}; }
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, Zoom, ::testing::Values(1.0, 1.25, 1.5, 2.0, 2.5, 3.0));
+
+const ui::Color kP = ui::paletteColor(observe::kPFrontColour), kS = ui::paletteColor(observe::kSFrontColour);
+
+}  // namespace
+
+TEST_P(Zoom, ObservationRunLeavesNoRingInEitherView) {
+  observe::frm_Kansoku w(app);
+  w.show();
+  ImageHost host(w);
+  // The station markers share the S ring's blue: rings are what is added.
+  std::map<const ui::PictureBox*, std::pair<int, int>> before;
+  const ui::PixelBuffer& quiet = host.render(GetParam());
+  for (const ui::PictureBox* view : {&w.map1, &w.map2})
+    before[view] = {countPixels(quiet, host.placeOf(*view), kP), countPixels(quiet, host.placeOf(*view), kS)};
+  // Drawn at this zoom from the start, and drawn at 100 % then zoomed.
+  for (bool zoomedAfter : {false, true}) {
+    host.render(zoomedAfter ? 1.0 : GetParam());
+    w.Command2.click();
+    // Both rings show in the section early on, on the map once they reach the surface.
+    for (auto [view, ticks] : {std::pair{&w.map2, 40}, std::pair{&w.map1, 110}}) {
+      for (int k = 0; k < ticks; ++k) w.Timer1.tick();
+      const ui::PixelBuffer& mid = host.render(GetParam());
+      const ui::PxRect r = host.placeOf(*view);
+      EXPECT_GT(countPixels(mid, r, kP), before[view].first) << view->name();
+      EXPECT_GT(countPixels(mid, r, kS), before[view].second) << view->name();
+    }
+    while (w.Timer1.enabled()) w.Timer1.tick();
+    const ui::PixelBuffer& after = host.render(GetParam());
+    for (const ui::PictureBox* view : {&w.map1, &w.map2}) {
+      const ui::PxRect r = host.placeOf(*view);
+      EXPECT_EQ(countPixels(after, r, kP), before[view].first) << view->name() << " zoomed after " << zoomedAfter;
+      EXPECT_EQ(countPixels(after, r, kS), before[view].second) << view->name() << " zoomed after " << zoomedAfter;
+    }
+  }
+}
+
+TEST_P(Zoom, ViewEdgesAreTwoSunkenRings) {
+  observe::frm_Kansoku w(app);
+  w.show();
+  ImageHost host(w);
+  const ui::PixelBuffer& img = host.render(GetParam());
+  const int t = grid().lineWidth(1);
+  for (const ui::PictureBox* view : {&w.map1, &w.map2, &w.kiroku}) {
+    const ui::PxRect r = host.placeOf(*view);
+    const int midX = r.x + r.w / 2, midY = r.y + r.h / 2;
+    for (int k = 0; k < t; ++k) {
+      EXPECT_EQ(ui::colorOf(img.at(midX, r.y + k)), 0xA0A0A0u) << view->name();
+      EXPECT_EQ(ui::colorOf(img.at(midX, r.y + t + k)), 0x696969u) << view->name();
+      EXPECT_EQ(ui::colorOf(img.at(r.right() - 1 - k, midY)), 0xFFFFFFu) << view->name();
+      EXPECT_EQ(ui::colorOf(img.at(r.right() - 1 - t - k, midY)), 0xE3E3E3u) << view->name();
+      EXPECT_EQ(ui::colorOf(img.at(midX, r.bottom() - 1 - t - k)), 0xE3E3E3u) << view->name();
+    }
+  }
+}
+
+TEST_P(Zoom, MenuSeparatorIsAGreyRowOverAWhiteRowEndingWhereTheLayoutEndsIt) {
+  app::Module1 module(app);
+  module.Main();
+  ImageHost host(*module.mainForm());
+  const ui::PixelBuffer& img = host.render(GetParam());
+  const ui::PixelGrid g = grid();
+  const int t = g.lineWidth(1), y = g.linePx(960), x = g.linePx(1500), end = g.linePx(3240);
+  const ui::Color face = ui::resolve(ui::sys::ButtonFace);
+  EXPECT_EQ(ui::colorOf(img.at(x, y - 1)), face);
+  for (int k = 0; k < t; ++k) {
+    EXPECT_EQ(ui::colorOf(img.at(x, y + k)), 0x808080u) << k;
+    EXPECT_EQ(ui::colorOf(img.at(x, y + t + k)), 0xFFFFFFu) << k;
+    EXPECT_EQ(ui::colorOf(img.at(end + k, y)), 0x808080u) << k;
+  }
+  EXPECT_EQ(ui::colorOf(img.at(x, y + 2 * t)), face);
+  EXPECT_EQ(ui::colorOf(img.at(end + t, y)), face);
+  app.form(0).unload();
+}
+
+TEST_P(Zoom, RecordDrawingsLieAboveItsShapeAndUnderItsLines) {
+  record::frm_Kiroku w(app);
+  w.setRandomSource([] { return 0.5f; });
+  w.show();
+  ImageHost host(w);
+  host.render(GetParam());
+  for (int k = 0; k < 130; ++k) w.Timer1.tick();
+  const ui::PixelBuffer& img = host.render(GetParam());
+  const ui::PixelGrid g = grid();
+  const int t = g.lineWidth(1);
+  const ui::Color strip = 0xC0FFFF;
+  // The flat start of the trace: black over the strip, round(zoom) rows.
+  const int flat = g.linePx(1987.5f), start = g.linePx(900);
+  EXPECT_EQ(ui::colorOf(img.at(start, flat - 1)), strip);
+  for (int k = 0; k < t; ++k) EXPECT_EQ(ui::colorOf(img.at(start, flat + k)), 0u);
+  EXPECT_EQ(ui::colorOf(img.at(start, flat + t)), strip);
+  // Line1's bracket crosses the trace and shows over it.
+  ASSERT_TRUE(w.Line1.visible());
+  const int col = g.linePx(w.Line1.x1());
+  for (int k = 0; k < t; ++k) EXPECT_EQ(ui::colorOf(img.at(col + k, flat)), 0x8080FFu) << k;
+}
+
+TEST_P(Zoom, MovingBlockLinesStayOneColumnOfTheirColour) {
+  waves::frm_Wave2 w(app);
+  w.show();
+  ImageHost host(w);
+  const ui::PixelGrid g = grid();
+  const int t = g.lineWidth(1);
+  for (int tick = 0; tick < 8; ++tick) {
+    w.Timer1.tick();
+    const ui::PixelBuffer& img = host.render(GetParam());
+    for (size_t i = 0; i < 31; ++i) {
+      const ui::Line& l = w.Lz[i];
+      const int col = g.linePx(l.x1()), y = g.linePx((l.y1() + l.y2()) / 2);
+      const ui::Color ink = i == 15 ? 0x0000FFu : 0u;
+      for (int k = 0; k < t; ++k) EXPECT_EQ(ui::colorOf(img.at(col + k, y)), ink) << "tick " << tick << " line " << i;
+      EXPECT_NE(ui::colorOf(img.at(col + t, y)), ink) << "tick " << tick << " line " << i;
+    }
+  }
+}
+
+TEST_P(Zoom, EveryLabelKeepsItsLinesFromOneHundredPercent) {
+  app::Module1 module(app);
+  module.Main();
+  std::vector<std::function<std::unique_ptr<ui::Form>()>> windows{
+      [&] { return std::make_unique<waves::frm_Pwave>(app); }, [&] { return std::make_unique<waves::frm_Swave>(app); },
+      [&] { return std::make_unique<waves::frm_Wave>(app); }, [&] { return std::make_unique<waves::frm_Wave2>(app); },
+      [&] { return std::make_unique<record::frm_Kiroku>(app); },
+      [&] { return std::make_unique<observe::frm_Kansoku>(app); }};
+  auto check = [&](ui::Form& f) {
+    ImageHost host(f);
+    host.render(1.0);
+    const std::vector<ui::TextRun> at100 = host.texts();
+    host.render(GetParam());
+    ASSERT_EQ(host.texts().size(), at100.size()) << f.style().caption;
+    for (size_t i = 0; i < at100.size(); ++i) EXPECT_EQ(host.texts()[i].lines, at100[i].lines) << f.style().caption;
+  };
+  check(*module.mainForm());
+  for (auto& make : windows) {
+    auto f = make();
+    f->show();
+    check(*f);
+    if (auto* k = dynamic_cast<observe::frm_Kansoku*>(f.get())) {
+      // The hypocentre's name stands on one line.
+      bool found = false;
+      ImageHost h(*k);
+      h.render(GetParam());
+      for (const ui::TextRun& run : h.texts())
+        if (!run.lines.empty() && run.lines[0].find("震源") != std::string::npos && run.lines.size() == 1) found = true;
+      EXPECT_TRUE(found);
+    }
+    f->unload();
+  }
+  app.form(0).unload();
+}

@@ -1,0 +1,178 @@
+// Labels, shapes, lines, edges and areas as paint lists.
+#include "ui/paint_areas.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <unordered_map>
+#include <vector>
+#include <cmath>
+
+#include "ui/raster.h"
+#include "ui/text_layout.h"
+
+namespace ui {
+namespace {
+
+bool finite(const RectF& r) {
+  return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height);
+}
+
+void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
+  const RectF t{l.left(), l.top(), l.width(), l.height()};
+  const PxRect box = g.rect(t);
+  if (!l.transparent()) out.fill(box, l.backColor());
+  if (l.caption().empty()) return;
+  const TextMetrics& m = textMetrics();
+  TextRun run;
+  run.box = box;
+  run.face = l.font().face;
+  run.sizePx = fontPixels(l.font(), g.scale);
+  // The fonts have no bold face: bold is the regular glyphs struck again
+  // about a 24th of the size to the right, as the window system does it.
+  run.strike = l.font().bold ? std::max(1, static_cast<int>(std::lround(run.sizePx / 24.0))) : 0;
+  run.color = resolve(l.foreColor()) & 0xFFFFFFu;
+  Font regular = l.font();
+  regular.bold = false;
+  run.lines = breakLines(m, l.font(), l.caption(), t.width / kTwipsPerPixel);
+  run.lineStep = static_cast<int>(std::lround(m.lineHeight(regular, fontPixels(regular, 1)) * g.scale));
+  out.text(std::move(run));
+}
+
+// A circle shape's fills in a w x h box: the inside, then the ring, each a
+// run of one colour. A handful of sizes and colours at each zoom: kept.
+const Stamp& circleStamp(int w, int h, int t, Color border, std::optional<Color> fill) {
+  using Key = std::tuple<int, int, int, Color, bool, Color>;
+  static std::map<Key, Stamp> stamps;
+  const Key key{w, h, t, resolve(border), fill.has_value(), fill ? resolve(*fill) : 0};
+  if (auto it = stamps.find(key); it != stamps.end()) return it->second;
+  PaintList list;
+  std::vector<PxRect> ring;
+  const SpanFn inside = [&](const PxRect& r) { list.fill(r, fill.value_or(0)); };
+  circleSpans(w / 2.0, h / 2.0, std::min(w, h), t, [&](const PxRect& r) { ring.push_back(r); },
+              fill ? &inside : nullptr);
+  for (const PxRect& r : ring) list.fill(r, border);
+  return stamps.emplace(key, Stamp{w, h, list.items()}).first->second;
+}
+
+void paintShape(PaintList& out, const Shape& s, const PixelGrid& g) {
+  const PxRect box = g.rect({s.left(), s.top(), s.width(), s.height()});
+  if (box.empty()) return;
+  const int t = g.lineWidth(1);
+  const Color border = s.borderColor();
+  if (s.shape() == ShapeKind::Circle) {
+    out.stamp(circleStamp(box.w, box.h, t, border, s.filled() ? std::optional(s.fillColor()) : std::nullopt),
+              box.x, box.y);
+    return;
+  }
+  if (s.filled()) out.fill(box.grown(-t), s.fillColor());
+  frameSpans(box, t, [&](const PxRect& r) { out.fill(r, border); });
+}
+
+void paintLine(PaintList& out, const Line& l, const PixelGrid& g) {
+  const Color c = l.color();
+  lineSpans(g.dev(l.x1()), g.dev(l.y1()), g.dev(l.x2()), g.dev(l.y2()), g.lineWidth(l.widthPixels()),
+            g.lineWidth(1), l.style() == LineStyle::Dot, [&](const PxRect& r) { out.fill(r, c); });
+}
+
+float bits(Color c) { return static_cast<float>(c & 0xFFFFFF) + (isSystemColor(c) ? 0.5f : 0); }
+
+// Shapes and lines keep their fills from one frame to the next while they
+// stay as they are: a window repaints dozens of unmoved grid lines a tick.
+template <class Paint>
+void cached(PaintList& out, const Control& c, const std::array<float, 10>& key, Paint paint) {
+  struct Entry {
+    std::array<float, 10> key;
+    std::vector<PaintItem> items;
+  };
+  static std::unordered_map<const Control*, Entry> cache;
+  Entry& e = cache[&c];
+  if (e.items.empty() || e.key != key) {
+    PaintList fresh;
+    paint(fresh);
+    e = {key, fresh.items()};
+  }
+  out.fills(e.items);
+}
+
+void paintCachedShape(PaintList& out, const Shape& s, const PixelGrid& g) {
+  const std::array<float, 10> key{s.left(), s.top(), s.width(), s.height(), static_cast<float>(s.shape()),
+                                  s.filled() ? 1.f : 0.f, bits(s.fillColor()), bits(s.borderColor()),
+                                  static_cast<float>(g.scale), 0};
+  cached(out, s, key, [&](PaintList& fresh) { paintShape(fresh, s, g); });
+}
+
+void paintCachedLine(PaintList& out, const Line& l, const PixelGrid& g) {
+  const std::array<float, 10> key{l.x1(), l.y1(), l.x2(), l.y2(), bits(l.color()),
+                                  static_cast<float>(l.widthPixels()), static_cast<float>(l.style()),
+                                  static_cast<float>(g.scale), 0, 0};
+  cached(out, l, key, [&](PaintList& fresh) { paintLine(fresh, l, g); });
+}
+
+}  // namespace
+
+void paintControls(PaintList& out, const Container& c, GraphicLayer layer, const PixelGrid& g,
+                   const PxRect& area) {
+  const int margin = 2 * g.lineWidth(2);
+  for (const Control* ctl : c.children()) {
+    if (!ctl->visible() || ctl->isWidget() || !inLayer(ctl->kind(), layer)) continue;
+    if (!finite(ctl->bounds()) || !g.rect(ctl->bounds()).grown(margin).intersects(area)) continue;
+    switch (ctl->kind()) {
+      case ControlKind::Label: paintLabel(out, static_cast<const Label&>(*ctl), g); break;
+      case ControlKind::Shape: paintCachedShape(out, static_cast<const Shape&>(*ctl), g); break;
+      case ControlKind::Line: paintCachedLine(out, static_cast<const Line&>(*ctl), g); break;
+      default: break;
+    }
+  }
+}
+
+void paintForm(PaintList& out, const Form& f, const DrawingLayer& drawings, const PixelGrid& g,
+               const PxRect& area) {
+  out.fill(area, f.style().backColor);
+  paintControls(out, f, GraphicLayer::Shapes, g, area);
+  out.drawing(drawings);
+  paintControls(out, f, GraphicLayer::LinesAndLabels, g, area);
+}
+
+int pictureInset(const PictureBox& box, const PixelGrid& g) { return box.border() ? 2 * g.lineWidth(1) : 0; }
+
+void paintPictureBox(PaintList& out, const PictureBox& box, const DrawingLayer& drawings,
+                     const PixelGrid& g, const PxRect& size, const PxRect& area) {
+  // An opaque layer holds the background already: one copy instead of two.
+  if (!drawings.opaque()) {
+    out.fill(area, box.backColor());
+    if (!box.picture().empty()) {
+      const int inset = pictureInset(box, g);
+      out.image(box.picture(), inset, inset, g.scale, size.grown(-inset).intersected(area));
+    }
+  }
+  out.drawing(drawings);
+  paintControls(out, box, GraphicLayer::All, g, area);
+  if (box.border()) paintSunkenEdge(out, size, g.lineWidth(1));
+}
+
+void paintSunkenEdge(PaintList& out, const PxRect& size, int t) {
+  auto ring = [&](const PxRect& r, Color topLeft, Color bottomRight) {
+    out.fill({r.x, r.bottom() - t, r.w, t}, bottomRight);
+    out.fill({r.right() - t, r.y, t, r.h}, bottomRight);
+    out.fill({r.x, r.y, r.w - t, t}, topLeft);
+    out.fill({r.x, r.y, t, r.h - t}, topLeft);
+  };
+  ring(size, 0xA0A0A0, 0xFFFFFF);
+  ring(size.grown(-t), 0x696969, 0xE3E3E3);
+}
+
+void paintFrame(PaintList& out, const Frame& frame, const PixelGrid& g, const PxRect& size,
+                int captionMiddle, const PxRect& area) {
+  const int t = g.lineWidth(1);
+  out.fill(area, sys::ButtonFace);
+  // An etched rectangle: grey, and white one pixel below and right of it.
+  const PxRect etch{0, captionMiddle, size.w - t, size.h - captionMiddle - t};
+  frameSpans(etch, t, [&](const PxRect& r) { out.fill(r, 0xA0A0A0); });
+  frameSpans({etch.x + t, etch.y + t, etch.w, etch.h}, t, [&](const PxRect& r) { out.fill(r, 0xFFFFFF); });
+  paintControls(out, frame, GraphicLayer::All, g, area);
+}
+
+}  // namespace ui

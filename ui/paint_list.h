@@ -1,0 +1,70 @@
+// What a host shows for one area (a window's own surface, a picture box or a
+// frame): device-pixel primitives in paint order, every pixel decision made.
+// Fills are exact rectangles of one colour (backgrounds, edges, lines as rows
+// and columns); text runs carry their lines already broken; a host only
+// turns these into pixels, drawing glyphs and copying the drawing layer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/color.h"
+#include "ui/pixel_grid.h"
+
+namespace ui {
+
+class DrawingLayer;
+
+struct TextRun {
+  PxRect box;  // the label: text is clipped to it
+  std::string face;
+  double sizePx = 12;  // device pixels, regular weight
+  int strike = 0;      // bold: the glyphs struck again this many pixels to the right
+  Color color = 0;     // resolved
+  std::vector<std::string> lines;
+  int lineStep = 0;  // device pixels from one line's top to the next
+};
+
+struct PaintItem;
+// Fills drawn alike at many places (the particles of a row): a host may
+// draw them once and copy them. Positions are from the stamp's corner.
+struct Stamp {
+  int w = 0, h = 0;
+  std::vector<PaintItem> fills;
+};
+
+struct PaintItem {
+  enum Kind { Fill, Text, Image, Drawing, Stamped } kind = Fill;
+  // Fill: the pixels; Image: where the picture's corner stands (x, y);
+  // Stamped: where the stamp's corner stands (x, y).
+  PxRect rect;
+  PxRect clip;  // Image: the part of the area it may cover
+  Color color = 0;  // Fill: resolved
+  double scale = 1;  // Image: device pixels to a pixel of the picture
+  int index = 0;  // Text: into texts; Image: into images
+  const DrawingLayer* layer = nullptr;  // Drawing: copied at the area's origin
+  const Stamp* stamp = nullptr;  // Stamped: alive as long as the program
+};
+
+class PaintList {
+ public:
+  void fill(const PxRect& r, Color c);
+  void text(TextRun run);
+  void image(const std::string& resource, int x, int y, double scale, const PxRect& clip);
+  void drawing(const DrawingLayer& layer);
+  void stamp(const Stamp& s, int x, int y);
+  // Fills kept from an earlier list, as they were.
+  void fills(const std::vector<PaintItem>& items) { items_.insert(items_.end(), items.begin(), items.end()); }
+
+  const std::vector<PaintItem>& items() const { return items_; }
+  const TextRun& text(const PaintItem& i) const { return texts_[static_cast<size_t>(i.index)]; }
+  const std::string& image(const PaintItem& i) const { return images_[static_cast<size_t>(i.index)]; }
+  void clear();
+
+ private:
+  std::vector<PaintItem> items_;
+  std::vector<TextRun> texts_;
+  std::vector<std::string> images_;
+};
+
+}  // namespace ui

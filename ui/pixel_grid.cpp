@@ -1,0 +1,54 @@
+// Pixel grid rounding.
+#include "ui/pixel_grid.h"
+
+#include <cmath>
+
+namespace ui {
+namespace {
+
+// Far beyond any window; keeps absurd coordinates from overflowing ints
+// while leaving what is visible as it would be.
+constexpr double kLimit = 1e6;
+
+double clamped(double v) {
+  if (!std::isfinite(v)) return v > 0 ? kLimit : -kLimit;
+  return std::clamp(v, -kLimit, kLimit);
+}
+
+}  // namespace
+
+double PixelGrid::dev(double twips) const { return twips * scale / kTwipsPerPixel; }
+
+int PixelGrid::px(double twips) const { return static_cast<int>(std::lround(clamped(dev(twips)))); }
+
+int PixelGrid::linePx(double twips) const {
+  // The nudge keeps a position a rounding error short of an edge on it.
+  return static_cast<int>(std::floor(clamped(dev(twips)) + 1e-6));
+}
+
+int PixelGrid::lineWidth(int pixels) const {
+  return std::max(1, pixels) * static_cast<int>(std::max(1L, std::lround(scale)));
+}
+
+PxRect PixelGrid::rect(const RectF& r) const {
+  const int l = px(r.left), t = px(r.top);
+  return {l, t, px(static_cast<double>(r.left) + r.width) - l, px(static_cast<double>(r.top) + r.height) - t};
+}
+
+PxRect PixelGrid::dirty(const RectF& r) const {
+  if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) || !std::isfinite(r.height))
+    return {-100000, -100000, 200000, 200000};
+  const int m = 1 + lineWidth(2);
+  auto lo = [&](double t) { return static_cast<int>(std::floor(clamped(dev(t)))) - m; };
+  auto hi = [&](double t) { return static_cast<int>(std::ceil(clamped(dev(t)))) + m; };
+  const int l = lo(r.left), t = lo(r.top);
+  return {l, t, hi(static_cast<double>(r.left) + r.width) - l, hi(static_cast<double>(r.top) + r.height) - t};
+}
+
+RectF PixelGrid::twips(const PxRect& d) const {
+  const double k = kTwipsPerPixel / scale;
+  return RectF{static_cast<float>((d.x - 1) * k), static_cast<float>((d.y - 1) * k),
+               static_cast<float>((d.w + 2) * k), static_cast<float>((d.h + 2) * k)};
+}
+
+}  // namespace ui

@@ -1,0 +1,65 @@
+// Twips to device pixels at one scale (zoom × the screen's pixel ratio), as
+// every host places what it paints: control edges round to the nearest pixel
+// edge, a line goes through the pixel whose centre is nearest its coordinate,
+// and a line n layout pixels wide is n × round(scale) device pixels.
+#pragma once
+
+#include <algorithm>
+
+#include "ui/geometry.h"
+#include "ui/units.h"
+
+namespace ui {
+
+// A rectangle of whole device pixels.
+struct PxRect {
+  int x = 0, y = 0, w = 0, h = 0;
+
+  int right() const { return x + w; }  // one past the last column
+  int bottom() const { return y + h; }
+  bool empty() const { return w <= 0 || h <= 0; }
+  bool intersects(const PxRect& o) const {
+    return !empty() && !o.empty() && x < o.right() && o.x < right() && y < o.bottom() && o.y < bottom();
+  }
+  bool contains(const PxRect& o) const {
+    return o.x >= x && o.y >= y && o.right() <= right() && o.bottom() <= bottom();
+  }
+  PxRect intersected(const PxRect& o) const {
+    const int l = std::max(x, o.x), t = std::max(y, o.y);
+    const int r = std::min(right(), o.right()), b = std::min(bottom(), o.bottom());
+    return r > l && b > t ? PxRect{l, t, r - l, b - t} : PxRect{};
+  }
+  PxRect united(const PxRect& o) const {
+    if (empty()) return o;
+    if (o.empty()) return *this;
+    const int l = std::min(x, o.x), t = std::min(y, o.y);
+    return {l, t, std::max(right(), o.right()) - l, std::max(bottom(), o.bottom()) - t};
+  }
+  PxRect grown(int by) const { return {x - by, y - by, w + 2 * by, h + 2 * by}; }
+  bool operator==(const PxRect&) const = default;
+};
+
+struct PixelGrid {
+  double scale = 1;  // device pixels per layout pixel
+
+  // Device pixels of a length or position in twips, unrounded.
+  double dev(double twips) const;
+  // The device pixel edge nearest to a position in twips.
+  int px(double twips) const;
+  // The device pixel whose centre is nearest to a position in twips: where a
+  // line through it is drawn (x 1200 is pixel 80, x 1207.5 its middle, at 100 %).
+  int linePx(double twips) const;
+  // A width of `pixels` layout pixels in device pixels, at least one each.
+  int lineWidth(int pixels) const;
+  // Each edge rounded on its own, so neighbouring rectangles meet exactly.
+  PxRect rect(const RectF& r) const;
+  // The pixels to repaint when a rectangle in twips changes: rounded
+  // outwards, with room for the widest line drawn on it; absurd or
+  // non-finite rectangles cover everything.
+  PxRect dirty(const RectF& r) const;
+  // A device rectangle as twips, one pixel larger all round (for culling).
+  RectF twips(const PxRect& d) const;
+  bool operator==(const PixelGrid&) const = default;
+};
+
+}  // namespace ui

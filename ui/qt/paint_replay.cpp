@@ -1,0 +1,102 @@
+// Paint list replay on a QPainter.
+#include "ui/qt/paint_replay.h"
+
+#include <QHash>
+#include <QImage>
+#include <cmath>
+#include <vector>
+
+#include "ui/drawing_layer.h"
+#include "ui/qt/convert.h"
+#include "ui/qt/raster_layer.h"
+
+namespace zemlox::qt {
+namespace {
+
+QColor colour(ui::Color c) { return QColor(ui::red(c), ui::green(c), ui::blue(c)); }
+
+// Resolving a font costs more than drawing its text: each is built once.
+const QFont& fontFor(const std::string& face, double sizePx) {
+  static QHash<QString, QFont> cache;
+  const QString key = QStringLiteral("%1/%2").arg(QString::fromStdString(face)).arg(sizePx);
+  auto it = cache.constFind(key);
+  if (it == cache.constEnd()) it = cache.insert(key, pixelFont(face, sizePx, false));
+  return *it;
+}
+
+void drawText(QPainter& p, const ui::TextRun& run) {
+  p.setFont(fontFor(run.face, run.sizePx));
+  p.setPen(colour(run.color));
+  const QRect box(run.box.x, run.box.y, run.box.w, run.box.h);
+  for (size_t k = 0; k < run.lines.size(); ++k) {
+    const int top = run.box.y + static_cast<int>(k) * run.lineStep;
+    if (top >= box.bottom() + 1) break;
+    // Clipped to the label, as a label clips its text.
+    const QRect line(box.x(), top, box.width(), box.bottom() + 1 - top);
+    const QString s = QString::fromStdString(run.lines[k]);
+    for (int dx = 0; dx <= run.strike; ++dx)
+      p.drawText(line.translated(dx, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, s);
+  }
+}
+
+// A picture at a scale, smoothed once per size.
+const QImage& picture(const std::string& resource, double scale) {
+  struct Entry { QImage original, scaled; };
+  static QHash<QString, Entry> cache;
+  Entry& e = cache[QString::fromStdString(resource)];
+  if (e.original.isNull()) e.original = QImage(QString::fromStdString(resource));
+  const QSize size(static_cast<int>(std::lround(e.original.width() * scale)),
+                   static_cast<int>(std::lround(e.original.height() * scale)));
+  if (size == e.original.size()) return e.original;
+  if (e.scaled.size() != size) e.scaled = e.original.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return e.scaled;
+}
+
+}  // namespace
+
+void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
+  // Runs of fills of one colour (a line's spans, a circle's rows) go to the
+  // raster engine as one call.
+  std::vector<QRect> run;
+  ui::Color runColour = 0;
+  auto flush = [&] {
+    if (run.empty()) return;
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour(runColour));
+    p.drawRects(run.data(), static_cast<int>(run.size()));
+    run.clear();
+  };
+  auto fill = [&](const ui::PaintItem& f, int dx, int dy) {
+    const QRect r = QRect(f.rect.x + dx, f.rect.y + dy, f.rect.w, f.rect.h) & clip;
+    if (r.isEmpty()) return;
+    if (!run.empty() && f.color != runColour) flush();
+    runColour = f.color;
+    run.push_back(r);
+  };
+  for (const ui::PaintItem& item : list.items()) {
+    if (item.kind == ui::PaintItem::Fill) {
+      fill(item, 0, 0);
+      continue;
+    }
+    if (item.kind == ui::PaintItem::Stamped) {
+      for (const ui::PaintItem& f : item.stamp->fills) fill(f, item.rect.x, item.rect.y);
+      continue;
+    }
+    flush();
+    switch (item.kind) {
+      case ui::PaintItem::Text: drawText(p, list.text(item)); break;
+      case ui::PaintItem::Image: {
+        const QImage& img = picture(list.image(item), item.scale);
+        const QRect part = QRect(item.clip.x, item.clip.y, item.clip.w, item.clip.h) & clip;
+        if (!part.isEmpty()) p.drawImage(part.topLeft(), img, part.translated(-item.rect.x, -item.rect.y));
+        break;
+      }
+      case ui::PaintItem::Drawing: copyLayer(p, *item.layer, clip); break;
+      case ui::PaintItem::Fill:
+      case ui::PaintItem::Stamped: break;
+    }
+  }
+  flush();
+}
+
+}  // namespace zemlox::qt

@@ -1,0 +1,16 @@
+// Replays the window layer's paint lists with a QPainter in device pixels:
+// fills as they are, text runs on their given lines with the installed
+// fonts, pictures scaled once, drawing layers copied. Nothing is decided here.
+#pragma once
+
+#include <QPainter>
+
+#include "ui/paint_list.h"
+
+namespace zemlox::qt {
+
+// The painter is in device pixels (useDevicePixels); `clip` bounds what
+// the list may cover.
+void replay(QPainter& p, const ui::PaintList& list, const QRect& clip);
+
+}  // namespace zemlox::qt

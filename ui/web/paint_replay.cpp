@@ -1,0 +1,67 @@
+// Paint lists to draw lists.
+#include "ui/web/paint_replay.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "ui/font.h"
+#include "ui/web/dom.h"
+#include "ui/web/raster_layer.h"
+
+namespace zemlox::web {
+namespace {
+
+// The picture a picture box names, as a file of the site.
+std::string pictureUrl(const std::string& resource) {
+  return resource.rfind(":/", 0) == 0 ? resource.substr(2) : resource;
+}
+
+Face faceOf(const std::string& name) { return ui::typefaceOf(name); }
+
+// A stamp drawn once onto a canvas of its own, then copied where it stands:
+// a row of particles costs one copy each a frame.
+int spriteOf(const ui::Stamp& stamp) {
+  static std::unordered_map<const ui::Stamp*, int> sprites;
+  if (auto it = sprites.find(&stamp); it != sprites.end()) return it->second;
+  const int id = dom::create(dom::Kind::Layer, 0);
+  dom::resizeCanvas(id, std::max(1, stamp.w), std::max(1, stamp.h));
+  DrawList sprite;
+  for (const ui::PaintItem& f : stamp.fills) {
+    sprite.colour(f.color);
+    sprite.rect(f.rect);
+  }
+  sprite.replayOn(id);
+  sprites.emplace(&stamp, id);
+  return id;
+}
+
+}  // namespace
+
+void toDrawList(DrawList& dl, const ui::PaintList& list) {
+  for (const ui::PaintItem& item : list.items()) {
+    switch (item.kind) {
+      case ui::PaintItem::Fill:
+        dl.colour(item.color);
+        dl.rect(item.rect);
+        break;
+      case ui::PaintItem::Text: {
+        const ui::TextRun& run = list.text(item);
+        dl.colour(run.color);
+        dl.text(run.box, run.sizePx, faceOf(run.face), run.strike, run.lines, run.lineStep);
+        break;
+      }
+      case ui::PaintItem::Image:
+        dl.clip({item.clip});
+        dl.image(pictureUrl(list.image(item)), item.rect.x, item.rect.y, item.scale);
+        dl.unclip();
+        break;
+      case ui::PaintItem::Stamped: dl.layer(spriteOf(*item.stamp), item.rect.x, item.rect.y); break;
+      case ui::PaintItem::Drawing:
+        // Every drawing layer of this host is one of its canvases.
+        dl.layer(static_cast<const RasterLayer*>(item.layer)->id(), 0, 0);
+        break;
+    }
+  }
+}
+
+}  // namespace zemlox::web

@@ -1,0 +1,19 @@
+// Turns the window layer's paint lists into draw lists for the page's
+// canvases: fills as pixel spans, text runs on their given lines, pictures,
+// and the drawing layers' canvases. Nothing is decided here.
+#pragma once
+
+#include "ui/paint_list.h"
+#include "ui/web/draw_list.h"
+#include "ui/web/raster.h"
+
+namespace zemlox::web {
+
+void toDrawList(DrawList& dl, const ui::PaintList& list);
+
+// A rectangle in twips of a container as device pixels of its canvas.
+inline Span toDevice(const ui::RectF& r, const Scale& sc) { return ui::PixelGrid{sc.s}.rect(r); }
+// The font size of `points` in device pixels.
+inline double fontPixels(float points, const Scale& sc) { return points * 4.0 / 3.0 * sc.s; }
+
+}  // namespace zemlox::web
