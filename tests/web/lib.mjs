@@ -12,7 +12,7 @@ export const site = path.resolve(process.env.ZEMLOX_SITE || new URL('../../build
 
 const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
                '.woff': 'font/woff', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
-               '.webmanifest': 'application/manifest+json'};
+               '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm'};
 
 // A static web server for the site on a free port of 127.0.0.1; `extra`
 // maps further paths to files.

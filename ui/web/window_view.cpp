@@ -160,6 +160,7 @@ void WindowView::detach() {
   dom::remove(window_);
   if (form_->view() == this) form_->setView(nullptr);
   form_ = nullptr;
+  touch_.reset();
   areas_.clear();
   byContainer_.clear();
   byCanvas_.clear();
@@ -358,15 +359,22 @@ void WindowView::paintArea(Area& a) {
 }
 
 bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch) {
-  auto it = byCanvas_.find(canvas);
-  if (it == byCanvas_.end() || !form_) return false;
-  ui::Container& c = *it->second->container;
+  if (!form_) return false;
+  Area* area = nullptr;
+  if (canvas == window_ && touch) {
+    area = byContainer_.at(form_);
+  } else if (auto it = byCanvas_.find(canvas); it != byCanvas_.end()) {
+    area = it->second;
+  }
+  if (!area) return false;
+  ui::Container& c = *area->container;
   const double toTwips = dom::pixelRatio() * 15.0 / scale_.s;
   const float tx = static_cast<float>(x * toTwips), ty = static_cast<float>(y * toTwips);
+  if (touch) {
+    touchInput(c, type, tx, ty, static_cast<float>(toTwips));
+    return true;
+  }
   ui::MouseState s{buttons, mods};
-  // A touch has no hover: the pointer arrives where the finger lands.
-  if (type == 1 && touch) c.mouseMove(ui::MouseState{0, mods}, tx, ty);
-  if (!form_) return true;
   switch (type) {
     case 0: c.mouseMove(s, tx, ty); break;
     case 1: c.mouseDown(s, tx, ty); break;
@@ -374,6 +382,30 @@ bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, 
     default: break;
   }
   return true;
+}
+
+// type: 0 move, 1 press, 2 release, 3 the browser cancelled the touch.
+void WindowView::touchInput(ui::Container& c, int type, float x, float y, float twipsPerPx) {
+  switch (type) {
+    case 0: touch_.move(c, x, y); break;
+    case 1: {
+      std::vector<ui::Touch::Extra> extras;
+      if (&c == form_) {
+        // The title bar's close box, a title bar high and wide, above the client area.
+        const float side = kTitleBarPx * 15.0f;
+        extras.push_back({{form_->style().clientWidth - side, -side, side, side}, window_});
+      }
+      touch_.press(c, x, y, twipsPerPx, std::move(extras));
+      break;
+    }
+    case 2: {
+      const ui::Touch::Outcome out = touch_.release(c, x, y);
+      if (out.extra == window_ && form_) form_->closeBox();
+      else if (auto w = widgets_.find(out.list); out.list && w != widgets_.end()) dom::openList(w->second);
+      break;
+    }
+    default: touch_.cancel(c); break;
+  }
 }
 
 bool WindowView::buttonClicked(int id) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/touch.h"
 #include "ui/web/draw_list.h"
 #include "ui/web/raster.h"
 #include "ui/web/raster_layer.h"
@@ -46,6 +47,8 @@ class WindowView : public ui::FormView {
   void pageVisible(bool visible);
 
   // Input from the page, by element number; false when not this window's.
+  // A touch on the title bar comes with the window's own number, in CSS
+  // pixels from the client area's corner.
   bool pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch);
   bool buttonClicked(int id);
   bool comboPicked(int id, int index);
@@ -81,6 +84,7 @@ class WindowView : public ui::FormView {
   void markDirty(Area& a, const Span& s);
   void paintArea(Area& a);
   void stopTimers();
+  void touchInput(ui::Container& c, int type, float x, float y, float twipsPerPx);
 
   WebHost& host_;
   ui::Form* form_;
@@ -106,6 +110,7 @@ class WindowView : public ui::FormView {
   std::vector<Item> items_;
   bool itemsStale_ = true;
   bool visible_ = true;
+  ui::Touch touch_;
 };
 
 }  // namespace zemlox::web
