@@ -26,14 +26,15 @@ bool inArea(const TouchArea& a, float x, float y, float reach, float side) {
 }  // namespace
 
 int pickTouchArea(const std::vector<TouchArea>& areas, float x, float y, float reach, float side) {
+  // The nearest box first, over every area: a plain one also keeps its
+  // half of the gap to a widening neighbour.
   int best = -1;
   float nearest = std::numeric_limits<float>::infinity();
   for (size_t i = 0; i < areas.size(); ++i) {
-    if (!inArea(areas[i], x, y, reach, side)) continue;
     const float d = distance(areas[i].box, x, y);
     if (d <= nearest) best = static_cast<int>(i), nearest = d;
   }
-  return best;
+  return best >= 0 && inArea(areas[static_cast<size_t>(best)], x, y, reach, side) ? best : -1;
 }
 
 std::vector<TouchArea> Touch::areasOf(const Container& c, std::vector<Control*>& controls) const {

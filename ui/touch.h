@@ -26,9 +26,9 @@ struct TouchArea {
   bool widens = true;
 };
 
-// The area a touch at (x, y) is for, or -1: of those whose touch area holds
-// the point, the one whose box is nearest, the later one on a tie (it is
-// drawn on top). So no area reaches over another's box, and two neighbours
+// The area a touch at (x, y) is for, or -1: the one whose box is nearest
+// (the later one on a tie: it is drawn on top), where its touch area holds
+// the point. So no area reaches over another's box, and two neighbours
 // split the gap between them.
 int pickTouchArea(const std::vector<TouchArea>& areas, float x, float y, float reach, float side);
 

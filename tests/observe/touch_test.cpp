@@ -37,9 +37,10 @@ TEST(TouchAreas, NearestBoxWinsAndNoAreaReachesOverAnotherBox) {
   EXPECT_EQ(ui::pickTouchArea(areas, 150, 290, reach, side), 0);    // the gap's upper half
   EXPECT_EQ(ui::pickTouchArea(areas, 150, 310, reach, side), 1);    // and its lower half
   EXPECT_EQ(ui::pickTouchArea(areas, 150, -360, reach, side), -1);  // past the reach
-  // Just outside the drawing area the label's reach holds; inside, the
-  // area's own box wins, and the area answers nothing outside it.
-  EXPECT_EQ(ui::pickTouchArea(areas, 590, 75, reach, side), 0);
+  // The label and the drawing area split the gap between them; the area
+  // answers nothing outside its box.
+  EXPECT_EQ(ui::pickTouchArea(areas, 440, 75, reach, side), 0);
+  EXPECT_EQ(ui::pickTouchArea(areas, 460, 75, reach, side), -1);
   EXPECT_EQ(ui::pickTouchArea(areas, 610, 75, reach, side), 2);
   EXPECT_EQ(ui::pickTouchArea({{{600, 0, 900, 900}, false}}, 590, 75, reach, side), -1);
   // A box thinner than the least side answers over that side around its middle.
@@ -138,9 +139,12 @@ TEST_F(Touching, NothingIsCarriedDuringARunAndAButtonBesideTheFingerWorks) {
 
 TEST_F(Touching, CloseBoxAndListsAreLeftToTheHostWhenTheFingerLifts) {
   const ui::Touch::Extra closeBox{{w.style().clientWidth - 330, -330, 330, 330}, 7};
-  // 5 px below the close box, inside the client area.
+  // 3 px below the close box, inside the client area, it is still the close
+  // box; 5 px below, the record's view 8 px below is nearer.
+  touch.press(w, w.style().clientWidth - 165, 3 * kPx, kPx, {closeBox});
+  EXPECT_EQ(touch.release(w, w.style().clientWidth - 165, 3 * kPx).extra, 7);
   touch.press(w, w.style().clientWidth - 165, 5 * kPx, kPx, {closeBox});
-  EXPECT_EQ(touch.release(w, w.style().clientWidth - 165, 5 * kPx).extra, 7);
+  EXPECT_EQ(touch.release(w, w.style().clientWidth - 165, 5 * kPx).extra, 0);
   // Beside the size list: the host opens it.
   touch.press(w, 480 + 300, 6840 - 4 * kPx, kPx, {closeBox});
   const ui::Touch::Outcome out = touch.release(w, 480 + 300, 6840 - 4 * kPx);

@@ -90,10 +90,15 @@ var ZX = {
     c.addEventListener('pointermove', e => send(0, e));
     c.addEventListener('pointerdown', e => {
       if (e.pointerType === 'mouse') c.setPointerCapture(e.pointerId);
+      // No mouse events after a touch: their press would take the focus
+      // from a list the touch opened.
+      if (e.pointerType === 'touch') e.preventDefault();
       send(1, e);
     });
     c.addEventListener('pointerup', e => send(2, e));
     c.addEventListener('pointercancel', e => { if (e.pointerType === 'touch') send(3, e); });
+    // Nor a click: a list the touch opened may stand under the finger.
+    c.addEventListener('touchend', e => { if (e.cancelable) e.preventDefault(); });
     c.addEventListener('contextmenu', e => e.preventDefault());
     return {root: c, node: c, ctx: c.getContext('2d', {alpha: false})};
   },
@@ -106,10 +111,14 @@ var ZX = {
       const r = client.getBoundingClientRect();
       Module._zx_pointer(id, type, e.clientX - r.left, e.clientY - r.top, 0, 0, 1);
     };
-    title.addEventListener('pointerdown', e => send(1, e));
+    title.addEventListener('pointerdown', e => {
+      if (e.pointerType === 'touch' && e.target !== close) e.preventDefault();
+      send(1, e);
+    });
     title.addEventListener('pointermove', e => send(0, e));
     title.addEventListener('pointerup', e => send(2, e));
     title.addEventListener('pointercancel', e => send(3, e));
+    title.addEventListener('touchend', e => { if (e.cancelable && e.target !== close) e.preventDefault(); });
   },
 
   // A touch beside a settings list opens it as its arrow does.
