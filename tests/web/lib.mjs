@@ -117,8 +117,12 @@ export async function openLesson(page, button, caption) {
 // A screenshot as pixels, with readers in CSS pixels and in twips of a window.
 export async function shot(page, file) {
   const png = await page.screenshot({type: 'png', ...(file ? {path: file} : {})});
+  return pixels(png, await page.evaluate(() => devicePixelRatio));
+}
+
+// A PNG of a page with `dpr` device pixels to a CSS pixel, with those readers.
+export function pixels(png, dpr) {
   const img = decodePng(png);
-  const dpr = await page.evaluate(() => devicePixelRatio);
   img.dpr = dpr;
   img.rgb = (x, y) => {
     const i = (Math.floor(y * dpr) * img.width + Math.floor(x * dpr)) * 4;
