@@ -1,13 +1,18 @@
 // The browser edition in Firefox ESR and in WebKit, served over http (the
 // Chromium tests beside this one cover Chromium): every window opens,
 // animates and closes; the observation window worked by the mouse, station A
-// carried away and back and a run to its end; 印刷 opens the print dialog once on the print
+// carried away and back and a run to its end; 印刷 prints: in Firefox for
+// real, to a PDF whose texts stand where the report puts them, after which
+// the page takes input again; in WebKit the dialog opens once on the print
 // view, whose texts stand where the report puts them; the page is exactly as
 // large as the window; with the service worker installed the program starts
 // again with the server gone; and no console error. One page load per engine
 // for all of it but the offline start. WebKit needs an X display.
 // Run: node tests/web/engines.test.mjs [firefox|webkit]
+import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import * as z from './lib.mjs';
 import {firefox, webkit} from './engines.mjs';
 
@@ -102,28 +107,49 @@ async function scenario(eng, url, tag) {
   await until(eng, () => [...document.querySelectorAll('.zx-button')]
     .some(b => b.textContent === '印刷' && b.style.display !== 'none'), null, '印刷 after the run', 40000);
   if (shots) fs.writeFileSync(`${shots}/${tag}-kansoku-run.png`, await eng.screenshot());
-  // No print dialog to answer under automation: count its openings instead.
-  await eng.eval(() => { window.print = () => { window.printDialogs = (window.printDialogs || 0) + 1; }; });
-  await click(eng, win, 4080 + 487, 7080 + 187);
-  await until(eng, () => window.printDialogs === 1, null, 'the print dialog');
-  const texts = await eng.eval(() => [...document.querySelectorAll('#print text')].map(t => {
-    // Laid out as printed: the view shown for a moment, as the print media does.
-    const view = document.getElementById('print');
-    view.style.display = 'block';
-    const b = t.getBBox();
-    view.style.display = '';
-    return {t: t.textContent, x: +t.getAttribute('x'), y: b.y};
-  }));
+  let texts, where;
+  if (eng.pdf) {
+    // A real print: the dialog-less print to a PDF, read back with pdftotext.
+    await click(eng, win, 4080 + 487, 7080 + 187);
+    const end = Date.now() + 20000;
+    let size = -1;
+    while (!(fs.existsSync(eng.pdf) && fs.statSync(eng.pdf).size === size && size > 0)) {
+      if (Date.now() > end) throw new Error(`${eng.name}: no PDF printed`);
+      size = fs.existsSync(eng.pdf) ? fs.statSync(eng.pdf).size : -1;
+      await z.sleep(300);
+    }
+    const info = execFileSync('pdfinfo', [eng.pdf]).toString();
+    z.check(/Pages:\s+1\n/.test(info) && /Page size:\s+59\d(\.\d+)? x 84\d(\.\d+)? pts/.test(info), `${eng.name}: not one A4 page: ${info}`);
+    const html = execFileSync('pdftotext', ['-bbox', eng.pdf, '-']).toString();
+    texts = [...html.matchAll(/<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)<\/word>/g)]
+      .map(m => ({x: +m[1], y: +m[2], t: m[3]}));
+    where = 'printed page';
+  } else {
+    // No print dialog to answer under automation: count its openings instead.
+    await eng.eval(() => { window.print = () => { window.printDialogs = (window.printDialogs || 0) + 1; }; });
+    await click(eng, win, 4080 + 487, 7080 + 187);
+    await until(eng, () => window.printDialogs === 1, null, 'the print dialog');
+    texts = await eng.eval(() => [...document.querySelectorAll('#print text')].map(t => {
+      // Laid out as printed: the view shown for a moment, as the print media does.
+      const view = document.getElementById('print');
+      view.style.display = 'block';
+      const b = t.getBBox();
+      view.style.display = '';
+      return {t: t.textContent.trim(), x: +t.getAttribute('x'), y: b.y};
+    }));
+    where = 'print view';
+  }
   const zemlox = texts.find(t => t.t === 'Zemlox');
-  z.check(zemlox, `${eng.name}: no Zemlox on the print view`);
+  z.check(zemlox, `${eng.name}: no Zemlox on the ${where}`);
   let worst = 0;
   for (const e of expected) {
-    const best = Math.min(...texts.filter(t => t.t.trim() === e.t).map(t =>
+    const best = Math.min(...texts.filter(t => t.t === e.t).map(t =>
       Math.max(Math.abs(t.x - zemlox.x - (e.x - 10)), Math.abs(t.y - zemlox.y - (e.y - 29)))));
-    z.check(best <= 1.5, `${eng.name}: ${e.t} is ${best} pt off on the print view (or missing)`);
+    z.check(best <= 1.5, `${eng.name}: ${e.t} is ${best} pt off on the ${where} (or missing)`);
     worst = Math.max(worst, best);
   }
-  console.log(`  ${eng.name}: ${expected.length} print view texts, largest deviation ${worst.toFixed(3)} pt`);
+  console.log(`  ${eng.name}: ${expected.length} texts on the ${where}, largest deviation ${worst.toFixed(3)} pt`);
+  // The page takes input again after printing: 閉じる closes the window.
   await click(eng, win, 5160 + 487, 7080 + 187);
   await windowGone(eng, '地震計の記録');
   const problems = await eng.problems();
@@ -150,7 +176,8 @@ async function offline(eng, server) {
 
 const only = process.argv[2];
 let failed = 0;
-for (const [tag, start] of [['firefox', firefox], ['webkit', webkit]]) {
+const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-engines-'));
+for (const [tag, start] of [['firefox', () => firefox({pdf: path.join(dir, 'report.pdf')})], ['webkit', webkit]]) {
   if (only && only !== tag) continue;
   const server = await z.serve();
   let eng = null;
@@ -167,4 +194,5 @@ for (const [tag, start] of [['firefox', firefox], ['webkit', webkit]]) {
     if (eng) await eng.close();
   }
 }
+fs.rmSync(dir, {recursive: true, force: true});
 if (failed) process.exitCode = 1;
