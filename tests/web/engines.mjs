@@ -13,6 +13,9 @@ import webdriver from 'selenium-webdriver';
 
 export const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
+export const launchFirefox = (prefs = {}) =>
+  puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true, extraPrefsFirefox: prefs});
+
 // With `pdf`, Firefox prints with no dialog into that file, as a pupil who
 // picks "PDF に保存" does.
 export async function firefox({width = 1280, height = 800, pdf = null} = {}) {
@@ -20,8 +23,7 @@ export async function firefox({width = 1280, height = 800, pdf = null} = {}) {
     'print.always_print_silent': true, 'print.show_print_progress': false, print_printer: 'Mozilla Save to PDF',
     'print.printer_Mozilla_Save_to_PDF.print_to_file': true, 'print.printer_Mozilla_Save_to_PDF.print_to_filename': pdf,
   } : {};
-  const browser = await puppeteer.launch({browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
-                                          extraPrefsFirefox: prefs});
+  const browser = await launchFirefox(prefs);
   const page = await browser.newPage();
   const problems = [];
   page.on('console', m => { if (m.type() === 'error') problems.push(m.text()); });
