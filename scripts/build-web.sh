@@ -28,13 +28,13 @@ for size in 32 128 256; do cp "assets/icons/zemlox-$size.png" "$site/icons/"; do
 # character the subset lacks.
 /usr/bin/python3 scripts/subset-fonts.py "$out/fonts" app ui waves record observe \
   --page ui/web/site/index.html ui/web/page.js ui/web/list_control.js ui/web/print_view.js >/dev/null
-cp "$out"/fonts/*.woff "$site/fonts/"
+cp "$out"/fonts/*.woff2 "$site/fonts/"
 sed -n '/^License: IPA-1$/,/^License:/p' /usr/share/doc/fonts-ipafont-gothic/copyright |
   sed '1d;$d;s/^ //;s/^\.$//' >"$site/fonts/IPA_Font_License_Agreement_v1.0.txt"
 cp ui/web/site/fonts-README.txt "$site/fonts/README.txt"
 {
   for f in pgothic:ZemloxPGothic gothic:ZemloxGothic; do
-    printf '@font-face { font-family: %s; src: url(fonts/zemlox-%s.woff) format("woff"); font-display: block; }\n' \
+    printf '@font-face { font-family: %s; src: url(fonts/zemlox-%s.woff2) format("woff2"); font-display: block; }\n' \
       "${f#*:}" "${f%%:*}"
   done
 } >"$site/fonts.css"

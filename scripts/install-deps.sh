@@ -13,8 +13,8 @@ test_pkgs=(xvfb xdotool x11-utils xclip imagemagick poppler-utils clang libclang
            lintian appstream desktop-file-utils)
 # scripts/build-deb.sh: dpkg-shlibdeps and dpkg-buildflags; CPack runs file.
 package_pkgs=(dpkg-dev file)
-# scripts/build-web.sh: Emscripten, and fontTools to subset the bundled fonts.
-web_pkgs=(emscripten python3-fonttools fonts-ipafont-gothic)
+# scripts/build-web.sh: Emscripten, and fontTools (with Brotli for WOFF2) to subset the bundled fonts.
+web_pkgs=(emscripten python3-fonttools python3-brotli fonts-ipafont-gothic)
 # The browser tests: Chromium and Firefox ESR driven by puppeteer-core, and
 # WebKit (WebKitGTK's MiniBrowser with WebKitWebDriver) by selenium-webdriver,
 # both from npm; WebKit runs on Xvfb.

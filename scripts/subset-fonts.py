@@ -18,8 +18,8 @@ from fontTools import subset
 from fontTools.ttLib import TTFont
 
 FONT_DIR = pathlib.Path('/usr/share/fonts/opentype/ipafont-gothic')
-FONTS = [('ipagp.ttf', 'Zemlox PGothic', 'zemlox-pgothic.woff'),
-         ('ipag.ttf', 'Zemlox Gothic', 'zemlox-gothic.woff')]
+FONTS = [('ipagp.ttf', 'Zemlox PGothic', 'zemlox-pgothic.woff2'),
+         ('ipag.ttf', 'Zemlox Gothic', 'zemlox-gothic.woff2')]
 RANGES = [(0x20, 0x7E), (0xA0, 0xFF), (0x3000, 0x303F), (0x3040, 0x309F), (0x30A0, 0x30FF),
           (0xFF01, 0xFF9F), (0x2010, 0x203B), (0x2190, 0x2193), (0x25A0, 0x25CF)]
 
@@ -105,7 +105,7 @@ def main():
     text = ''.join(sorted(program_characters(dirs, pages)))
     for source, family, target in FONTS:
         options = subset.Options()
-        options.flavor = 'woff'
+        options.flavor = 'woff2'
         options.name_IDs = ['*']
         options.name_languages = ['*']
         options.layout_features = ['*']

@@ -11,7 +11,7 @@ import puppeteer from 'puppeteer-core';
 export const site = path.resolve(process.env.ZEMLOX_SITE || new URL('../../build-web/site', import.meta.url).pathname);
 
 const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-               '.woff': 'font/woff', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
+               '.woff2': 'font/woff2', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
                '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm'};
 
 // A static web server for the site on a free port of 127.0.0.1; `extra`
