@@ -78,4 +78,7 @@ EMSCRIPTEN_KEEPALIVE void zx_bench_frames(int n) {
   }
 }
 
+// For the benchmark: how many timer ticks have run so far.
+EMSCRIPTEN_KEEPALIVE double zx_bench_ticks() { return zemlox::web::WindowView::ticksRun; }
+
 }  // extern "C"

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "ui/web/dom.h"
+#include "ui/web/pace.h"
 #include "ui/web/paint_controls.h"
 #include "ui/web/web_host.h"
 
@@ -20,7 +21,17 @@ constexpr size_t kMaxDirtyRects = 16;
 // The frame caption, button and list font: the interface font at 9 pt.
 constexpr float kControlPoints = 9;
 
-void tickTimer(void* timer) { static_cast<ui::Timer*>(timer)->tick(); }
+// The ticks the clock says are due, also those a late callback missed. A
+// tick may stop the timer or unload the window, which frees the ticker.
+void tickTimer(void* ticker) {
+  auto* k = static_cast<WindowView::Ticker*>(ticker);
+  ui::Timer* t = k->timer;
+  const int n = k->pace.due(emscripten_get_now());
+  for (int i = 0; i < n && t->enabled(); ++i) {
+    t->tick();
+    ++WindowView::ticksRun;
+  }
+}
 
 Span bounding(const std::vector<Span>& spans) {
   int l = 1 << 30, t = 1 << 30, r = -(1 << 30), b = -(1 << 30);
@@ -281,17 +292,18 @@ void WindowView::timerChanged(const ui::Timer& t) {
   if (!form_) return;
   auto it = intervals_.find(&t);
   if (it != intervals_.end()) {
-    emscripten_clear_interval(it->second);
+    emscripten_clear_interval(it->second->id);
     intervals_.erase(it);
   }
   if (!visible_ || !t.enabled() || !form_->loaded()) return;
   const double ms = std::max(kTimerFloorMs, t.interval());
-  intervals_[&t] = static_cast<int>(
-      emscripten_set_interval(tickTimer, ms, const_cast<ui::Timer*>(&t)));
+  auto k = std::make_unique<Ticker>(Ticker{const_cast<ui::Timer*>(&t), Pace(ms, emscripten_get_now()), 0});
+  k->id = static_cast<int>(emscripten_set_interval(tickTimer, ms, k.get()));
+  intervals_[&t] = std::move(k);
 }
 
 void WindowView::stopTimers() {
-  for (auto& [t, id] : intervals_) emscripten_clear_interval(id);
+  for (auto& [t, k] : intervals_) emscripten_clear_interval(k->id);
   intervals_.clear();
 }
 
