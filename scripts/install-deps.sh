@@ -13,10 +13,12 @@ test_pkgs=(xvfb xdotool x11-utils xclip imagemagick poppler-utils clang libclang
            lintian appstream desktop-file-utils)
 # scripts/build-deb.sh: dpkg-shlibdeps and dpkg-buildflags; CPack runs file.
 package_pkgs=(dpkg-dev file)
-# scripts/build-web.sh: Emscripten, and fontTools to subset the bundled fonts.
-web_pkgs=(emscripten python3-fonttools fonts-ipafont-gothic)
-# The browser tests: headless Chromium driven by puppeteer-core from npm.
-web_test_pkgs=(chromium)
+# scripts/build-web.sh: Emscripten, and fontTools (with Brotli for WOFF2) to subset the bundled fonts.
+web_pkgs=(emscripten python3-fonttools python3-brotli fonts-ipafont-gothic)
+# The browser tests: Chromium and Firefox ESR driven by puppeteer-core, and
+# WebKit (WebKitGTK's MiniBrowser with WebKitWebDriver) by selenium-webdriver,
+# both from npm; WebKit runs on Xvfb.
+web_test_pkgs=(chromium firefox-esr webkit2gtk-driver)
 # scripts/render-assets.sh: SVG to PNG and BMP.
 assets_pkgs=(librsvg2-bin imagemagick)
 
@@ -47,7 +49,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# puppeteer-core at the version pinned in tests/web/package-lock.json.
+# puppeteer-core and selenium-webdriver at the versions pinned in tests/web/package-lock.json.
 if [ "${1:-}" = --test ]; then
   web=$(cd "$(dirname "$0")/../tests/web" && pwd)
   if ! cmp -s "$web/package-lock.json" "$web/node_modules/.installed-lock.json" 2>/dev/null; then

@@ -13,6 +13,7 @@ namespace ui {
 class DirtyRects {
  public:
   void add(const PxRect& r);
+  bool empty() const { return rects_.empty(); }
   // The rectangles gathered since the last take, leaving none.
   std::vector<PxRect> take();
 

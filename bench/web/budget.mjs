@@ -1,21 +1,21 @@
 // The browser edition's budgets, each figure printed beside what it is
-// compared with, measured in headless Chromium on this machine (nothing is
-// asserted): the site's size against 3 MB; navigation to the menu's first
-// paint against an empty page with one canvas and one line in the bundled
-// font; and per window, a tick plus the repaint it causes against a bare
-// page making the same canvas calls on canvases of the same sizes.
-// Run after scripts/build-web.sh: node bench/web/budget.mjs. It builds its
-// own zemlox.js with the hooks it needs (zemlox_bench_site) and serves the
-// site with that one in its place; the site itself has no benchmark code.
-import {execFileSync} from 'node:child_process';
+// compared with, measured on this machine (nothing is asserted): the site's
+// size against 3 MB; navigation over http to the menu's first paint against
+// an empty page with one canvas and one line in the bundled font, in
+// Chromium, Firefox and WebKit, each in a fresh profile, the two pages
+// alternating; and per window in Chromium, a tick plus the repaint it causes
+// against a bare page making the same canvas calls on canvases of the same sizes.
+// Run after scripts/build-web.sh, on an X display for WebKit:
+// xvfb-run -a node bench/web/budget.mjs
 import fs from 'node:fs';
 import path from 'node:path';
+import {launchFirefox, webkit} from '../../tests/web/engines.mjs';
 import * as z from '../../tests/web/lib.mjs';
 import {zoom100} from '../../tests/web/zoom-keys.mjs';
 
 const median = v => [...v].sort((a, b) => a - b)[Math.floor(v.length / 2)];
 const row = (what, value, floor, unit, limit) =>
-  console.log(`${what.padEnd(34)} ${value.toFixed(3).padStart(9)} ${unit}   floor ${floor.toFixed(3).padStart(9)} ${unit}   ` +
+  console.log(`${what.padEnd(44)} ${value.toFixed(3).padStart(9)} ${unit}   floor ${floor.toFixed(3).padStart(9)} ${unit}   ` +
               `ratio ${(value / floor).toFixed(2)} (budget ${limit})`);
 
 function siteBytes(dir) {
@@ -25,43 +25,46 @@ function siteBytes(dir) {
   return n;
 }
 
-const root = new URL('../..', import.meta.url).pathname;
-function buildBenchProgram() {
-  execFileSync('cmake', ['--build', path.join(root, 'build-web/cmake'), '--target', 'zemlox_bench_site'],
-               {stdio: 'inherit', env: {...process.env, NODE_PATH: '/usr/share/nodejs'}});
-  return path.join(root, 'build-web/cmake/app/zemlox_bench.js');
-}
-
-// The program's first paint: once the first frame that draws on a canvas
-// has drawn (the marks are made here, not by the page).
-function markFirstPaint() {
-  const proto = CanvasRenderingContext2D.prototype;
-  for (const k of ['fillRect', 'fill', 'fillText', 'drawImage']) {
-    const f = proto[k];
-    proto[k] = function (...a) {
-      if (!window.zxPainting) {
-        window.zxPainting = true;
-        queueMicrotask(() => performance.mark('zemlox-first-paint'));
-      }
-      return f.apply(this, a);
-    };
-  }
-}
+const markTime = m => {
+  const e = performance.getEntriesByName(m)[0];
+  return e ? e.startTime : null;
+};
 
 // Milliseconds from navigation to the named mark, in a fresh profile each time.
 async function firstPaint(browser, url, mark) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.setViewport({width: 1280, height: 800});
-  if (mark === 'zemlox-first-paint') await page.evaluateOnNewDocument(markFirstPaint);
   await page.goto(url);
-  const t = await page.waitForFunction(m => {
-    const e = performance.getEntriesByName(m)[0];
-    return e ? e.startTime : null;
-  }, {}, mark);
+  const t = await page.waitForFunction(markTime, {}, mark);
   const ms = await t.jsonValue();
   await context.close();
   return ms;
+}
+
+// The same in WebKit, a new MiniBrowser each time.
+async function firstPaintWebKit(url, mark) {
+  const eng = await webkit();
+  try {
+    await eng.goto(url);
+    for (let i = 0; i < 200; ++i) {
+      const ms = await eng.eval(markTime, mark);
+      if (ms !== null) return ms;
+      await z.sleep(50);
+    }
+    throw new Error('WebKit: no first paint');
+  } finally {
+    await eng.close();
+  }
+}
+
+async function firstPaints(server, label, measure) {
+  const menu = [], floor = [];
+  for (let i = 0; i < 5; ++i) {
+    menu.push(await measure(server.url, 'zemlox-first-paint'));
+    floor.push(await measure(server.url + 'floor.html', 'floor-first-paint'));
+  }
+  row(`${label}: navigation to first paint`, median(menu), median(floor), 'ms', '1.5');
 }
 
 // Program: a tick with its repaint, drawn through (as the browser does every
@@ -71,40 +74,13 @@ async function firstPaint(browser, url, mark) {
 async function ticks(page, n) {
   return page.evaluate(count => {
     const flush = canvases => canvases.forEach(c => c.getContext('2d').getImageData(0, 0, 1, 1));
-    // Every canvas call of a tick's replays, recorded by standing a proxy in
-    // for each element's drawing context meanwhile.
-    let frame = null;
-    const records = ZX.el.filter(rec => rec && rec.ctx);
-    const contexts = records.map(rec => rec.ctx);
-    records.forEach(rec => {
-      const ctx = rec.ctx;
-      let calls = null;
-      rec.ctx = new Proxy(ctx, {
-        get: (t, k) => {
-          if (typeof t[k] !== 'function') return t[k];
-          return (...a) => {
-            if (!calls) frame.push({canvas: rec.root, calls: (calls = [])});
-            calls.push([k, a]);
-            return t[k](...a);
-          };
-        },
-        set: (t, k, v) => {
-          if (!calls) frame.push({canvas: rec.root, calls: (calls = [])});
-          calls.push(['=', [k, v]]);
-          t[k] = v;
-          return true;
-        },
-      });
-      rec.resetCalls = () => { calls = null; };
-    });
     const recorded = [];
     for (let i = 0; i < count; ++i) {
-      frame = [];
-      records.forEach(rec => rec.resetCalls());
+      ZX.bench = [];
       Module._zx_bench_frames(1);
-      recorded.push(frame);
+      recorded.push(ZX.bench);
     }
-    records.forEach((rec, i) => { rec.ctx = contexts[i]; delete rec.resetCalls; });
+    ZX.bench = null;
     const shown = [...new Set(recorded.flat().map(r => r.canvas))];
     const bare = new Map(shown.map(c => {
       const b = document.createElement('canvas');
@@ -144,16 +120,17 @@ const windows = [
 
 await z.run('budget', async browser => {
   const bytes = siteBytes(z.site);
-  console.log(`${'site files together'.padEnd(34)} ${(bytes / 1e6).toFixed(3).padStart(9)} MB   budget 3 MB`);
-  const server = await z.serve(z.site, {'/floor.html': new URL('floor.html', import.meta.url).pathname,
-                                       '/zemlox.js': buildBenchProgram()});
+  console.log(`${'site files together'.padEnd(44)} ${(bytes / 1e6).toFixed(3).padStart(9)} MB   budget 3 MB`);
+  const server = await z.serve(z.site, {'/floor.html': new URL('floor.html', import.meta.url).pathname});
   try {
-    const menu = [], floor = [];
-    for (let i = 0; i < 5; ++i) {
-      menu.push(await firstPaint(browser, server.url, 'zemlox-first-paint'));
-      floor.push(await firstPaint(browser, server.url + 'floor.html', 'floor-first-paint'));
+    await firstPaints(server, 'Chromium', (url, mark) => firstPaint(browser, url, mark));
+    const fox = await launchFirefox();
+    try {
+      await firstPaints(server, 'Firefox', (url, mark) => firstPaint(fox, url, mark));
+    } finally {
+      await fox.close();
     }
-    row('navigation to first paint', median(menu), median(floor), 'ms', '2');
+    await firstPaints(server, 'WebKit', firstPaintWebKit);
 
     const page = await z.openProgram(browser, server.url, {width: 1280, height: 800});
     await zoom100(page);

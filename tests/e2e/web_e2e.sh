@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The browser edition end to end: builds the site (scripts/build-web.sh) and
-# runs every tests/web/*.test.mjs in headless Chromium with puppeteer-core.
+# runs every tests/web/*.test.mjs: in headless Chromium with puppeteer-core,
+# and engines.test.mjs in Firefox ESR and in WebKit, the latter on Xvfb.
 # The desktop build directory gives the image host the pixel comparison uses.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -9,7 +10,11 @@ export ZEMLOX_BUILD
 ./scripts/build-web.sh >/dev/null
 failed=0
 for t in tests/web/*.test.mjs; do
-  if ! node "$t"; then failed=$((failed + 1)); fi
+  case "$t" in
+    */engines.test.mjs) run=(xvfb-run -a -s "-screen 0 1600x1200x24" node "$t") ;;
+    *) run=(node "$t") ;;
+  esac
+  if ! "${run[@]}"; then failed=$((failed + 1)); fi
 done
 [ "$failed" -eq 0 ] || { echo "web e2e: $failed browser test(s) failed"; exit 1; }
 echo "web e2e: every browser test passed"

@@ -11,8 +11,8 @@ import puppeteer from 'puppeteer-core';
 export const site = path.resolve(process.env.ZEMLOX_SITE || new URL('../../build-web/site', import.meta.url).pathname);
 
 const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-               '.woff': 'font/woff', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
-               '.webmanifest': 'application/manifest+json'};
+               '.woff2': 'font/woff2', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
+               '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm'};
 
 // A static web server for the site on a free port of 127.0.0.1; `extra`
 // maps further paths to files.
@@ -117,8 +117,12 @@ export async function openLesson(page, button, caption) {
 // A screenshot as pixels, with readers in CSS pixels and in twips of a window.
 export async function shot(page, file) {
   const png = await page.screenshot({type: 'png', ...(file ? {path: file} : {})});
+  return pixels(png, await page.evaluate(() => devicePixelRatio));
+}
+
+// A PNG of a page with `dpr` device pixels to a CSS pixel, with those readers.
+export function pixels(png, dpr) {
   const img = decodePng(png);
-  const dpr = await page.evaluate(() => devicePixelRatio);
   img.dpr = dpr;
   img.rgb = (x, y) => {
     const i = (Math.floor(y * dpr) * img.width + Math.floor(x * dpr)) * 4;

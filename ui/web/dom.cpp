@@ -35,6 +35,7 @@ EM_JS(void, zx_print_text, (double x, double y, const char* t, const char* famil
 EM_JS(void, zx_print_shape, (int kind, double a, double b, double c, double d),
       { ZX.printShape(kind, a, b, c, d); });
 EM_JS(void, zx_print_show, (), { ZX.printShow(); });
+EM_JS(void, zx_open_list, (int id), { ZX.openList(id); });
 
 }  // namespace
 
@@ -73,5 +74,6 @@ void printLine(double x1, double y1, double x2, double y2) { zx_print_shape(0, x
 void printRect(double x1, double y1, double x2, double y2) { zx_print_shape(1, x1, y1, x2, y2); }
 void printCircle(double cx, double cy, double r) { zx_print_shape(2, cx, cy, r, 0); }
 void printShow() { zx_print_show(); }
+void openList(int id) { zx_open_list(id); }
 
 }  // namespace zemlox::web::dom

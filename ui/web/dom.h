@@ -59,4 +59,7 @@ void printRect(double x1, double y1, double x2, double y2);
 void printCircle(double cx, double cy, double r);
 void printShow();
 
+// Opens a settings list's drop-down, as a touch on its arrow does.
+void openList(int id);
+
 }  // namespace zemlox::web::dom

@@ -71,27 +71,60 @@ var ZX = {
     close.textContent = '\u00d7';
     close.addEventListener('click', () => Module._zx_close(id));
     const client = ZX.tag('div', 'zx-client', w);
+    ZX.touchTitle(id, title, close, client);
     return {root: w, node: client, title, caption, close, x: 0, y: 0, w: 0, h: 0, th: 0, edge: 0};
   },
 
   makeCanvas(id, at) {
     const c = ZX.tag('canvas', 'zx-canvas', at);
     const send = (type, e) => {
+      const touch = e.pointerType === 'touch';
+      if (touch && !e.isPrimary) return;  // a second finger does nothing
       const r = c.getBoundingClientRect();
       let buttons = e.buttons;
       if (type === 2) buttons |= [1, 4, 2][e.button] || 0;
       const mods = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
-      Module._zx_pointer(id, type, e.clientX - r.left, e.clientY - r.top, buttons, mods,
-                         e.pointerType === 'touch' ? 1 : 0);
+      Module._zx_pointer(id, type, e.clientX - r.left, e.clientY - r.top, buttons, mods, touch ? 1 : 0);
     };
     c.addEventListener('pointermove', e => send(0, e));
     c.addEventListener('pointerdown', e => {
       if (e.pointerType === 'mouse') c.setPointerCapture(e.pointerId);
+      // No mouse events after a touch: their press would take the focus
+      // from a list the touch opened.
+      if (e.pointerType === 'touch') e.preventDefault();
       send(1, e);
     });
     c.addEventListener('pointerup', e => send(2, e));
+    c.addEventListener('pointercancel', e => { if (e.pointerType === 'touch') send(3, e); });
+    // Nor a click: a list the touch opened may stand under the finger.
+    c.addEventListener('touchend', e => { if (e.cancelable) e.preventDefault(); });
     c.addEventListener('contextmenu', e => e.preventDefault());
     return {root: c, node: c, ctx: c.getContext('2d', {alpha: false})};
+  },
+
+  // A finger on a title bar, beside its close box: to the window's touch
+  // areas, in CSS pixels from the client area's corner.
+  touchTitle(id, title, close, client) {
+    const send = (type, e) => {
+      if (e.pointerType !== 'touch' || !e.isPrimary || e.target === close) return;
+      const r = client.getBoundingClientRect();
+      Module._zx_pointer(id, type, e.clientX - r.left, e.clientY - r.top, 0, 0, 1);
+    };
+    title.addEventListener('pointerdown', e => {
+      if (e.pointerType === 'touch' && e.target !== close) e.preventDefault();
+      send(1, e);
+    });
+    title.addEventListener('pointermove', e => send(0, e));
+    title.addEventListener('pointerup', e => send(2, e));
+    title.addEventListener('pointercancel', e => send(3, e));
+    title.addEventListener('touchend', e => { if (e.cancelable && e.target !== close) e.preventDefault(); });
+  },
+
+  // A touch beside a settings list opens it as its arrow does.
+  openList(id) {
+    const rec = ZX.el[id];
+    const arrow = rec && rec.root.querySelector('.zx-combo-arrow');
+    if (arrow) arrow.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true, cancelable: true}));
   },
 
   // A painted label that can be picked up: a button over it, its keys to

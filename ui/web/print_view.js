@@ -34,8 +34,20 @@ Object.assign(ZX, {
     else ZX.svg('circle', {cx: a, cy: b, r: c}, ZX.ink);
   },
 
+  // The dialog opens once the print view's fonts are in and it has been
+  // laid out, from a task of its own: print() may not return until the
+  // dialog closes (Firefox runs the page on meanwhile), and nothing of the
+  // program waits for it. A second 印刷 while a dialog is pending only
+  // renews the page the dialog prints.
   printShow() {
-    // After the click that printed has been handled.
-    setTimeout(() => window.print(), 0);
+    if (ZX.printPending) return;
+    ZX.printPending = true;
+    document.fonts.ready.then(() => requestAnimationFrame(() => setTimeout(() => {
+      try {
+        window.print();
+      } finally {
+        ZX.printPending = false;
+      }
+    }, 0)));
   }
 });

@@ -17,7 +17,17 @@ namespace {
 // The frame caption, button and list font: the interface font at 9 pt.
 constexpr float kControlPoints = 9;
 
-void tickTimer(void* timer) { static_cast<ui::Timer*>(timer)->tick(); }
+// The ticks the clock says are due, also those a late callback missed. A
+// tick may stop the timer or unload the window, which frees the ticker.
+void tickTimer(void* ticker) {
+  auto* k = static_cast<WindowView::Ticker*>(ticker);
+  ui::Timer* t = k->timer;
+  const int n = k->pace.due(emscripten_get_now());
+  for (int i = 0; i < n && t->enabled(); ++i) {
+    t->tick();
+    ++WindowView::ticksRun;
+  }
+}
 
 Span bounding(const std::vector<Span>& spans) {
   int l = 1 << 30, t = 1 << 30, r = -(1 << 30), b = -(1 << 30);
@@ -154,6 +164,7 @@ void WindowView::detach() {
   dom::remove(window_);
   if (form_->view() == this) form_->setView(nullptr);
   form_ = nullptr;
+  touch_.reset();
   areas_.clear();
   byContainer_.clear();
   byCanvas_.clear();
@@ -275,17 +286,18 @@ void WindowView::timerChanged(const ui::Timer& t) {
   if (!form_) return;
   auto it = intervals_.find(&t);
   if (it != intervals_.end()) {
-    emscripten_clear_interval(it->second);
+    emscripten_clear_interval(it->second->id);
     intervals_.erase(it);
   }
   if (!visible_ || !t.enabled() || !form_->loaded()) return;
   const double ms = t.pace();
-  intervals_[&t] = static_cast<int>(
-      emscripten_set_interval(tickTimer, ms, const_cast<ui::Timer*>(&t)));
+  auto k = std::make_unique<Ticker>(Ticker{const_cast<ui::Timer*>(&t), Pace(ms, emscripten_get_now()), 0});
+  k->id = static_cast<int>(emscripten_set_interval(tickTimer, ms, k.get()));
+  intervals_[&t] = std::move(k);
 }
 
 void WindowView::stopTimers() {
-  for (auto& [t, id] : intervals_) emscripten_clear_interval(id);
+  for (auto& [t, k] : intervals_) emscripten_clear_interval(k->id);
   intervals_.clear();
 }
 
@@ -336,15 +348,22 @@ void WindowView::paintArea(Area& a) {
 }
 
 bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch) {
-  auto it = byCanvas_.find(canvas);
-  if (it == byCanvas_.end() || !form_) return false;
-  ui::Container& c = *it->second->container;
+  if (!form_) return false;
+  Area* area = nullptr;
+  if (canvas == window_ && touch) {
+    area = byContainer_.at(form_);
+  } else if (auto it = byCanvas_.find(canvas); it != byCanvas_.end()) {
+    area = it->second;
+  }
+  if (!area) return false;
+  ui::Container& c = *area->container;
   const double toTwips = dom::pixelRatio() * ui::kTwipsPerPixel / scale_.s;
   const float tx = static_cast<float>(x * toTwips), ty = static_cast<float>(y * toTwips);
+  if (touch) {
+    touchInput(c, type, tx, ty, static_cast<float>(toTwips));
+    return true;
+  }
   ui::MouseState s{buttons, mods};
-  // A touch has no hover: the pointer arrives where the finger lands.
-  if (type == 1 && touch) c.mouseMove(ui::MouseState{0, mods}, tx, ty);
-  if (!form_) return true;
   switch (type) {
     case 0: c.mouseMove(s, tx, ty); break;
     case 1: c.mouseDown(s, tx, ty); break;
@@ -352,6 +371,30 @@ bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, 
     default: break;
   }
   return true;
+}
+
+// type: 0 move, 1 press, 2 release, 3 the browser cancelled the touch.
+void WindowView::touchInput(ui::Container& c, int type, float x, float y, float twipsPerPx) {
+  switch (type) {
+    case 0: touch_.move(c, x, y); break;
+    case 1: {
+      std::vector<ui::Touch::Extra> extras;
+      if (&c == form_) {
+        // The title bar's close box, a title bar high and wide, above the client area.
+        const float side = kTitleBarPx * 15.0f;
+        extras.push_back({{form_->style().clientWidth - side, -side, side, side}, window_});
+      }
+      touch_.press(c, x, y, twipsPerPx, std::move(extras));
+      break;
+    }
+    case 2: {
+      const ui::Touch::Outcome out = touch_.release(c, x, y);
+      if (out.extra == window_ && form_) form_->closeBox();
+      else if (auto w = widgets_.find(out.list); out.list && w != widgets_.end()) dom::openList(w->second);
+      break;
+    }
+    default: touch_.cancel(c); break;
+  }
 }
 
 bool WindowView::buttonClicked(int id) {

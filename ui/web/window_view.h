@@ -12,7 +12,9 @@
 
 #include "ui/dirty_rects.h"
 #include "ui/form.h"
+#include "ui/touch.h"
 #include "ui/web/draw_list.h"
+#include "ui/web/pace.h"
 #include "ui/web/raster.h"
 #include "ui/web/raster_layer.h"
 
@@ -48,6 +50,8 @@ class WindowView : public ui::FormView {
   void pageVisible(bool visible);
 
   // Input from the page, by element number; false when not this window's.
+  // A touch on the title bar comes with the window's own number, in CSS
+  // pixels from the client area's corner.
   bool pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch);
   bool buttonClicked(int id);
   bool comboPicked(int id, int index);
@@ -56,6 +60,15 @@ class WindowView : public ui::FormView {
   // A key on a painted label's element: whether it did something; nothing
   // when the element is not this window's.
   std::optional<bool> itemKey(int id, ui::Key key, int shift);
+
+  // Ticks run by every window's timers, for the benchmark.
+  static inline double ticksRun = 0;
+  // A running timer's browser interval and the pace it keeps.
+  struct Ticker {
+    ui::Timer* timer;
+    Pace pace;
+    int id;
+  };
 
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
   void widgetChanged(const ui::Control& c) override;
@@ -86,6 +99,7 @@ class WindowView : public ui::FormView {
   void markDirty(Area& a, const Span& s);
   void paintArea(Area& a);
   void stopTimers();
+  void touchInput(ui::Container& c, int type, float x, float y, float twipsPerPx);
 
   WebHost& host_;
   ui::Form* form_;
@@ -98,7 +112,7 @@ class WindowView : public ui::FormView {
   std::unordered_map<int, Area*> byCanvas_;
   std::unordered_map<const ui::Control*, int> widgets_;
   std::unordered_map<int, ui::Control*> controlsById_;
-  std::unordered_map<const ui::Timer*, int> intervals_;
+  std::unordered_map<const ui::Timer*, std::unique_ptr<Ticker>> intervals_;
   // The element over each painted label; names and places follow the labels,
   // and only what changed goes to the page.
   struct Item {
@@ -111,6 +125,7 @@ class WindowView : public ui::FormView {
   std::vector<Item> items_;
   bool itemsStale_ = true;
   bool visible_ = true;
+  ui::Touch touch_;
 };
 
 }  // namespace zemlox::web

@@ -7,5 +7,9 @@ if (location.protocol === 'http:' || location.protocol === 'https:') {
   link.rel = 'manifest';
   link.href = 'manifest.webmanifest';
   document.head.appendChild(link);
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  // Once the page has loaded: the worker's first install fetches every file
+  // of the site, which would otherwise compete with the program's start.
+  if ('serviceWorker' in navigator) {
+    window.addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+  }
 }
