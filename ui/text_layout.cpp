@@ -103,11 +103,16 @@ std::vector<std::string> breakLines(const TextMetrics& m, const Font& f, const s
   if (auto it = cache.find(key); it != cache.end()) return it->second;
   std::vector<std::string> lines;
   const double px = fontPixels(f, 1);
+  // Bold is drawn as the regular glyphs struck again a pixel or two to the
+  // right, on the regular advances: measured as regular, a bold label breaks
+  // where its ink does, whatever bold face an engine would synthesise.
+  Font drawn = f;
+  drawn.bold = false;
   for (size_t start = 0;;) {
     const size_t nl = text.find('\n', start);
     std::string_view para = std::string_view(text).substr(start, nl == std::string::npos ? nl : nl - start);
     if (!para.empty() && para.back() == '\r') para.remove_suffix(1);
-    breakParagraph(m, f, px, para, width, lines);
+    breakParagraph(m, drawn, px, para, width, lines);
     if (nl == std::string::npos) break;
     start = nl + 1;
   }
