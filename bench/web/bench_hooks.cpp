@@ -1,10 +1,12 @@
-// What bench/web/budget.mjs needs from inside the program, linked only into
-// its own build of the browser edition (zemlox_bench.js), never the site's:
-// ticks of the top window, each with the repaint the next frame would do.
+// What bench/web/budget.mjs and throttled.mjs need from inside the program,
+// linked only into their own build of the browser edition (zemlox_bench.js),
+// never the site's: ticks of the top window, each with the repaint the next
+// frame would do, and the count of ticks the timers have run.
 #include <emscripten.h>
 
 #include "ui/form.h"
 #include "ui/web/web_host.h"
+#include "ui/web/window_view.h"
 
 extern "C" {
 
@@ -19,5 +21,8 @@ EMSCRIPTEN_KEEPALIVE void zx_bench_frames(int n) {
     host->paintNow();
   }
 }
+
+// Timer ticks run so far by every window, also those made up for a late callback.
+EMSCRIPTEN_KEEPALIVE double zx_bench_ticks() { return zemlox::web::WindowView::ticksRun; }
 
 }  // extern "C"

@@ -6,9 +6,13 @@
 // alternating; and per window in Chromium, a tick plus the repaint it causes
 // against a bare page making the same canvas calls on canvases of the same sizes.
 // Run after scripts/build-web.sh, on an X display for WebKit:
-// xvfb-run -a node bench/web/budget.mjs
+// xvfb-run -a node bench/web/budget.mjs. It serves the site with its own
+// build of the program (bench_site.mjs) and an index.html that marks the
+// first paint, the same in every engine; the site itself has neither.
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
+import {benchProgram} from './bench_site.mjs';
 import {launchFirefox, webkit} from '../../tests/web/engines.mjs';
 import * as z from '../../tests/web/lib.mjs';
 import {zoom100} from '../../tests/web/zoom-keys.mjs';
@@ -23,6 +27,30 @@ function siteBytes(dir) {
   for (const e of fs.readdirSync(dir, {withFileTypes: true}))
     n += e.isDirectory() ? siteBytes(path.join(dir, e.name)) : fs.statSync(path.join(dir, e.name)).size;
   return n;
+}
+
+// The program's first paint, marked from outside the page: the first canvas
+// call that puts ink down is followed by the mark, and the canvas calls are
+// left as they were.
+function markFirstPaint() {
+  const proto = CanvasRenderingContext2D.prototype;
+  const calls = ['fillRect', 'fill', 'fillText', 'drawImage', 'putImageData'];
+  const original = calls.map(k => proto[k]);
+  calls.forEach((k, i) => {
+    proto[k] = function (...a) {
+      calls.forEach((c, j) => { proto[c] = original[j]; });
+      queueMicrotask(() => performance.mark('zemlox-first-paint'));
+      return original[i].apply(this, a);
+    };
+  });
+}
+
+// The site's index.html with markFirstPaint run first thing, in a file of its own.
+function markedIndex() {
+  const html = fs.readFileSync(path.join(z.site, 'index.html'), 'utf8');
+  const file = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-budget-')), 'index.html');
+  fs.writeFileSync(file, html.replace('<head>', `<head>\n<script>(${markFirstPaint})();</script>`));
+  return file;
 }
 
 const markTime = m => {
@@ -74,13 +102,32 @@ async function firstPaints(server, label, measure) {
 async function ticks(page, n) {
   return page.evaluate(count => {
     const flush = canvases => canvases.forEach(c => c.getContext('2d').getImageData(0, 0, 1, 1));
+    // Every canvas call of a tick's replays, recorded by standing a proxy in
+    // for each element's drawing context meanwhile.
+    let frame = null;
+    const records = ZX.el.filter(rec => rec && rec.ctx);
+    const contexts = records.map(rec => rec.ctx);
+    records.forEach(rec => {
+      const ctx = rec.ctx;
+      let calls = null;
+      const log = (k, a) => {
+        if (!calls) frame.push({canvas: rec.root, calls: (calls = [])});
+        calls.push([k, a]);
+      };
+      rec.ctx = new Proxy(ctx, {
+        get: (t, k) => (typeof t[k] !== 'function' ? t[k] : (...a) => { log(k, a); return t[k](...a); }),
+        set: (t, k, v) => { log('=', [k, v]); t[k] = v; return true; },
+      });
+      rec.resetCalls = () => { calls = null; };
+    });
     const recorded = [];
     for (let i = 0; i < count; ++i) {
-      ZX.bench = [];
+      frame = [];
+      records.forEach(rec => rec.resetCalls());
       Module._zx_bench_frames(1);
-      recorded.push(ZX.bench);
+      recorded.push(frame);
     }
-    ZX.bench = null;
+    records.forEach((rec, i) => { rec.ctx = contexts[i]; delete rec.resetCalls; });
     const shown = [...new Set(recorded.flat().map(r => r.canvas))];
     const bare = new Map(shown.map(c => {
       const b = document.createElement('canvas');
@@ -121,7 +168,8 @@ const windows = [
 await z.run('budget', async browser => {
   const bytes = siteBytes(z.site);
   console.log(`${'site files together'.padEnd(44)} ${(bytes / 1e6).toFixed(3).padStart(9)} MB   budget 3 MB`);
-  const server = await z.serve(z.site, {'/floor.html': new URL('floor.html', import.meta.url).pathname});
+  const server = await z.serve(z.site, {'/floor.html': new URL('floor.html', import.meta.url).pathname,
+                                       '/index.html': markedIndex(), ...benchProgram()});
   try {
     await firstPaints(server, 'Chromium', (url, mark) => firstPaint(browser, url, mark));
     const fox = await launchFirefox();

@@ -85,7 +85,4 @@ EMSCRIPTEN_KEEPALIVE void zx_repaint_all() {
   if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->relayout();
 }
 
-// For the throttled benchmark: how many timer ticks have run so far.
-EMSCRIPTEN_KEEPALIVE double zx_bench_ticks() { return zemlox::web::WindowView::ticksRun; }
-
 }  // extern "C"

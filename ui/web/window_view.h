@@ -61,7 +61,8 @@ class WindowView : public ui::FormView {
   // when the element is not this window's.
   std::optional<bool> itemKey(int id, ui::Key key, int shift);
 
-  // Ticks run by every window's timers, for the benchmark.
+  // Ticks run by every window's timers: a plain count, which only the
+  // benchmark's own build of the program reads.
   static inline double ticksRun = 0;
   // A running timer's browser interval and the pace it keeps.
   struct Ticker {
