@@ -84,6 +84,22 @@ function redInkRows(img, win, [x, y, w, h]) {
   return bottom >= top ? bottom - top + 1 : 0;
 }
 
+// Pixels of the rings' colours (P magenta, S blue) in the plan and section views.
+function ringPixels(img, win) {
+  return [[120, 1080, 6135, 3615], [120, 4680, 6135, 1815]].map(([x, y, w, h]) => {
+    const a = z.at(win, x, y), b = z.at(win, x + w, y + h);
+    const [x0, y0, x1, y1] = [a.x, a.y, b.x, b.y].map(v => Math.round(v * img.dpr));
+    let p = 0, s = 0;
+    for (let yy = y0; yy < y1; ++yy)
+      for (let xx = x0; xx < x1; ++xx) {
+        const i = (yy * img.width + xx) * 4, [r, g, bl] = img.data.subarray(i, i + 3);
+        if (r === 255 && g === 0 && bl === 255) ++p;
+        else if (r === 0 && g === 0 && bl === 255) ++s;
+      }
+    return [p, s];
+  });
+}
+
 const click = (eng, win, x, y) => { const p = z.at(win, x, y); return eng.click(p.x, p.y); };
 const shot = async eng => z.pixels(await eng.screenshot(), await eng.eval(() => devicePixelRatio));
 
@@ -149,9 +165,14 @@ async function scenario(eng, url, tag) {
   await frames(eng);
   await eng.click(back.x, back.y);
   await frames(eng);
+  const ringsBefore = JSON.stringify(ringPixels(await shot(eng), win));
   await click(eng, win, 3000 + 487, 6600 + 187);
   await until(eng, () => [...document.querySelectorAll('.zx-button')]
     .some(b => b.textContent === '印刷' && b.style.display !== 'none'), null, '印刷 after the run', 40000);
+  await frames(eng);
+  const ringsAfter = JSON.stringify(ringPixels(await shot(eng), win));
+  console.log(`  ${eng.name}: ring-coloured pixels (P, S; plan, section) ${ringsAfter} after the run, ${ringsBefore} before`);
+  z.check(ringsAfter === ringsBefore, `${eng.name}: rings left after the run`);
   if (shots) fs.writeFileSync(`${shots}/${tag}-kansoku-run.png`, await eng.screenshot());
   let texts, where;
   if (eng.pdf) {
