@@ -82,6 +82,19 @@ export async function webkit({width = 1280, height = 800} = {}) {
     window.zxErrors = [];
     return e;
   }).then(e => errors.push(...e), () => {});
+  // On a loaded machine WebKitWebDriver now and then answers a pointer action
+  // with a bare error and no message; the same action a moment later goes
+  // through. Any other error, or a second failure, stands.
+  const act = async build => {
+    try {
+      await build(d.actions()).perform();
+    } catch (e) {
+      if (e.name !== 'WebDriverError' || e.message) throw e;
+      console.log('  WebKit: a pointer action failed without a message; tried once more');
+      await new Promise(r => setTimeout(r, 300));
+      await build(d.actions()).perform();
+    }
+  };
   const Origin = webdriver.Origin;
   const at = (x, y) => ({x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT});
   return {
@@ -98,8 +111,8 @@ export async function webkit({width = 1280, height = 800} = {}) {
       });
     },
     eval: (fn, ...args) => d.executeScript(`return (${fn}).apply(null, arguments);`, ...args),
-    click: (x, y) => d.actions().move(at(x, y)).press().release().perform(),
-    move: (x, y) => d.actions().move(at(x, y)).perform(),
+    click: (x, y) => act(a => a.move(at(x, y)).press().release()),
+    move: (x, y) => act(a => a.move(at(x, y))),
     screenshot: async () => Buffer.from(await d.takeScreenshot(), 'base64'),
     problems: async () => {
       await collect();

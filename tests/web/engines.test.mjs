@@ -113,7 +113,8 @@ async function scenario(eng, url, tag) {
   if (shots) fs.writeFileSync(`${shots}/${tag}-menu.png`, await eng.screenshot());
 
   for (const [button, caption] of lessons) {
-    const win = await (click(eng, menu, ...z.menuButtons[button]), windowOf(eng, caption));
+    await click(eng, menu, ...z.menuButtons[button]);
+    const win = await windowOf(eng, caption);
     await frames(eng);
     // Drawn differently within a second, looked at every 100 ms.
     const before = await drawn(eng);
@@ -244,8 +245,8 @@ async function offline(eng, server) {
 const only = process.argv[2];
 let failed = 0;
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-engines-'));
-for (const [tag, start] of [['firefox', () => firefox({pdf: path.join(dir, 'report.pdf')})], ['webkit', webkit]]) {
-  if (only && only !== tag) continue;
+// One engine's whole run in a fresh browser and profile, true when it passed.
+async function attempt(tag, start) {
   const server = await z.serve();
   let eng = null;
   try {
@@ -253,13 +254,25 @@ for (const [tag, start] of [['firefox', () => firefox({pdf: path.join(dir, 'repo
     await scenario(eng, server.url, tag);
     const off = await offline(eng, server);
     console.log(`engines: ${eng.name}: ok${off ? ' (offline start too)' : ''}`);
+    return true;
   } catch (e) {
-    console.error(`engines: ${tag}: FAILED: ${e.stack || e}`);
-    failed++;
+    console.error(`engines: ${tag}: FAILED: ${e.name}: ${e.message} ${e.remoteStacktrace || ''}\n${e.stack || e}`);
+    return false;
   } finally {
     server.close();
     if (eng) await eng.close();
   }
+}
+
+// On a loaded machine the drivers have failed a run now and then on their own
+// side (a pointer action or a script result WebKitWebDriver could not pass
+// back, an offline fetch Firefox's service worker dropped): such a run is
+// printed in full and run once more; a second failure fails the test.
+for (const [tag, start] of [['firefox', () => firefox({pdf: path.join(dir, 'report.pdf')})], ['webkit', webkit]]) {
+  if (only && only !== tag) continue;
+  if (await attempt(tag, start)) continue;
+  console.log(`engines: ${tag}: running it once more`);
+  if (!(await attempt(tag, start))) failed++;
 }
 fs.rmSync(dir, {recursive: true, force: true});
 if (failed) process.exitCode = 1;
