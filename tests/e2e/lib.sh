@@ -23,17 +23,19 @@ e2e_setup() {
   E2E_TMP=$(mktemp -d /tmp/zemlox-e2e.XXXXXX)
   export XDG_RUNTIME_DIR=$E2E_TMP/xdg
   mkdir -m 700 "$XDG_RUNTIME_DIR"
-  local n
-  for n in $(seq 90 140); do
-    [ -e /tmp/.X$n-lock ] && continue
-    Xvfb :$n -screen 0 1280x1024x24 -noreset -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    export DISPLAY=:$n
-    local i
-    for i in $(seq 1 50); do
+  # Xvfb takes a free display itself and says which once it is ready, so
+  # tests started side by side never share one.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp \
+    3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  local i n
+  for i in $(seq 1 100); do
+    n=$(tr -d '\n' <"$E2E_TMP/display" 2>/dev/null || true)
+    if [ -n "$n" ]; then
+      export DISPLAY=:$n
       xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
+    fi
+    sleep 0.1
   done
   e2e_fail "could not start Xvfb"
 }

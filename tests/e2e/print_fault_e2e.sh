@@ -61,7 +61,7 @@ for i in $(seq 1 50); do [ "$(size_of "$win")" = "$before" ] && break; sleep 0.1
 [ "$(size_of "$win")" = "$before" ] || e2e_fail "Ctrl+0 did not return to $before"
 text=$(message_text hung-before 15 "$started")
 for s in "$headline_none" "$silent" "$offer"; do
-  echo "$text" | grep -qF "$s" || e2e_fail "the hung print system's message lacks '$s': $text"
+  grep -qF "$s" <<<"$text" || e2e_fail "the hung print system's message lacks '$s': $text"
 done
 close_and_decline
 kill -CONT "$CUPSD_PID"
@@ -78,7 +78,7 @@ kill -STOP "$CUPSD_PID"
 started=$SECONDS
 text=$(message_text hung-following 15 "$started")
 for s in "$headline_job" "$silent" "$offer"; do
-  echo "$text" | grep -qF "$s" || e2e_fail "the followed job's message lacks '$s': $text"
+  grep -qF "$s" <<<"$text" || e2e_fail "the followed job's message lacks '$s': $text"
 done
 close_and_decline
 kill -CONT "$CUPSD_PID"
@@ -92,7 +92,7 @@ cups_admin -d REJ
 started=$SECONDS
 print_report
 text=$(message_text rejecting 15 "$started")
-echo "$text" | grep -qF "このプリンターは今、印刷を受け付けていません。（Rejecting Jobs）" ||
+grep -qF "このプリンターは今、印刷を受け付けていません。（Rejecting Jobs）" <<<"$text" ||
   e2e_fail "the rejecting queue is not named: $text"
 close_and_decline
 
@@ -109,7 +109,7 @@ sleep 1
 started=$SECONDS
 text=$(message_text killed 30 "$started")
 for s in "$headline_job" "$silent" "$offer"; do
-  echo "$text" | grep -qF "$s" || e2e_fail "the lost job's message lacks '$s': $text"
+  grep -qF "$s" <<<"$text" || e2e_fail "the lost job's message lacks '$s': $text"
 done
 close_and_decline
 
@@ -120,11 +120,11 @@ held=$(listing)
 started=$SECONDS
 print_report
 text=$(message_text none 15 "$started")
-echo "$text" | grep -qF "$headline_none" || e2e_fail "no message without a print system: $text"
+grep -qF "$headline_none" <<<"$text" || e2e_fail "no message without a print system: $text"
 key_in "印刷" Return
 key_in "PDFファイルとして保存" Return
 text=$(message_text full 15)
-echo "$text" | grep -qF "PDFファイルを書き込めませんでした。" || e2e_fail "the full disk was not reported: $text"
+grep -qF "PDFファイルを書き込めませんでした。" <<<"$text" || e2e_fail "the full disk was not reported: $text"
 key_in "印刷" Return
 # Asked again: this time the pupil cancels.
 key_in "PDFファイルとして保存" Escape

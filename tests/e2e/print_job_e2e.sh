@@ -53,9 +53,9 @@ sleep 2
 cups_admin -d FAIL
 print_report
 text=$(message_text failed)
-echo "$text" | grep -qF "$headline" || e2e_fail "no failure message: $text"
-echo "$text" | grep -qF "プリンターに用紙がありません。" || e2e_fail "the printer's reason is missing: $text"
-echo "$text" | grep -qF "同じページをPDFファイルとして保存できます。" || e2e_fail "no PDF offered: $text"
+grep -qF "$headline" <<<"$text" || e2e_fail "no failure message: $text"
+grep -qF "プリンターに用紙がありません。" <<<"$text" || e2e_fail "the printer's reason is missing: $text"
+grep -qF "同じページをPDFファイルとして保存できます。" <<<"$text" || e2e_fail "no PDF offered: $text"
 save_offered_pdf "$fallback"
 [ "$(ls "$out" | wc -l)" -eq 1 ] || e2e_fail "the failing queue printed"
 print_still_shown
@@ -64,14 +64,14 @@ print_still_shown
 cups_admin -d STOP
 print_report
 text=$(message_text stopped)
-echo "$text" | grep -qF "$headline" || e2e_fail "no failure message: $text"
-echo "$text" | grep -qF "プリンターが停止しています。" || e2e_fail "the stop is not named: $text"
+grep -qF "$headline" <<<"$text" || e2e_fail "no failure message: $text"
+grep -qF "プリンターが停止しています。" <<<"$text" || e2e_fail "the stop is not named: $text"
 decline_offered_pdf "$fallback"
 cancel -a STOP
 # Still stopped: told at once, and no job is left waiting.
 print_report
 text=$(message_text stopped-before)
-echo "$text" | grep -qF "プリンターが停止しています。" || e2e_fail "the stop is not named: $text"
+grep -qF "プリンターが停止しています。" <<<"$text" || e2e_fail "the stop is not named: $text"
 decline_offered_pdf "$fallback"
 [ -z "$(lpstat -o STOP)" ] || e2e_fail "a job was left on the stopped printer: $(lpstat -o STOP)"
 print_still_shown
