@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/Module1.h"
+#include "tests/lesson_windows.h"
 #include "observe/frm_Kansoku.h"
 #include "record/frm_Kiroku.h"
 #include "tests/host/host_test.h"
@@ -43,11 +44,7 @@ struct LineBreaks : HostTest {};
 TEST_F(LineBreaks, EveryLabelKeepsItsLinesAtEveryZoom) {
   app::Module1 module(app);
   module.Main();
-  std::vector<std::function<std::unique_ptr<ui::Form>()>> windows{
-      [&] { return std::make_unique<waves::frm_Pwave>(app); }, [&] { return std::make_unique<waves::frm_Swave>(app); },
-      [&] { return std::make_unique<waves::frm_Wave>(app); }, [&] { return std::make_unique<waves::frm_Wave2>(app); },
-      [&] { return std::make_unique<record::frm_Kiroku>(app); },
-      [&] { return std::make_unique<observe::frm_Kansoku>(app); }};
+  const auto windows = lessons::every(app);
   auto check = [](const ui::Form& f) {
     const auto at100 = linesOf(f, 1.0);
     ASSERT_FALSE(at100.empty()) << f.style().caption;

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/Module1.h"
+#include "tests/lesson_windows.h"
 #include "observe/colours.h"
 #include "observe/frm_Kansoku.h"
 #include "record/frm_Kiroku.h"
@@ -149,11 +150,7 @@ TEST_P(Zoom, MovingBlockLinesStayOneColumnOfTheirColour) {
 TEST_P(Zoom, EveryLabelKeepsItsLinesFromOneHundredPercent) {
   app::Module1 module(app);
   module.Main();
-  std::vector<std::function<std::unique_ptr<ui::Form>()>> windows{
-      [&] { return std::make_unique<waves::frm_Pwave>(app); }, [&] { return std::make_unique<waves::frm_Swave>(app); },
-      [&] { return std::make_unique<waves::frm_Wave>(app); }, [&] { return std::make_unique<waves::frm_Wave2>(app); },
-      [&] { return std::make_unique<record::frm_Kiroku>(app); },
-      [&] { return std::make_unique<observe::frm_Kansoku>(app); }};
+  const auto windows = lessons::every(app);
   auto check = [&](ui::Form& f) {
     ImageHost host(f);
     host.render(1.0);
