@@ -52,14 +52,19 @@ async function freePort() {
 
 // WebKitWebDriver starts MiniBrowser itself, with no way to read what it
 // prints: a wrapper starts it with the page's console written to stdout,
-// into a log this reads the console errors from. The pages automation opens
+// into a log this reads the console errors from. It also draws canvases
+// without the GPU: on a machine that has none, GL is Mesa's software
+// renderer, and canvases drawn and read back through it beside the
+// compositor's own GL crash WebKitGTK's web process now and then (a segfault
+// in swrast_dri.so's compositor thread, which the driver passes on as "Could
+// not parse script result" and then a deleted session). The pages automation opens
 // may not write there, so each page also collects its console errors and
 // uncaught exceptions from the moment it has loaded.
 export async function webkit({width = 1280, height = 800} = {}) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-webkit-'));
   const log = path.join(dir, 'console.log');
   const wrapper = path.join(dir, 'minibrowser');
-  fs.writeFileSync(wrapper, `#!/bin/sh\nexec ${miniBrowser} --enable-write-console-messages-to-stdout=true "$@" >>${log} 2>&1\n`);
+  fs.writeFileSync(wrapper, `#!/bin/sh\nexec ${miniBrowser} --enable-write-console-messages-to-stdout=true --enable-2d-canvas-acceleration=false "$@" >>${log} 2>&1\n`);
   fs.chmodSync(wrapper, 0o755);
   const port = await freePort();
   const driver = spawn('WebKitWebDriver', [`--port=${port}`], {stdio: 'ignore'});
@@ -82,19 +87,7 @@ export async function webkit({width = 1280, height = 800} = {}) {
     window.zxErrors = [];
     return e;
   }).then(e => errors.push(...e), () => {});
-  // On a loaded machine WebKitWebDriver now and then answers a pointer action
-  // with a bare error and no message; the same action a moment later goes
-  // through. Any other error, or a second failure, stands.
-  const act = async build => {
-    try {
-      await build(d.actions()).perform();
-    } catch (e) {
-      if (e.name !== 'WebDriverError' || e.message) throw e;
-      console.log('  WebKit: a pointer action failed without a message; tried once more');
-      await new Promise(r => setTimeout(r, 300));
-      await build(d.actions()).perform();
-    }
-  };
+  const act = build => build(d.actions()).perform();
   const Origin = webdriver.Origin;
   const at = (x, y) => ({x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT});
   return {

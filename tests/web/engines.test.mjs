@@ -264,14 +264,8 @@ async function attempt(tag, start) {
   }
 }
 
-// On a loaded machine the drivers have failed a run now and then on their own
-// side (a pointer action or a script result WebKitWebDriver could not pass
-// back, an offline fetch Firefox's service worker dropped): such a run is
-// printed in full and run once more; a second failure fails the test.
 for (const [tag, start] of [['firefox', () => firefox({pdf: path.join(dir, 'report.pdf')})], ['webkit', webkit]]) {
   if (only && only !== tag) continue;
-  if (await attempt(tag, start)) continue;
-  console.log(`engines: ${tag}: running it once more`);
   if (!(await attempt(tag, start))) failed++;
 }
 fs.rmSync(dir, {recursive: true, force: true});
