@@ -50,7 +50,6 @@ e2e_window_gone "縦波(Ｐ波)のシミュレーション "
 e2e_click "$menu" $((3480 + 240 + 1147)) $((120 + 3120 + 187))
 e2e_expect_exit0
 
-command -v xclip >/dev/null || e2e_fail "xclip is not installed (scripts/install-deps.sh --test)"
 mkdir "$E2E_TMP/empty"
 PATH=$E2E_TMP/empty e2e_start
 menu=$(e2e_window "Zemlox")
@@ -59,14 +58,7 @@ xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus "$menu"
 xdotool key F1
 told=$(e2e_window "先生用ガイド")
 sleep 0.5
-# The message is read as a teacher would copy it: selected and copied.
-printf '' | xclip -selection clipboard
-eval "$(xdotool getwindowgeometry --shell "$told")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + 20)) click 1
-sleep 0.3
-xdotool key ctrl+a ctrl+c
-sleep 0.3
-text=$(xclip -o -selection clipboard)
+text=$(e2e_copy_text "$told")
 grep -qF "$guide" <<<"$text" || e2e_fail "the message does not give the guide's path: $text"
 grep -qF "ブラウザーのアドレス欄" <<<"$text" || e2e_fail "the message does not say how to open it: $text"
 [ "$(wc -l <"$E2E_TMP/opened")" -eq 2 ] || e2e_fail "F1 found the replaced opener off PATH"

@@ -88,6 +88,20 @@ e2e_click() {
 # Saves a screenshot of one window.
 e2e_shot() { import -window "$1" "$2"; }
 
+# Prints the text of the message window with this id, read as a teacher would
+# copy it: clicked into, selected and copied.
+e2e_copy_text() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  command -v xclip >/dev/null || e2e_fail "xclip is not installed (scripts/install-deps.sh --test)"
+  printf '' | xclip -selection clipboard
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 20)) click 1
+  sleep 0.3
+  xdotool key ctrl+a ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard
+}
+
 # Waits for the program to end; fails unless it exits with status 0.
 e2e_expect_exit0() {
   local limit=${1:-10} i

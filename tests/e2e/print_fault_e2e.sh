@@ -10,7 +10,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup "${1:-build}"
 source "$(dirname "$0")/print_lib.sh"
-command -v xclip >/dev/null || e2e_fail "xclip is not installed (scripts/install-deps.sh --test)"
 
 cups_start
 out=$CUPS_DIR/out
@@ -38,6 +37,12 @@ win=$(e2e_open_observation)
 e2e_run_quake "$win" "$E2E_TMP/observe.png"
 print_report() { e2e_click "$win" $((4080 + 487)) $((7080 + 187)); }
 size_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+# Fails unless the message text holds every one of the given sentences.
+says_all() {
+  local what=$1 text=$2 s
+  shift 2
+  for s in "$@"; do grep -qF "$s" <<<"$text" || e2e_fail "$what lacks '$s': $text"; done
+}
 # The pupil reads the message, then cancels the save.
 close_and_decline() {
   key_in "印刷" Return
@@ -60,9 +65,7 @@ key_in "地震計の記録" ctrl+0
 for i in $(seq 1 50); do [ "$(size_of "$win")" = "$before" ] && break; sleep 0.1; done
 [ "$(size_of "$win")" = "$before" ] || e2e_fail "Ctrl+0 did not return to $before"
 text=$(message_text hung-before 15 "$started")
-for s in "$headline_none" "$silent" "$offer"; do
-  grep -qF "$s" <<<"$text" || e2e_fail "the hung print system's message lacks '$s': $text"
-done
+says_all "the hung print system's message" "$text" "$headline_none" "$silent" "$offer"
 close_and_decline
 kill -CONT "$CUPSD_PID"
 sleep 2
@@ -77,9 +80,7 @@ sleep 1
 kill -STOP "$CUPSD_PID"
 started=$SECONDS
 text=$(message_text hung-following 15 "$started")
-for s in "$headline_job" "$silent" "$offer"; do
-  grep -qF "$s" <<<"$text" || e2e_fail "the followed job's message lacks '$s': $text"
-done
+says_all "the followed job's message" "$text" "$headline_job" "$silent" "$offer"
 close_and_decline
 kill -CONT "$CUPSD_PID"
 for i in $(seq 1 300); do [ -z "$(lpstat -o HOLD)" ] && break; sleep 0.1; done
@@ -108,9 +109,7 @@ sleep 1
 { kill -KILL "$CUPSD_PID" $children; wait "$CUPSD_PID"; } 2>/dev/null || true
 started=$SECONDS
 text=$(message_text killed 30 "$started")
-for s in "$headline_job" "$silent" "$offer"; do
-  grep -qF "$s" <<<"$text" || e2e_fail "the lost job's message lacks '$s': $text"
-done
+says_all "the lost job's message" "$text" "$headline_job" "$silent" "$offer"
 close_and_decline
 
 # --- No print system, and a full disk to save on ----------------------------

@@ -9,7 +9,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup "${1:-build}"
 source "$(dirname "$0")/print_lib.sh"
-command -v xclip >/dev/null || e2e_fail "xclip is not installed (scripts/install-deps.sh --test)"
 
 cups_start
 out=$CUPS_DIR/out

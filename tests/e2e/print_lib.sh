@@ -183,7 +183,7 @@ decline_offered_pdf() {
 # long it took since $3 (a $SECONDS value, default now); saves a screenshot
 # of the screen as $PRINT_SHOTS/$1.png when PRINT_SHOTS is set.
 message_text() {
-  local id since=${3:-$SECONDS} X Y WIDTH HEIGHT SCREEN WINDOW
+  local id since=${3:-$SECONDS}
   id=$(e2e_window "印刷" "${2:-120}")
   echo "print e2e: the message ($1) came after $((SECONDS - since)) s" >&2
   sleep 0.5
@@ -191,11 +191,5 @@ message_text() {
     mkdir -p "$PRINT_SHOTS"
     import -window root "$PRINT_SHOTS/$1.png"
   fi
-  printf '' | xclip -selection clipboard
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + 20)) click 1
-  sleep 0.3
-  xdotool key ctrl+a ctrl+c
-  sleep 0.3
-  xclip -o -selection clipboard
+  e2e_copy_text "$id"
 }
