@@ -238,7 +238,13 @@ async function offline(eng, server) {
   await click(eng, menu, ...z.menuButtons.pwave);
   await windowOf(eng, '縦波(Ｐ波)のシミュレーション ');
   const problems = await eng.problems();
-  z.check(problems.length === 0, `${eng.name}: console errors offline: ${problems}`);
+  // What the service worker's cache held, for a failure to be read by.
+  const held = problems.length === 0 ? '' : await eng.eval(async () => {
+    const out = [];
+    for (const k of await caches.keys()) out.push(`${k}: ${(await (await caches.open(k)).keys()).map(r => r.url.replace(location.origin, '')).join(' ')}`);
+    return `${navigator.serviceWorker.controller ? 'controlled' : 'not controlled'}; caches ${out.join('; ') || 'none'}`;
+  }).catch(e => `caches unreadable: ${e}`);
+  z.check(problems.length === 0, `${eng.name}: console errors offline: ${problems} (${held})`);
   return true;
 }
 
