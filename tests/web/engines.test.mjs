@@ -232,6 +232,10 @@ async function offline(eng, server) {
   await until(eng, () => navigator.serviceWorker.ready.then(() => true), null, 'the service worker');
   await eng.goto(server.url);
   await until(eng, () => navigator.serviceWorker.controller !== null, null, 'the service worker to take the page');
+  // Left while it still loads the menu picture, the page's request is cut off
+  // inside the worker, which Firefox reports as a console error.
+  await until(eng, () => performance.getEntriesByType('resource')
+    .some(e => e.name.endsWith('/assets/menu.bmp') && e.responseEnd > 0), null, 'the menu picture');
   server.close();
   await eng.goto(server.url);
   const menu = await windowOf(eng, 'Zemlox');
