@@ -1,0 +1,43 @@
+// A static web server as schools run them, misconfigured on purpose: a
+// folder served as files, with the faults a test asks for. It sends
+// Last-Modified from each file's time and no Cache-Control, and answers
+// If-Modified-Since with 304, as most plain static servers do.
+//   serve(dir, {types: {'.wasm': 'application/octet-stream'}}) — a wrong or unknown type
+//   serve(dir, {unknown: ['.wasm']}) — 404 for an extension it has no type for (IIS)
+//   serve(dir, {missing: ['zemlox.js']}) — 404 for these paths
+//   serve(dir, {files: {'zemlox.wasm': '/elsewhere/zemlox.wasm'}}) — a path answered from another file
+import http from 'node:http';
+import fs from 'node:fs';
+import path from 'node:path';
+
+const known = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+               '.woff2': 'font/woff2', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
+               '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm', '.json': 'application/json'};
+
+export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}} = {}) {
+  const root = path.resolve(dir);
+  const log = [];
+  const server = http.createServer((req, res) => {
+    let p = decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/^\/+/, '');
+    if (p === '' || p.endsWith('/')) p += 'index.html';
+    const ext = path.extname(p);
+    const file = files[p] || path.join(root, p);
+    log.push(p);
+    const type = ext in types ? types[ext] : known[ext];
+    if (missing.includes(p) || unknown.includes(ext) || (!files[p] && !file.startsWith(root + path.sep)) ||
+        !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      res.writeHead(404, {'content-type': 'text/html'});
+      res.end('<h1>404 Not Found</h1>');
+      return;
+    }
+    const mtime = new Date(Math.floor(fs.statSync(file).mtimeMs / 1000) * 1000);
+    const since = Date.parse(req.headers['if-modified-since'] || '');
+    if (!Number.isNaN(since) && since >= mtime.getTime()) { res.writeHead(304); res.end(); return; }
+    res.writeHead(200, {'content-type': type || 'application/octet-stream', 'last-modified': mtime.toUTCString(),
+                        'content-length': fs.statSync(file).size});
+    fs.createReadStream(file).pipe(res);
+  });
+  await new Promise(r => server.listen(0, '127.0.0.1', r));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  return {url, port: server.address().port, log, close: () => new Promise(r => server.close(r))};
+}
