@@ -10,7 +10,7 @@ fail=0
 no() { echo "FAIL: $*"; fail=1; }
 guide=$dir/teacher-guide.html
 
-tables_md=$(grep -c '^|---' "$md")
+tables_md=$(grep -c '^ *|---' "$md")
 tables_html=$(grep -c '<table>' "$guide")
 [ "$tables_md" -gt 0 ] && [ "$tables_html" -eq "$tables_md" ] ||
   no "$tables_md tables in the Markdown, $tables_html in the page"
