@@ -1,10 +1,11 @@
 # Turns the teacher's guide from Markdown into a standalone HTML page that a
-# browser opens from F1. Run as: cmake -DIN=guide.md -DOUT=guide.html -P guide_html.cmake
-execute_process(COMMAND cmark --to html ${IN} OUTPUT_VARIABLE body RESULT_VARIABLE rc)
+# browser opens from F1, with the guide's tables as real tables (cmark-gfm's
+# table extension). Run as: cmake -DIN=guide.md -DOUT=guide.html -P guide_html.cmake
+execute_process(COMMAND cmark-gfm -e table --to html ${IN} OUTPUT_VARIABLE body RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "cmark could not convert ${IN}")
+  message(FATAL_ERROR "cmark-gfm could not convert ${IN}")
 endif()
-# cmark keeps a line break of the source inside a paragraph as a newline,
+# cmark-gfm keeps a line break of the source inside a paragraph as a newline,
 # which a browser shows as a blank: between two Japanese characters (wide
 # ones: U+3000-U+9FFF and the full-width forms from U+F900) none belongs.
 # The bytes are UTF-8; a wide character's lead byte is E3-E9, or EF
@@ -35,7 +36,15 @@ body { max-width: 52em; margin: 1em auto; padding: 0 1em; line-height: 1.7;
        font-family: \"IPAPGothic\", \"IPAGothic\", sans-serif; }
 img { max-width: 100%; border: 1px solid #ccc; }
 code, kbd { background: #f2f2f2; padding: 0 .2em; }
-table { border-collapse: collapse; } td, th { border: 1px solid #bbb; padding: .2em .5em; }
+table { border-collapse: collapse; margin: .5em 0; }
+td, th { border: 1px solid #bbb; padding: .2em .5em; }
+th { background: #eef3f8; }
+blockquote { margin: 1em 0; padding: .2em 1em; border: 2px solid #d9a441; background: #fffaf0; }
+@media print {
+  body { max-width: none; margin: 0; font-size: 10.5pt; }
+  h2 { break-before: auto; break-after: avoid; }
+  table, blockquote, img { break-inside: avoid; }
+}
 </style>
 </head>
 <body>

@@ -42,10 +42,9 @@ cp ui/web/site/fonts-README.txt "$site/fonts/README.txt"
 fonts_css=$(tr -d '\n' <"$site/fonts.css")
 sed -i "s|<link rel=\"stylesheet\" href=\"zemlox.css\">|<style>$fonts_css</style>\n&|" "$site/index.html"
 
-# The teacher's guide F1 opens, made as the desktop build makes it, with its screenshots.
-mkdir -p "$site/guide"
-cmake -DIN=docs/teacher-guide.md -DOUT="$site/guide/teacher-guide.html" -P docs/guide_html.cmake
-cp -r docs/screenshots "$site/guide/"
+# The teacher's guide F1 opens and its worksheets, made as the desktop build
+# makes them, with the guide's screenshots.
+cmake -DOUT_DIR="$site/guide" -P docs/guide_pages.cmake
 
 # Installing and running offline: the manifest, and a service worker that
 # keeps every file of this build (its cache named after their checksum),

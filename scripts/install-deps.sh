@@ -7,7 +7,7 @@ set -euo pipefail
 
 build_pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libcups2-dev
             libqt6printsupport6 libgl-dev googletest libgtest-dev libbenchmark-dev
-            fonts-ipafont-gothic qt6-translations-l10n cmark)
+            fonts-ipafont-gothic qt6-translations-l10n cmark-gfm)
 test_pkgs=(xvfb xdotool x11-utils xclip imagemagick poppler-utils clang libclang-rt-dev
            cups cups-client cups-bsd printer-driver-cups-pdf
            lintian appstream desktop-file-utils)

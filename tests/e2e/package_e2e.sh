@@ -27,6 +27,7 @@ for f in usr/bin/zemlox usr/share/applications/jp.zemlox.Zemlox.desktop \
          usr/share/icons/hicolor/256x256/apps/zemlox.png \
          usr/share/icons/hicolor/scalable/apps/zemlox.svg \
          usr/share/doc/zemlox/teacher-guide.md usr/share/doc/zemlox/teacher-guide.html \
+         usr/share/doc/zemlox/worksheet.html usr/share/doc/zemlox/worksheet-furigana.html \
          usr/share/doc/zemlox/copyright \
          usr/share/man/man1/zemlox.1.gz; do
   [ -s "$root/$f" ] || e2e_fail "package lacks $f"

@@ -1,0 +1,18 @@
+# Makes the worksheet's ふりがな form: every 震源, 震央, 初期微動, 主要動, 継続
+# and 距離 in the page's body gets its reading in <ruby>; the head (title)
+# keeps plain text. Run as: cmake -DIN=worksheet.html -DOUT=worksheet-furigana.html -P worksheet_ruby.cmake
+file(READ ${IN} page)
+string(FIND "${page}" "<body" at)
+if(at LESS 0)
+  message(FATAL_ERROR "${IN} has no <body>")
+endif()
+string(SUBSTRING "${page}" 0 ${at} head)
+string(SUBSTRING "${page}" ${at} -1 body)
+foreach(pair 震源:しんげん 震央:しんおう 初期微動:しょきびどう 主要動:しゅようどう 継続:けいぞく 距離:きょり)
+  string(REPLACE ":" ";" pair "${pair}")
+  list(GET pair 0 word)
+  list(GET pair 1 reading)
+  string(REPLACE "${word}" "<ruby>${word}<rt>${reading}</rt></ruby>" body "${body}")
+endforeach()
+string(REPLACE "ワークシート</title>" "ワークシート（ふりがな付き）</title>" head "${head}")
+file(WRITE ${OUT} "${head}${body}")
