@@ -60,7 +60,9 @@ told=$(e2e_window "先生用ガイド")
 sleep 0.5
 text=$(e2e_copy_text "$told")
 grep -qF "$guide" <<<"$text" || e2e_fail "the message does not give the guide's path: $text"
-grep -qF "ブラウザーのアドレス欄" <<<"$text" || e2e_fail "the message does not say how to open it: $text"
+for s in "先生用ガイドを自動で開くことができませんでした。" "ブラウザーのアドレス欄" "ファイルマネージャー"; do
+  grep -qF "$s" <<<"$text" || e2e_fail "the message lacks '$s': $text"
+done
 [ "$(wc -l <"$E2E_TMP/opened")" -eq 2 ] || e2e_fail "F1 found the replaced opener off PATH"
 xdotool key Return
 e2e_window_gone "先生用ガイド"

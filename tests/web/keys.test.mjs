@@ -40,7 +40,7 @@ await z.run('keys', async browser => {
     new MutationObserver(() => said.push(document.getElementById('live').textContent))
       .observe(document.getElementById('live'), {childList: true, subtree: true});
   });
-  const names = await page.evaluate(() => ['平面図', '縦断面図', '記録']
+  const names = await page.evaluate(() => ['水平面', '縦断面', '記録（縦軸：震央距離、横軸：時間）']
     .map(n => !!document.querySelector(`[role=figure][aria-label="${n}"]`)));
   z.check(names.every(Boolean), `drawing areas unnamed: ${names}`);
 
@@ -69,7 +69,7 @@ await z.run('keys', async browser => {
   await page.waitForFunction(() => [...document.querySelectorAll('.zx-button')]
     .some(b => b.textContent === '印刷' && b.style.display !== 'none'), {timeout: 30000});
   const said = await page.evaluate(() => said);
-  z.check(said.includes('B点を置きました') && said.includes('地震の記録が終わりました'), `the live region said ${said}`);
+  z.check(said.includes('B点を置きました') && said.includes('地震の記録が終わりました。「印刷」ボタンで結果を印刷できます。'), `the live region said ${said}`);
 
   await page.keyboard.press('F1');
   const guide = await browser.waitForTarget(t => t.url().endsWith('guide/teacher-guide.html'), {timeout: 10000});
