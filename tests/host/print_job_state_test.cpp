@@ -106,7 +106,7 @@ TEST(PrintJobState, ThePupilReadsThePrintersReasonsInJapanese) {
   EXPECT_EQ(reasons(look(J::Processing, P::Processing, {"offline-report"})),
             "プリンターの電源が入っていないか、つながっていません。（offline-report）");
   EXPECT_EQ(reasons(look(J::Canceled, P::Idle, {"none"}, {"job-canceled-at-device"})),
-            "プリンターの側で印刷が取り消されました。（job-canceled-at-device）");
+            "プリンター本体で印刷が取り消されました。（job-canceled-at-device）");
   // Warnings are not reasons the page failed; unknown errors are told as such.
   EXPECT_EQ(reasons(look(J::Aborted, P::Idle, {"toner-low-warning", "spool-area-full-error"})),
             "プリンターでエラーが起きました。（spool-area-full-error）");

@@ -37,7 +37,7 @@ constexpr Wording kFaults[] = {
 };
 
 constexpr Wording kJobWordings[] = {
-    {"job-canceled-at-device", "プリンター本体の操作で印刷が取り消されました。"},
+    {"job-canceled-at-device", "プリンター本体で印刷が取り消されました。"},
 };
 
 // The print system's stock English for a state the program already names.
