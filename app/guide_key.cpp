@@ -26,13 +26,14 @@ bool GuideKey::eventFilter(QObject* watched, QEvent* event) {
   const QString path = guidePath();
   if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
     // Without the desktop's opener (xdg-open) the page can still be opened
-    // by hand: the path is given, selectable, to paste into a browser.
+    // by hand: the path is given, selectable, with the two ways to open it.
     QMessageBox box(QMessageBox::Information, QStringLiteral("先生用ガイド"),
                     path.isEmpty()
                         ? QStringLiteral("先生用ガイドが見つかりませんでした。")
-                        : QStringLiteral("先生用ガイドを開くブラウザーが見つかりませんでした。\n"
-                                         "ブラウザーのアドレス欄に次の場所を入れるか、"
-                                         "ファイルマネージャーでこのファイルを開いてください。\n\n%1")
+                        : QStringLiteral("先生用ガイドを自動で開くことができませんでした。\n"
+                                         "次のファイルをブラウザーで開いてください。"
+                                         "ブラウザーのアドレス欄にこの場所を貼り付けるか、"
+                                         "ファイルマネージャーでこのファイルをダブルクリックします。\n\n%1")
                               .arg(path),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -59,7 +59,7 @@ void frm_Kansoku::design() {
 
 void frm_Kansoku::designViews() {
   add(map1, "map1", {120, 1080, 6135, 3615}).setBackColor(kPlanBack);
-  map1.setAccessibleName("平面図");
+  map1.setAccessibleName("水平面");
   map1.surface().setFill(kPlanBack);
   map1.onMouseMove = [this](MouseState s, float x, float y) { map1_MouseMove(s, x, y); };
   // One grid step, 600 twips, is the unit of distance the pupil reads.
@@ -89,7 +89,7 @@ void frm_Kansoku::designViews() {
   }
 
   add(map2, "map2", {120, 4680, 6135, 1815}).setBackColor(kSectionBack);
-  map2.setAccessibleName("縦断面図");
+  map2.setAccessibleName("縦断面");
   map2.surface().setFill(kSectionBack);
   map2.onMouseMove = [this](MouseState s, float x, float y) { map2_MouseMove(s, x, y); };
   for (int k = 0; k < 10; ++k) {
@@ -118,7 +118,7 @@ void frm_Kansoku::designViews() {
 
 void frm_Kansoku::designRecord() {
   add(kiroku, "kiroku", {6360, 120, 4575, 7695}).setBackColor(sys::WindowBackground);
-  kiroku.setAccessibleName("記録");
+  kiroku.setAccessibleName("記録（縦軸：震央距離、横軸：時間）");
   addLine(tate, "tate", 240, 7560, 240, 240, &kiroku).setColor(sys::WindowText);
   addLine(Line1, "Line1", 240, 7560, 4440, 7560, &kiroku).setColor(sys::WindowText);
   for (int k = 0; k < 13; ++k) {

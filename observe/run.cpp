@@ -74,7 +74,7 @@ void frm_Kansoku::Timer1_Timer() {
     Command4.setVisible(false);
     Command5.setVisible(true);
     objido.setVisible(true);
-    announce("地震の記録が終わりました");
+    announce("地震の記録が終わりました。「印刷」ボタンで結果を印刷できます。");
   }
 }
 

@@ -50,6 +50,8 @@ cmake -DOUT_DIR="$site/guide" -P docs/guide_pages.cmake
 # keeps every file of this build (its cache named after their checksum),
 # but the single-file program, which only a folder opened from disk loads.
 cp ui/web/site/manifest.webmanifest "$site/"
+# The name and description the desktop entry gives, in the page and the manifest.
+/usr/bin/python3 scripts/describe-site.py packaging/jp.zemlox.Zemlox.desktop "$site/index.html" "$site/manifest.webmanifest"
 files=$(cd "$site" && find . -type f ! -name sw.js ! -name zemlox-file.js | sed 's|^\./||' | sort)
 stamp=$(cd "$site" && cat $files | sha256sum | cut -c1-16)
 {

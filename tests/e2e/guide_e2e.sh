@@ -2,7 +2,8 @@
 # F1 opens the teacher's guide page that the build made from the Markdown,
 # from the menu and from a lesson window. The desktop's opener is replaced by
 # one that writes down what it was asked to open. With no opener at all, F1
-# says where the page is, to open it by hand.
+# says where the page is, to open it by hand (its screenshot goes to
+# $GUIDE_SHOTS when that is set).
 source "$(dirname "$0")/lib.sh"
 build=${1:-build}
 e2e_setup "$build"
@@ -58,9 +59,12 @@ xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus "$menu"
 xdotool key F1
 told=$(e2e_window "先生用ガイド")
 sleep 0.5
+[ -z "${GUIDE_SHOTS:-}" ] || e2e_shot "$told" "$GUIDE_SHOTS/guide-message.png"
 text=$(e2e_copy_text "$told")
 grep -qF "$guide" <<<"$text" || e2e_fail "the message does not give the guide's path: $text"
-grep -qF "ブラウザーのアドレス欄" <<<"$text" || e2e_fail "the message does not say how to open it: $text"
+for s in "先生用ガイドを自動で開くことができませんでした。" "ブラウザーのアドレス欄" "ファイルマネージャー"; do
+  grep -qF "$s" <<<"$text" || e2e_fail "the message lacks '$s': $text"
+done
 [ "$(wc -l <"$E2E_TMP/opened")" -eq 2 ] || e2e_fail "F1 found the replaced opener off PATH"
 xdotool key Return
 e2e_window_gone "先生用ガイド"

@@ -21,7 +21,7 @@ cups_queue SLOW zslow 'sleep 4; exit 1' -o printer-error-policy=abort-job
 export HOME=$E2E_TMP/home
 mkdir -p "$HOME"
 fallback="$HOME/地震観測の記録.pdf"
-headline="プリンターで問題が起きたため、印刷できませんでした。"
+headline="印刷できませんでした。"
 
 e2e_start
 win=$(e2e_open_observation)
@@ -54,7 +54,7 @@ print_report
 text=$(message_text failed)
 grep -qF "$headline" <<<"$text" || e2e_fail "no failure message: $text"
 grep -qF "プリンターに用紙がありません。" <<<"$text" || e2e_fail "the printer's reason is missing: $text"
-grep -qF "同じページをPDFファイルとして保存できます。" <<<"$text" || e2e_fail "no PDF offered: $text"
+grep -qF "「OK」を押すと、同じページをPDFファイルとして保存する画面が開きます。" <<<"$text" || e2e_fail "no PDF offered: $text"
 save_offered_pdf "$fallback"
 [ "$(ls "$out" | wc -l)" -eq 1 ] || e2e_fail "the failing queue printed"
 print_still_shown

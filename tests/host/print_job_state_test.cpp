@@ -96,17 +96,17 @@ TEST(PrintJobState, ThePupilReadsThePrintersReasonsInJapanese) {
   // A stopped printer is named once, however it is reported; CUPS's stock
   // "Paused" says nothing more, a backend's own words do.
   EXPECT_EQ(reasons(look(J::Pending, P::Stopped, {"paused"}, {}, "switched off")),
-            "プリンターが停止しています。（paused）\nプリンターからの知らせ：switched off");
+            "プリンターが停止しています。（paused）\nプリンターからのメッセージ：switched off");
   EXPECT_EQ(reasons(look(J::Pending, P::Stopped, {"paused"}, {}, "Paused")), "プリンターが停止しています。（paused）");
   EXPECT_EQ(reasons(look(J::Pending, P::Stopped, {"none"})), "プリンターが停止しています。（stopped）");
   // Reasons that mean the same are said once, with all of CUPS's words.
   EXPECT_EQ(reasons(look(J::Processing, P::Processing, {"media-empty-error", "media-jam", "media-needed"})),
             "プリンターに用紙がありません。（media-empty-error, media-needed）\n"
-            "プリンターに紙がつまっています。（media-jam）");
+            "プリンターで用紙がつまっています。（media-jam）");
   EXPECT_EQ(reasons(look(J::Processing, P::Processing, {"offline-report"})),
             "プリンターの電源が入っていないか、つながっていません。（offline-report）");
   EXPECT_EQ(reasons(look(J::Canceled, P::Idle, {"none"}, {"job-canceled-at-device"})),
-            "プリンターの側で印刷が取り消されました。（job-canceled-at-device）");
+            "プリンター本体で印刷が取り消されました。（job-canceled-at-device）");
   // Warnings are not reasons the page failed; unknown errors are told as such.
   EXPECT_EQ(reasons(look(J::Aborted, P::Idle, {"toner-low-warning", "spool-area-full-error"})),
             "プリンターでエラーが起きました。（spool-area-full-error）");
@@ -127,10 +127,10 @@ TEST(PrintJobState, ThePupilReadsThePrintersReasonsInJapanese) {
   EXPECT_FALSE(zemlox::qt::printerRefuses(look(J::Unknown, P::Idle)));
 
   const QString full = zemlox::qt::jobFailedMessage(look(J::Aborted, P::Idle, {"media-empty-error"}));
-  EXPECT_EQ(full, QStringLiteral("プリンターで問題が起きたため、印刷できませんでした。\n"
+  EXPECT_EQ(full, QStringLiteral("印刷できませんでした。\n"
                                  "プリンターに用紙がありません。（media-empty-error）"));
   EXPECT_EQ(zemlox::qt::jobFailedMessage(look(J::Aborted, P::Idle)),
-            QStringLiteral("プリンターで問題が起きたため、印刷できませんでした。"));
+            QStringLiteral("印刷できませんでした。\nプリンターか印刷システムで問題が起きました。"));
 }
 
 TEST(PrintJobState, AJobLostSightOfIsAFailureAfterTenSilentSeconds) {
@@ -151,7 +151,7 @@ TEST(PrintJobState, AJobLostSightOfIsAFailureAfterTenSilentSeconds) {
   JobLook dropped = look(J::Unknown, P::Idle);
   dropped.jobListed = false;
   EXPECT_EQ(zemlox::qt::judgeJob(dropped), JobVerdict::Lost);
-  EXPECT_EQ(zemlox::qt::failureReasons(dropped), "このページは印刷されないまま、印刷の順番待ちから消えました。");
+  EXPECT_EQ(zemlox::qt::failureReasons(dropped), "ページが印刷されないまま、印刷待ちの一覧から消えました。");
   // A queue that starts rejecting new jobs still prints the one it holds.
   JobLook rejectingLater = look(J::Processing, P::Processing);
   rejectingLater.acceptingJobs = false;

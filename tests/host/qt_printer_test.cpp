@@ -183,7 +183,8 @@ TEST_F(NoPrinter, TellsTheUserAndSavesThePageAsPdf) {
   const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
   const QStringList seen = answerDialogs(pdf);
   ASSERT_EQ(seen.size(), 2);
-  EXPECT_TRUE(seen[0].startsWith(QStringLiteral("message:プリンターで印刷できませんでした")));
+  EXPECT_TRUE(seen[0].startsWith(QStringLiteral("message:印刷できませんでした。\n"
+                                                "このコンピューターでは印刷システムが動いていません。")));
   EXPECT_TRUE(seen[1].endsWith(QStringLiteral("地震観測の記録.pdf")));
   ASSERT_TRUE(QFileInfo::exists(pdf));
   if (havePdftotext()) {
@@ -216,9 +217,10 @@ TEST(HungPrintSystem, TheClickReturnsAndThePupilIsToldInTheEnd) {
   ::close(server);
   EXPECT_TRUE(returnedFirst);
   ASSERT_EQ(seen.size(), 2);
-  EXPECT_EQ(seen[0], QStringLiteral("message:プリンターで印刷できませんでした。\n"
+  EXPECT_EQ(seen[0], QStringLiteral("message:印刷できませんでした。\n"
                                     "印刷システムから10秒たっても応答がありません。\n\n"
-                                    "同じページをPDFファイルとして保存できます。"));
+                                    "「OK」を押すと、同じページをPDFファイルとして保存する画面が開きます。"
+                                    "保存しないときは、その画面で「キャンセル」を押してください。"));
 }
 
 }  // namespace

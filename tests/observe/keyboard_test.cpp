@@ -72,7 +72,7 @@ TEST_F(KeyboardRun, ARunByKeysEndsAsTheSameClicksAndMovesDo) {
   tabTo(w.Command2);
   press(Key::Space);
   EXPECT_GT(runToEnd(), 400);
-  EXPECT_EQ(w.lastAnnouncement(), "地震の記録が終わりました");
+  EXPECT_EQ(w.lastAnnouncement(), "地震の記録が終わりました。「印刷」ボタンで結果を印刷できます。");
   // The keys did move both: B three grid units right, the hypocentre one down.
   EXPECT_FLOAT_EQ(w.nobj[1].left(), 1020 + 1800);
   EXPECT_FLOAT_EQ(w.foc.top(), 1130 + 600);
@@ -175,6 +175,20 @@ TEST_F(KeyboardRun, PickUpsByMouseAreNamedAndAnnouncedAsByKey) {
   clickLabel(w.nobj[2]);
   clickLabel(w.nobj[4]);
   EXPECT_EQ(w.lastAnnouncement(), "C点を置きました");
+}
+
+// A screen reader names each view by the words the pupil sees in it, and
+// the record by the captions of its two axes, vertical first.
+TEST_F(KeyboardRun, TheViewsAreNamedByTheirVisibleWords) {
+  EXPECT_EQ(w.map1.accessibleName(), w.Label7.caption());
+  EXPECT_EQ(w.map2.accessibleName(), w.Label8.caption());
+  const std::string& record = w.kiroku.accessibleName();
+  const size_t up = record.find(w.Label4.caption()), along = record.find(w.Label3.caption());
+  EXPECT_NE(up, std::string::npos) << record;
+  EXPECT_NE(along, std::string::npos) << record;
+  EXPECT_LT(up, along) << record;
+  EXPECT_EQ(w.Label4.container(), &w.kiroku);
+  EXPECT_EQ(w.Label3.container(), &w.kiroku);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The observation lesson with the keyboard alone: Tab to B点, Space, three
 // Right, Space (B moves 1800 twips); Tab to 震源, Space, Down, Space; Tab to
 // 地震発生 and Space, until "印刷" shows. The markers' names follow their state
-// and the live region says what happened. F1 opens the teacher's guide in a
-// new tab. A screenshot of the focus rectangle is kept in build-web/.
+// and the live region says what happened. Tab reaches the door to the guide;
+// F1 opens the teacher's guide in a new tab. A screenshot of the focus
+// rectangle is kept in build-web/.
 import * as z from './lib.mjs';
 import {zoom100} from './zoom-keys.mjs';
 
@@ -40,7 +41,7 @@ await z.run('keys', async browser => {
     new MutationObserver(() => said.push(document.getElementById('live').textContent))
       .observe(document.getElementById('live'), {childList: true, subtree: true});
   });
-  const names = await page.evaluate(() => ['平面図', '縦断面図', '記録']
+  const names = await page.evaluate(() => ['水平面', '縦断面', '記録（縦軸：震央距離、横軸：時間）']
     .map(n => !!document.querySelector(`[role=figure][aria-label="${n}"]`)));
   z.check(names.every(Boolean), `drawing areas unnamed: ${names}`);
 
@@ -69,8 +70,10 @@ await z.run('keys', async browser => {
   await page.waitForFunction(() => [...document.querySelectorAll('.zx-button')]
     .some(b => b.textContent === '印刷' && b.style.display !== 'none'), {timeout: 30000});
   const said = await page.evaluate(() => said);
-  z.check(said.includes('B点を置きました') && said.includes('地震の記録が終わりました'), `the live region said ${said}`);
+  z.check(said.includes('B点を置きました') && said.includes('地震の記録が終わりました。「印刷」ボタンで結果を印刷できます。'), `the live region said ${said}`);
 
+  // After the window's controls Tab reaches the door to the guide on the page.
+  await tabTo(page, '先生用ガイド');
   await page.keyboard.press('F1');
   const guide = await browser.waitForTarget(t => t.url().endsWith('guide/teacher-guide.html'), {timeout: 10000});
   const guidePage = await guide.page();

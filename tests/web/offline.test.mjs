@@ -14,7 +14,7 @@ await z.run('offline', async browser => {
     const link = document.querySelector('link[rel=manifest]');
     return link ? (await fetch(link.href)).json() : null;
   });
-  z.check(manifest && manifest.name === 'Zemlox' && manifest.icons.length > 0, 'no web-app manifest');
+  z.check(manifest && manifest.short_name === 'Zemlox' && manifest.icons.length > 0, 'no web-app manifest');
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.reload();
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);

@@ -47,11 +47,14 @@ class Withdrawal : public QObject {
 
 }  // namespace
 
+QString failedMessage(const QString& reasons) {
+  return QStringLiteral("印刷できませんでした。\n") + reasons;
+}
+
 QString jobFailedMessage(const JobLook& look) {
-  QString message = QStringLiteral("プリンターで問題が起きたため、印刷できませんでした。");
   const std::string reasons = failureReasons(look);
-  if (!reasons.empty()) message += QLatin1Char('\n') + QString::fromStdString(reasons);
-  return message;
+  return failedMessage(reasons.empty() ? QStringLiteral("プリンターか印刷システムで問題が起きました。")
+                                       : QString::fromStdString(reasons));
 }
 
 void withdrawWhenAnswered(std::shared_ptr<CupsQueue> queue, int job) {

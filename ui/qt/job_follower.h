@@ -50,7 +50,10 @@ class JobFollower : public QObject {
 // saved or printed again does not come out after all.
 void withdrawWhenAnswered(std::shared_ptr<CupsQueue> queue, int job);
 
-// The message for a failed job: the plain statement, then the reasons.
+// What the pupil reads when the page did not reach paper: one plain
+// statement, then the reasons, a sentence a line.
+QString failedMessage(const QString& reasons);
+// The same for a failed job, with the print system's reasons for it.
 QString jobFailedMessage(const JobLook& look);
 
 }  // namespace zemlox::qt

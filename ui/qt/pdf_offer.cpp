@@ -12,7 +12,8 @@ namespace zemlox::qt {
 void tellAndOfferPdf(QWidget* parent, const QString& why,
                      const std::function<bool(const QString&)>& write) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"),
-                  why + QStringLiteral("\n\n同じページをPDFファイルとして保存できます。"),
+                  why + QStringLiteral("\n\n「OK」を押すと、同じページをPDFファイルとして保存する画面が開きます。"
+                                        "保存しないときは、その画面で「キャンセル」を押してください。"),
                   QMessageBox::Ok, parent);
   // The printer's own words can be selected and copied, to look them up.
   box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

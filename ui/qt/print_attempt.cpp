@@ -15,16 +15,17 @@ namespace {
 
 const char* const kDocName = "地震観測の記録";
 
-QString noPrinterMessage() {
-  return QStringLiteral("プリンターで印刷できませんでした。\n"
-                        "プリンターが設定されていないか、止まっています。");
+QString noPrinterMessage(CupsQueue::Found why) {
+  return failedMessage(why == CupsQueue::Found::NoDefault
+                           ? QStringLiteral("既定のプリンターが設定されていません。")
+                           : QStringLiteral("このコンピューターでは印刷システムが動いていません。"));
 }
 
 QString silentMessage() {
   JobLook silent;
   silent.answered = false;
   silent.silentMs = kSilenceLimitMs;
-  return QStringLiteral("プリンターで印刷できませんでした。\n") + QString::fromStdString(failureReasons(silent));
+  return failedMessage(QString::fromStdString(failureReasons(silent)));
 }
 
 }  // namespace
@@ -55,7 +56,7 @@ void PrintAttempt::found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why,
   if (windowGone()) return deleteLater();
   if (!queue) {
     pdf_ = pagePdf(page_, pdfFileSheet());
-    return fail(why == CupsQueue::Found::NoAnswer ? silentMessage() : noPrinterMessage());
+    return fail(why == CupsQueue::Found::NoAnswer ? silentMessage() : noPrinterMessage(why));
   }
   pdf_ = pagePdf(page_, sheet);
   if (pdf_.isEmpty()) pdf_ = pagePdf(page_, pdfFileSheet());
@@ -84,7 +85,7 @@ void PrintAttempt::sent(std::shared_ptr<CupsQueue> queue, const CupsQueue::Submi
     rejecting.acceptingJobs = false;
     return fail(jobFailedMessage(rejecting));
   }
-  fail(noPrinterMessage());
+  fail(failedMessage(QStringLiteral("プリンターにページを送れませんでした。")));
 }
 
 void PrintAttempt::fail(const QString& why) {

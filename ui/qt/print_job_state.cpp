@@ -17,7 +17,7 @@ constexpr std::string_view kStopped = "プリンターが停止しています�
 constexpr std::string_view kRejecting = "このプリンターは今、印刷を受け付けていません。";
 constexpr std::string_view kOtherError = "プリンターでエラーが起きました。";
 constexpr std::string_view kSilent = "印刷システムから10秒たっても応答がありません。";
-constexpr std::string_view kDropped = "このページは印刷されないまま、印刷の順番待ちから消えました。";
+constexpr std::string_view kDropped = "ページが印刷されないまま、印刷待ちの一覧から消えました。";
 
 // Printer conditions that keep a page from coming out, whatever their
 // severity suffix says, except a mere warning.
@@ -26,7 +26,7 @@ constexpr Wording kFaults[] = {
     {"offline", "プリンターの電源が入っていないか、つながっていません。"},
     {"media-empty", "プリンターに用紙がありません。"},
     {"media-needed", "プリンターに用紙がありません。"},
-    {"media-jam", "プリンターに紙がつまっています。"},
+    {"media-jam", "プリンターで用紙がつまっています。"},
     {"toner-empty", "インクまたはトナーがなくなっています。"},
     {"marker-supply-empty", "インクまたはトナーがなくなっています。"},
     {"door-open", "プリンターのふたが開いています。"},
@@ -37,7 +37,7 @@ constexpr Wording kFaults[] = {
 };
 
 constexpr Wording kJobWordings[] = {
-    {"job-canceled-at-device", "プリンターの側で印刷が取り消されました。"},
+    {"job-canceled-at-device", "プリンター本体で印刷が取り消されました。"},
 };
 
 // The print system's stock English for a state the program already names.
@@ -166,7 +166,7 @@ std::string failureReasons(const JobLook& look) {
   }
   if ((message == kStockPaused && lines.has(kStopped)) || message == kStockRejecting) message.clear();
   std::string out = lines.text();
-  if (!message.empty()) out += "プリンターからの知らせ：" + message + '\n';
+  if (!message.empty()) out += "プリンターからのメッセージ：" + message + '\n';
   if (!out.empty()) out.pop_back();
   return out;
 }

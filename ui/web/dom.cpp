@@ -25,7 +25,7 @@ EM_JS(void, zx_replay, (int id, const int32_t* ops, int n), { ZX.replay(id, ops 
 EM_JS(void, zx_put_pixels, (int id, const uint32_t* p, int stride, int x, int y, int w, int h),
       { ZX.putPixels(id, p, stride, x, y, w, h); });
 EM_JS(double, zx_view_w, (), { return document.documentElement.clientWidth; });
-EM_JS(double, zx_view_h, (), { return document.documentElement.clientHeight; });
+EM_JS(double, zx_view_h, (), { return ZX.roomHeight(); });
 EM_JS(void, zx_desk, (int w, int h), { ZX.desk(w, h); });
 EM_JS(void, zx_title, (const char* s), { document.title = UTF8ToString(s); });
 EM_JS(void, zx_ended, (), { ZX.ended(); });

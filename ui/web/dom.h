@@ -43,7 +43,7 @@ void replay(int target, const int32_t* ops, int count);
 void putPixels(int target, const uint32_t* pixels, int stride, int x, int y, int w, int h);
 
 double viewWidth();   // CSS pixels
-double viewHeight();
+double viewHeight();  // the room for windows: the page but for its bar
 double pixelRatio();
 void setDeskSize(int w, int h);  // device pixels the windows need
 void setTitle(const std::string& s);

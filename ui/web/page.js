@@ -263,6 +263,12 @@ var ZX = {
     rec.root.inert = !!inert;
   },
 
+  // The height the windows may take: the page's but for the bar below the desk.
+  roomHeight() {
+    const bar = document.getElementById('bar');
+    return document.documentElement.clientHeight - (bar ? bar.offsetHeight : 0);
+  },
+
   desk(w, h) {
     const s = document.getElementById('desk').style;
     s.width = ZX.css(w);
@@ -407,7 +413,7 @@ var ZX = {
     document.getElementById('desk').hidden = true;
     const e = document.getElementById('ended');
     e.hidden = false;
-    document.title = 'Zemlox';
+    document.title = ZX.pageTitle;
     e.querySelector('button').focus();
   },
 
@@ -424,7 +430,10 @@ window.addEventListener('keydown', e => {
 // fonts load (the page's warm-up text asks for them); it starts once both
 // are in.
 ZX.pageRead = new Promise(r => (document.readyState === 'loading' ? document.addEventListener('DOMContentLoaded', r) : r()));
-ZX.pageRead.then(() => document.getElementById('restart').addEventListener('click', () => location.reload()));
+ZX.pageRead.then(() => {
+  ZX.pageTitle = document.title;  // the page's own, before a window's caption takes its place
+  document.getElementById('restart').addEventListener('click', () => location.reload());
+});
 ZX.startWithFonts = (families, start) => {
   ZX.families = families;
   Promise.all([...families.map(f => document.fonts.load('16px ' + f, '\u6C34')), ZX.pageRead])
