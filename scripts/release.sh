@@ -6,10 +6,10 @@
 # from one commit give the same bytes.
 #   scripts/release.sh [--deb-build DIR]
 #     --deb-build DIR  package the desktop build in DIR as it is configured
-#                      (default build-release: a release build made for this)
+#                      (default build-deb: a release build made for this)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-deb_build=build-release
+deb_build=build-deb
 while [ $# -gt 0 ]; do
   case $1 in
     --deb-build) deb_build=$2; shift 2 ;;
