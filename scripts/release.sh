@@ -31,6 +31,8 @@ export SOURCE_DATE_EPOCH
 # Installed files and folders get their permissions from the umask.
 umask 022
 export LC_ALL=C.UTF-8 TZ=UTC
+# A shared machine: two compile jobs unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 
 ./scripts/build-web.sh
 deb=$(./scripts/build-deb.sh "$deb_build" | tail -n 1)
