@@ -4,18 +4,21 @@
 # stick), the Debian package, and SHA256SUMS. The version is the one CMake's
 # project() declares. Every time stamp comes from the commit, so two runs
 # from one commit give the same bytes.
-#   scripts/release.sh [--deb-build DIR]
+#   scripts/release.sh [--deb-build DIR] [--dist DIR]
 #     --deb-build DIR  package the desktop build in DIR as it is configured
 #                      (default build-deb: a release build made for this)
+#     --dist DIR       write there instead of dist/ (the tests do)
 set -euo pipefail
-cd "$(dirname "$0")/.."
 deb_build=build-deb
+dist=dist
 while [ $# -gt 0 ]; do
   case $1 in
-    --deb-build) deb_build=$2; shift 2 ;;
-    *) echo "usage: scripts/release.sh [--deb-build DIR]" >&2; exit 2 ;;
+    --deb-build) deb_build=$(realpath -m "$2"); shift 2 ;;
+    --dist) dist=$(realpath -m "$2"); shift 2 ;;
+    *) echo "usage: scripts/release.sh [--deb-build DIR] [--dist DIR]" >&2; exit 2 ;;
   esac
 done
+cd "$(dirname "$0")/.."
 
 version=$(sed -n 's/^project(zemlox VERSION \([0-9][0-9.]*\)[ )].*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "release: no version in CMakeLists.txt's project()" >&2; exit 1; }
@@ -37,11 +40,11 @@ export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 ./scripts/build-web.sh
 deb=$(./scripts/build-deb.sh "$deb_build" | tail -n 1)
 
-rm -rf dist
-mkdir dist
+rm -rf "$dist"
+mkdir -p "$dist"
 name=zemlox-web-$version
-/usr/bin/python3 scripts/zip-folder.py build-web/site "$name" "$SOURCE_DATE_EPOCH" "dist/$name.zip"
-cp "$deb" dist/
-(cd dist && sha256sum "$name.zip" "$(basename "$deb")" >SHA256SUMS)
-echo "release $version (commit time $SOURCE_DATE_EPOCH) in dist/:"
-(cd dist && ls -l --time-style=+ "$name.zip" "$(basename "$deb")" && cat SHA256SUMS)
+/usr/bin/python3 scripts/zip-folder.py build-web/site "$name" "$SOURCE_DATE_EPOCH" "$dist/$name.zip"
+cp "$deb" "$dist/"
+(cd "$dist" && sha256sum "$name.zip" "$(basename "$deb")" >SHA256SUMS)
+echo "release $version (commit time $SOURCE_DATE_EPOCH) in $dist/:"
+(cd "$dist" && ls -l --time-style=+ "$name.zip" "$(basename "$deb")" && cat SHA256SUMS)
