@@ -16,9 +16,10 @@ trap 'rm -rf "$tmp"' EXIT
 version=$(sed -n 's/^project(zemlox VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 zip=zemlox-web-$version.zip
 deb=zemlox_${version}_$(dpkg --print-architecture).deb
-[ "$(cd "$tmp/dist" && ls | sort | tr '\n' ' ')" = "SHA256SUMS $deb $zip " ] \
+[ "$(ls "$tmp/dist" | sort)" = "$(printf '%s\n' SHA256SUMS "$deb" "$zip" | sort)" ] \
   || fail "dist holds $(ls "$tmp/dist" | tr '\n' ' ')"
-[ "$(cut -d' ' -f3 "$tmp/dist/SHA256SUMS" | sort | tr '\n' ' ')" = "$deb $zip " ] || fail "SHA256SUMS lists other files"
+[ "$(cut -d' ' -f3 "$tmp/dist/SHA256SUMS" | sort)" = "$(printf '%s\n' "$deb" "$zip" | sort)" ] \
+  || fail "SHA256SUMS lists $(cut -d' ' -f3 "$tmp/dist/SHA256SUMS" | tr '\n' ' ')"
 (cd "$tmp/dist" && sha256sum --check --strict --quiet SHA256SUMS) || fail "SHA256SUMS does not match the files"
 
 names=$(/usr/bin/python3 -c 'import sys, zipfile; print("\n".join(zipfile.ZipFile(sys.argv[1]).namelist()))' "$tmp/dist/$zip")
