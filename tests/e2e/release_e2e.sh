@@ -12,9 +12,11 @@ trap 'rm -rf "$tmp"' EXIT
 
 "$src/scripts/release.sh" --deb-build "$build" --dist "$tmp/dist" >"$tmp/release.log" 2>&1 \
   || { cat "$tmp/release.log"; fail "scripts/release.sh failed"; }
-folder=zemlox-web-$(sed -n 's/^project(zemlox VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
-[ "$(cut -d' ' -f3 "$tmp/dist/SHA256SUMS" | sed 's/_[^_]*\.deb$/.deb/' | sort | tr '\n' ' ')" = "$folder.zip zemlox_${folder#zemlox-web-}.deb " ] \
-  || fail "SHA256SUMS lists $(cut -d' ' -f3 "$tmp/dist/SHA256SUMS" | tr '\n' ' ')"
+version=$(sed -n 's/^project(zemlox VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
+folder=zemlox-web-$version
+names=$(cut -d' ' -f3 "$tmp/dist/SHA256SUMS")
+[ "$(wc -l <<<"$names")" -eq 2 ] && grep -qx "$folder.zip" <<<"$names" && grep -qx "zemlox_${version}_.*\.deb" <<<"$names" \
+  || fail "SHA256SUMS lists $(tr '\n' ' ' <<<"$names")"
 (cd "$tmp/dist" && sha256sum --check --strict --quiet SHA256SUMS) || fail "SHA256SUMS does not match the files"
 
 /usr/bin/python3 - "$tmp/dist/$folder.zip" "$tmp/host" "$folder/" <<'PY' || fail "the zip is not one folder $folder/"
