@@ -29,7 +29,7 @@ if git rev-parse --git-dir >/dev/null 2>&1; then
   fi
 fi
 [ -n "${SOURCE_DATE_EPOCH:-}" ] || { echo "release: not a git checkout; set SOURCE_DATE_EPOCH" >&2; exit 1; }
-# The compilers, the font subsetter, Qt's resource compiler and CPack read it.
+# The font subsetter, Qt's resource compiler and CPack take their time stamps from it.
 export SOURCE_DATE_EPOCH
 # Installed files and folders get their permissions from the umask.
 umask 022
@@ -38,7 +38,8 @@ export LC_ALL=C.UTF-8 TZ=UTC
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 
 ./scripts/build-web.sh
-deb=$(./scripts/build-deb.sh "$deb_build" | tail -n 1)
+# build-deb.sh ends with the package's path; its build log goes on showing.
+deb=$(./scripts/build-deb.sh "$deb_build" | tee /dev/stderr | tail -n 1)
 
 rm -rf "$dist"
 mkdir -p "$dist"

@@ -5,7 +5,6 @@ Entries are sorted, inside one top folder, each with the given time and
 fixed permissions (folders 755, files 644), and compressed at one level.
 Usage: zip-folder.py FOLDER TOP_NAME EPOCH OUT.zip
 """
-import os
 import pathlib
 import sys
 import time

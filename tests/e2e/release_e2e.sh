@@ -15,8 +15,10 @@ trap 'rm -rf "$tmp"' EXIT
 version=$(sed -n 's/^project(zemlox VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 folder=zemlox-web-$version
 names=$(cut -d' ' -f3 "$tmp/dist/SHA256SUMS")
-[ "$(wc -l <<<"$names")" -eq 2 ] && grep -qx "$folder.zip" <<<"$names" && grep -qx "zemlox_${version}_.*\.deb" <<<"$names" \
-  || fail "SHA256SUMS lists $(tr '\n' ' ' <<<"$names")"
+if [ "$(wc -l <<<"$names")" -ne 2 ] || ! grep -qx "$folder.zip" <<<"$names" \
+   || ! grep -qx "zemlox_${version}_.*\.deb" <<<"$names"; then
+  fail "SHA256SUMS lists $(tr '\n' ' ' <<<"$names")"
+fi
 (cd "$tmp/dist" && sha256sum --check --strict --quiet SHA256SUMS) || fail "SHA256SUMS does not match the files"
 
 /usr/bin/python3 - "$tmp/dist/$folder.zip" "$tmp/host" "$folder/" <<'PY' || fail "the zip is not one folder $folder/"
