@@ -39,7 +39,7 @@ export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 
 ./scripts/build-web.sh
 # build-deb.sh ends with the package's path; its build log goes on showing.
-deb=$(./scripts/build-deb.sh "$deb_build" | tee /dev/stderr | tail -n 1)
+deb=$(./scripts/build-deb.sh "$deb_build" | tee >(cat >&2) | tail -n 1)
 
 rm -rf "$dist"
 mkdir -p "$dist"
