@@ -29,7 +29,7 @@ if git rev-parse --git-dir >/dev/null 2>&1; then
   fi
 fi
 [ -n "${SOURCE_DATE_EPOCH:-}" ] || { echo "release: not a git checkout; set SOURCE_DATE_EPOCH" >&2; exit 1; }
-# The font subsetter, Qt's resource compiler and CPack take their time stamps from it.
+# The font subsetter and CPack take their time stamps from it.
 export SOURCE_DATE_EPOCH
 # Installed files and folders get their permissions from the umask.
 umask 022
