@@ -20,6 +20,9 @@ rm -rf "$site"
 mkdir -p "$site/assets" "$site/icons" "$site/fonts"
 cp ui/web/site/index.html ui/web/site/zemlox.css ui/web/site/offline.js "$site/"
 cp "$out/cmake/app/zemlox.js" "$out/cmake/app/zemlox.wasm" "$out/cmake/app/zemlox-file.js" "$site/"
+# One id for this build in both halves of the program, which the page checks
+# before it starts them together.
+build_id=$(/usr/bin/python3 scripts/stamp-build.py "$site")
 cp assets/menu.bmp "$site/assets/"
 for size in 32 128 256; do cp "assets/icons/zemlox-$size.png" "$site/icons/"; done
 
@@ -58,4 +61,4 @@ stamp=$(cd "$site" && cat $files | sha256sum | cut -c1-16)
   printf 'const FILES = ['; printf "'./',"; for f in $files; do printf "'%s'," "$f"; done; echo '];'
   cat ui/web/site/sw.js
 } >"$site/sw.js"
-echo "build-web: $(du -sb "$site" | cut -f1) bytes in $site"
+echo "build-web: build $build_id, $(du -sb "$site" | cut -f1) bytes in $site"
