@@ -2,8 +2,8 @@
 // Cache-Control) whose files are a month old, so that the browser's HTTP
 // cache takes them for fresh: a new build copied over the old one runs by
 // the second reload, in Chromium and Firefox; a copy caught half-way (a new
-// zemlox.js beside the old zemlox.wasm, then a cut one) is never kept and the
-// old build keeps running; a 404 manifest or a small storage quota, and a
+// zemlox.js beside the old zemlox.wasm, then a cut one, over files just
+// copied) is never kept and the old build keeps running; a 404 manifest or a small storage quota, and a
 // plain-http host, each get the quiet note saying why there is no offline use.
 // Run: node tests/web/update.test.mjs [chromium|firefox]
 import {execFileSync} from 'node:child_process';
@@ -29,13 +29,13 @@ function build(id) {
 }
 const A = build('build-a'), B = build('build-b');
 
-// A served copy of build A, every file a month old.
+// A served copy of build A, every file a month old, or just copied.
 let sites = 0;
-function monthOld() {
+function served(old = true) {
   const dir = path.join(tmp, `served-${++sites}`);
   fs.cpSync(A.dir, dir, {recursive: true});
   const then = new Date(Date.now() - 30 * 86400e3);
-  for (const f of fs.readdirSync(dir, {recursive: true})) fs.utimesSync(path.join(dir, f), then, then);
+  if (old) for (const f of fs.readdirSync(dir, {recursive: true})) fs.utimesSync(path.join(dir, f), then, then);
   return dir;
 }
 const copy = (dir, name, bytes) => fs.writeFileSync(path.join(dir, name), bytes);
@@ -63,7 +63,7 @@ async function installed(page, url) {
 }
 
 async function update(browser, engine) {
-  const dir = monthOld(), server = await serve(dir);
+  const dir = served(), server = await serve(dir);
   try {
     const page = await browser.newPage();
     await installed(page, server.url);
@@ -81,7 +81,7 @@ async function update(browser, engine) {
 }
 
 async function halfCopied(browser) {
-  const dir = monthOld(), server = await serve(dir);
+  const dir = served(false), server = await serve(dir);
   try {
     const page = await browser.newPage();
     await installed(page, server.url);
@@ -113,7 +113,7 @@ async function halfCopied(browser) {
 
 // A fault of the server or the browser: the program runs, and the note says why it is not kept.
 async function noOffline(browser, what, {options = {}, quota = 0, host = ''}, expected) {
-  const server = await serve(monthOld(), options);
+  const server = await serve(served(), options);
   try {
     const page = await browser.newPage();
     const url = host ? `http://${host}:${server.port}/` : server.url;
