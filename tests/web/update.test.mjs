@@ -3,7 +3,8 @@
 // cache takes them for fresh: a new build copied over the old one runs by
 // the second reload, in Chromium and Firefox; a copy caught half-way (a new
 // zemlox.js beside the old zemlox.wasm, then a cut one, over files just
-// copied) is never kept and the old build keeps running; a 404 manifest or a small storage quota, and a
+// copied, then one the server stops sending) is never kept and the old
+// build keeps running; a 404 manifest or a small storage quota, and a
 // plain-http host, each get the quiet note saying why there is no offline use.
 // Run: node tests/web/update.test.mjs [chromium|firefox]
 import {execFileSync} from 'node:child_process';
@@ -50,7 +51,11 @@ const note = page => page.$eval('#offline-note', e => (e.hidden ? '' : e.textCon
 const caches = page => page.evaluate(async () => (await window.caches.keys()).sort().join(' '));
 const kept = (page, version) => page.waitForFunction(v => window.caches.keys().then(k => k.join(' ') === v),
                                                      {timeout: 30000, polling: 200}, version);
+// A reload once no worker is installing: the browser's check for a new
+// worker on a page load compares with the newest, even one about to fail.
 async function reload(page) {
+  await page.waitForFunction(() => navigator.serviceWorker.getRegistration().then(r => !r || !r.installing),
+                             {timeout: 30000, polling: 100});
   await page.reload();
   await z.windowOf(page, 'Zemlox', 20000);
 }
@@ -81,7 +86,7 @@ async function update(browser, engine) {
 }
 
 async function halfCopied(browser) {
-  const dir = served(false), server = await serve(dir);
+  const stall = [], dir = served(false), server = await serve(dir, {stall});
   try {
     const page = await browser.newPage();
     await installed(page, server.url);
@@ -100,7 +105,14 @@ async function halfCopied(browser) {
       if (shots) await page.screenshot({path: `${shots}/half-copied-${what.split(' ')[1]}.png`});
       console.log(`  with ${what} build A runs on; the note: ${await note(page)}`);
     }
+    // The copy done, but the server still sending the file it cut, half of it, never the rest.
     copy(dir, 'zemlox.wasm', wasm);
+    stall.push('zemlox.wasm');
+    await reload(page);
+    await page.waitForFunction(() => /zemlox\.wasm を取得できませんでした/.test(document.getElementById('offline-note').textContent),
+                               {timeout: 40000});
+    z.check(await running(page) === 'build-a/build-a', 'a stalled zemlox.wasm: build A does not run');
+    stall.length = 0;
     await reload(page);
     await kept(page, B.version);
     await reload(page);

@@ -17,11 +17,32 @@ async function sha256(bytes) {
   return Array.from(digest, b => b.toString(16).padStart(2, '0')).join('');
 }
 
+// A response's body; when no byte comes for 15 s (a file cut while the
+// server sent it, with its old length promised) the try fails, rather than
+// leaving this worker installing for good, which would keep every later
+// update check from trying again.
+async function bodyOf(response, abort) {
+  if (!abort) return response.arrayBuffer();
+  const reader = response.body.getReader(), parts = [];
+  let timer, length = 0;
+  for (;;) {
+    clearTimeout(timer);
+    timer = setTimeout(abort, 15000);
+    const {done, value} = await reader.read().finally(() => clearTimeout(timer));
+    if (done) break;
+    parts.push(value);
+    length += value.length;
+  }
+  const body = new Uint8Array(length);
+  parts.reduce((at, part) => (body.set(part, at), at + part.length), 0);
+  return body.buffer;
+}
+
 // A stored copy of the response when its body has the listed bytes, else
 // null. The program's .wasm keeps its own type, whatever the server said, so
 // that it compiles as it streams from the cache.
-async function checked(response, url) {
-  const body = await response.arrayBuffer();
+async function checked(response, url, abort) {
+  const body = await bodyOf(response, abort);
   if (await sha256(body) !== sums.get(url)) return null;
   const headers = new Headers(response.headers);
   if (url.endsWith('.wasm')) headers.set('content-type', 'application/wasm');
@@ -44,9 +65,12 @@ async function kept(url) {
 // (a copy caught half-way within one second of the server's clock), afresh.
 async function fetched(url, name) {
   for (const cache of ['no-cache', 'reload']) {
-    const response = await fetch(url, {cache}).catch(() => { throw new Failure(name, 'network'); });
+    const stop = new AbortController(), abort = () => stop.abort();
+    const timer = setTimeout(abort, 15000);
+    const response = await fetch(url, {cache, signal: stop.signal}).catch(() => { throw new Failure(name, 'network'); })
+      .finally(() => clearTimeout(timer));
     if (!response.ok) throw new Failure(name, String(response.status));
-    const copy = await checked(response, url);
+    const copy = await checked(response, url, abort).catch(() => { throw new Failure(name, 'network'); });
     if (copy) return copy;
   }
   throw new Failure(name, 'different');
