@@ -1,11 +1,9 @@
 // Updates and offline use on a plain static server (Last-Modified, no
-// Cache-Control) whose files are a month old, so that the browser's HTTP
-// cache takes them for fresh: a new build copied over the old one runs by
-// the second reload, in Chromium and Firefox; a copy caught half-way (a new
-// zemlox.js beside the old zemlox.wasm, then a cut one, over files just
-// copied, then one the server stops sending) is never kept and the old
-// build keeps running; a 404 manifest or a small storage quota, and a
-// plain-http host, each get the quiet note saying why there is no offline use.
+// Cache-Control): a new build copied over month-old files, which the HTTP
+// cache takes for fresh, runs by the second reload; a copy caught half-way
+// (the old zemlox.wasm, a cut one, one the server stops sending) is never
+// kept and the old build runs on: both in Chromium and Firefox. A 404 manifest, a
+// small quota and a plain-http host each get the quiet note saying why.
 // Run: node tests/web/update.test.mjs [chromium|firefox]
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -17,165 +15,110 @@ import {launchFirefox} from './engines.mjs';
 import {serve} from './school_server.mjs';
 
 const tmp = fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-update-'));
-const shots = process.env.ZEMLOX_SHOTS;
 const scripts = new URL('../../scripts/', import.meta.url).pathname;
-
-// The built site as build `id`, its offline list written again.
-function build(id) {
+function build(id) { // the built site as build `id`
   const dir = path.join(tmp, id);
   fs.cpSync(z.site, dir, {recursive: true});
   execFileSync('python3', [scripts + 'stamp-build.py', dir, '--id', id]);
   const version = execFileSync('python3', [scripts + 'offline-list.py', dir]).toString().trim();
   return {dir, version, file: f => fs.readFileSync(path.join(dir, f))};
 }
-const A = build('build-a'), B = build('build-b');
-
-// A served copy of build A, every file a month old, or just copied.
+const A = build('a'), B = build('b');
 let sites = 0;
-function served(old = true) {
-  const dir = path.join(tmp, `served-${++sites}`);
+function served(old = true) { // a copy of build A, a month old or just copied
+  const dir = path.join(tmp, `served-${++sites}`), then = new Date(Date.now() - 30 * 86400e3);
   fs.cpSync(A.dir, dir, {recursive: true});
-  const then = new Date(Date.now() - 30 * 86400e3);
   if (old) for (const f of fs.readdirSync(dir, {recursive: true})) fs.utimesSync(path.join(dir, f), then, then);
   return dir;
 }
-const copy = (dir, name, bytes) => fs.writeFileSync(path.join(dir, name), bytes);
 
-// The build each half of the running program came from: zemlox.js's stamp,
-// and that of the zemlox.wasm the page is given.
+// zemlox.js's build and that of the zemlox.wasm the page is given.
 const running = page => page.evaluate(async () => {
   const m = await WebAssembly.compile(await (await fetch('zemlox.wasm')).arrayBuffer());
-  return `${window.ZEMLOX_BUILD}/${new TextDecoder().decode(WebAssembly.Module.customSections(m, 'zemlox-build')[0])}`;
+  return window.ZEMLOX_BUILD + new TextDecoder().decode(WebAssembly.Module.customSections(m, 'zemlox-build')[0]);
 });
-const note = page => page.$eval('#offline-note', e => (e.hidden ? '' : e.textContent));
-const caches = page => page.evaluate(async () => (await window.caches.keys()).sort().join(' '));
-const kept = (page, version) => page.waitForFunction(v => window.caches.keys().then(k => k.join(' ') === v),
-                                                     {timeout: 30000, polling: 200}, version);
-// A reload once no worker is installing: the browser's check for a new
-// worker on a page load compares with the newest, even one about to fail.
-async function reload(page) {
-  await page.waitForFunction(() => navigator.serviceWorker.getRegistration().then(r => !r || !r.installing),
-                             {timeout: 30000, polling: 100});
+const note = (page, re = /./) => page.waitForFunction(r => new RegExp(r).test(document.getElementById('offline-note').textContent),
+                                                      {timeout: 40000}, re.source).then(() => page.$eval('#offline-note', e => e.textContent));
+const kept = (page, v) => page.waitForFunction(v => caches.keys().then(k => k.join() === v), {timeout: 30000}, v);
+// A reload once no worker is installing: a page load's check for a new
+// worker compares with the newest, even one about to fail.
+async function reload(page, expected) {
+  await page.waitForFunction(() => navigator.serviceWorker.getRegistration().then(r => !r || !r.installing), {timeout: 30000});
   await page.reload();
   await z.windowOf(page, 'Zemlox', 20000);
+  if (expected) z.check(await running(page) === expected, `build ${await running(page)} runs, not ${expected} (note: ${
+    await page.$eval('#offline-note', e => e.textContent)}, controlled: ${await page.evaluate(() => !!navigator.serviceWorker.controller)})`);
 }
-// Build A's first visit, until its worker controls the page.
-async function installed(page, url) {
-  await page.goto(url);
-  await z.windowOf(page, 'Zemlox', 20000);
-  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, {timeout: 30000});
-  await kept(page, A.version);
-}
-
-async function update(browser, engine) {
-  const dir = served(), server = await serve(dir);
+async function visit(browser, dir, options, body, {quota = 0, host = '127.0.0.1'} = {}) {
+  const server = await serve(dir, options), page = await browser.newPage(), url = `http://${host}:${server.port}`;
   try {
-    const page = await browser.newPage();
-    await installed(page, server.url);
-    fs.cpSync(B.dir, dir, {recursive: true});
-    await reload(page);
-    await kept(page, B.version);
-    await reload(page);
-    const now = await running(page);
-    if (shots) await page.screenshot({path: `${shots}/update-${engine}.png`});
-    z.check(now === 'build-b/build-b', `${engine}: after the second reload build ${now} runs, not build-b`);
-    console.log(`  ${engine}: the new build runs after the second reload`);
-  } finally {
-    await server.close();
-  }
-}
-
-async function halfCopied(browser) {
-  const stall = [], dir = served(false), server = await serve(dir, {stall});
-  try {
-    const page = await browser.newPage();
-    await installed(page, server.url);
-    const wasm = B.file('zemlox.wasm');
-    for (const [what, bytes] of [['the old zemlox.wasm', A.file('zemlox.wasm')], ['a cut zemlox.wasm', wasm.subarray(0, wasm.length >> 1)]]) {
-      for (const f of ['sw.js', 'index.html', 'zemlox.js']) copy(dir, f, B.file(f));
-      copy(dir, 'zemlox.wasm', bytes);
-      for (let i = 1; i <= 2; ++i) {
-        await reload(page);
-        await page.waitForFunction(() => /zemlox\.wasm/.test(document.getElementById('offline-note').textContent),
-                                   {timeout: 30000});
-        const now = await running(page), held = await caches(page);
-        z.check(now === 'build-a/build-a' && held.includes(A.version),
-                `with ${what}, reload ${i} runs ${now} (caches ${held})`);
-      }
-      if (shots) await page.screenshot({path: `${shots}/half-copied-${what.split(' ')[1]}.png`});
-      console.log(`  with ${what} build A runs on; the note: ${await note(page)}`);
-    }
-    // The copy done, but the server still sending the file it cut, half of it, never the rest.
-    copy(dir, 'zemlox.wasm', wasm);
-    stall.push('zemlox.wasm');
-    await reload(page);
-    await page.waitForFunction(() => /zemlox\.wasm を取得できませんでした/.test(document.getElementById('offline-note').textContent),
-                               {timeout: 40000});
-    z.check(await running(page) === 'build-a/build-a', 'a stalled zemlox.wasm: build A does not run');
-    stall.length = 0;
-    await reload(page);
-    await kept(page, B.version);
-    await reload(page);
-    const now = await running(page);
-    z.check(now === 'build-b/build-b' && await note(page) === '', `the copy finished, ${now} runs, note ${await note(page)}`);
-  } finally {
-    await server.close();
-  }
-}
-
-// A fault of the server or the browser: the program runs, and the note says why it is not kept.
-async function noOffline(browser, what, {options = {}, quota = 0, host = ''}, expected) {
-  const server = await serve(served(), options);
-  try {
-    const page = await browser.newPage();
-    const url = host ? `http://${host}:${server.port}/` : server.url;
-    if (quota) {
-      const cdp = await page.createCDPSession();
-      await cdp.send('Storage.overrideQuotaForOrigin', {origin: url.slice(0, -1), quotaSize: quota});
-    }
+    if (quota) await (await page.createCDPSession()).send('Storage.overrideQuotaForOrigin', {origin: url, quotaSize: quota});
     await page.goto(url);
     await z.windowOf(page, 'Zemlox', 20000);
-    await page.waitForFunction(() => document.getElementById('offline-note').textContent !== '', {timeout: 30000});
-    const text = await note(page);
-    if (shots) await page.screenshot({path: `${shots}/note-${what}.png`});
-    z.check(text === expected, `${what}: the note says ${text}`);
-    console.log(`  ${what}: ${text}`);
+    await body(page, dir);
   } finally {
     await server.close();
   }
 }
+
+const update = (browser, engine) => visit(browser, served(), {}, async (page, dir) => {
+  await kept(page, A.version);
+  fs.cpSync(B.dir, dir, {recursive: true});
+  await reload(page);
+  await kept(page, B.version);
+  await reload(page, 'bb');
+  console.log(`  ${engine}: the new build runs after the second reload`);
+});
+
+const stall = [];
+const halfCopied = browser => visit(browser, served(false), {stall}, async (page, dir) => {
+  await kept(page, A.version);
+  const wasm = B.file('zemlox.wasm');
+  for (const f of ['sw.js', 'index.html', 'zemlox.js']) fs.writeFileSync(path.join(dir, f), B.file(f));
+  for (const [bytes, why] of [[A.file('zemlox.wasm'), /zemlox\.wasm の中身/], [wasm.subarray(0, wasm.length >> 1), /zemlox\.wasm の中身/],
+                              [wasm, /zemlox\.wasm を取得できません/]]) {
+    fs.writeFileSync(path.join(dir, 'zemlox.wasm'), bytes);
+    if (bytes === wasm) stall.push('zemlox.wasm'); // the copy done, the server still sending half the file it cut
+    await reload(page, 'aa');
+    console.log(`  build A runs on; the note: ${await note(page, why)}`);
+  }
+  stall.length = 0;
+  await reload(page);
+  await kept(page, B.version);
+  await reload(page, 'bb');
+  z.check(await page.$eval('#offline-note', e => e.hidden), 'the note stays once the new build is kept');
+});
+
+const noOffline = (browser, expected, options, how) => visit(browser, served(), options, async page => {
+  const text = await note(page);
+  z.check(text === expected, `the note says ${text}`);
+  console.log(`  ${text}`);
+}, how);
 
 const only = process.argv[2];
 if (!only || only === 'chromium') {
-  await z.run('update in Chromium', async browser => {
+  // school.test: a school's host over plain http.
+  const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', headless: true,
+                                          args: ['--no-sandbox', '--host-resolver-rules=MAP school.test 127.0.0.1']});
+  try {
     await update(browser, 'Chromium');
     await halfCopied(browser);
-    await noOffline(browser, 'manifest-404', {options: {unknown: ['.webmanifest']}},
-                    'オフラインでは使えません。manifest.webmanifest をサーバーから取得できませんでした（HTTP 404）。');
-    await noOffline(browser, 'quota', {quota: 300 * 1024}, 'オフラインでは使えません。このブラウザーの保存領域が足りません。');
-  });
-  // A school's host over plain http: the program runs as before, with no worker.
-  await z.run('plain http in Chromium', async () => {
-    const browser = await puppeteer.launch({executablePath: '/usr/bin/chromium', headless: true,
-                                            args: ['--no-sandbox', '--host-resolver-rules=MAP school.test 127.0.0.1']});
-    try {
-      await noOffline(browser, 'http', {host: 'school.test'},
-                      'http で開いているため、オフラインでの利用とアプリとしてのインストールはできません（https が必要です）。');
-    } finally {
-      await browser.close();
-    }
-  });
+    await noOffline(browser, 'オフラインでは使えません。manifest.webmanifest をサーバーから取得できませんでした（HTTP 404）。',
+                    {unknown: ['.webmanifest']});
+    await noOffline(browser, 'オフラインでは使えません。このブラウザーの保存領域が足りません。', {}, {quota: 300 * 1024});
+    await noOffline(browser, 'http で開いているため、オフラインでの利用とアプリとしてのインストールはできません（https が必要です）。',
+                    {}, {host: 'school.test'});
+    console.log('update in Chromium: ok');
+  } catch (e) {
+    console.error(`update in Chromium: FAILED: ${e.stack || e}`);
+    process.exitCode = 1;
+  }
+  await browser.close();
 }
 if (!only || only === 'firefox') {
   const browser = await launchFirefox();
-  try {
-    await update(browser, 'Firefox');
-    console.log('update in Firefox: ok');
-  } catch (e) {
-    console.error(`update in Firefox: FAILED: ${e.stack || e}`);
-    process.exitCode = 1;
-  } finally {
-    await browser.close();
-  }
+  await update(browser, 'Firefox').then(() => halfCopied(browser)).then(() => console.log('update in Firefox: ok'),
+                                        e => { console.error(`update in Firefox: FAILED: ${e.stack || e}`); process.exitCode = 1; });
+  await browser.close();
 }
 fs.rmSync(tmp, {recursive: true, force: true});
