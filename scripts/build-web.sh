@@ -3,7 +3,7 @@
 # it needs, with relative paths, so the folder works opened straight from a
 # disk (file://) and from any static web server. Compiles with Debian's
 # Emscripten; subsets the bundled fonts; adds the teacher's guide; lists the
-# files for offline use.
+# files for offline use with their checksums.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh --web
@@ -20,6 +20,9 @@ rm -rf "$site"
 mkdir -p "$site/assets" "$site/icons" "$site/fonts"
 cp ui/web/site/index.html ui/web/site/zemlox.css ui/web/site/offline.js "$site/"
 cp "$out/cmake/app/zemlox.js" "$out/cmake/app/zemlox.wasm" "$out/cmake/app/zemlox-file.js" "$site/"
+# One id for this build in both halves of the program, which the page checks
+# before it starts them together.
+build_id=$(/usr/bin/python3 scripts/stamp-build.py "$site")
 cp assets/menu.bmp "$site/assets/"
 for size in 32 128 256; do cp "assets/icons/zemlox-$size.png" "$site/icons/"; done
 
@@ -27,7 +30,7 @@ for size in 32 128 256; do cp "assets/icons/zemlox-$size.png" "$site/icons/"; do
 # them. The build stops here when a text the program or page draws has a
 # character the subset lacks.
 /usr/bin/python3 scripts/subset-fonts.py "$out/fonts" app ui waves record observe \
-  --page ui/web/site/index.html ui/web/page.js ui/web/list_control.js ui/web/print_view.js >/dev/null
+  --page ui/web/site/index.html ui/web/site/offline.js ui/web/page.js ui/web/list_control.js ui/web/print_view.js >/dev/null
 cp "$out"/fonts/*.woff2 "$site/fonts/"
 sed -n '/^License: IPA-1$/,/^License:/p' /usr/share/doc/fonts-ipafont-gothic/copyright |
   sed '1d;$d;s/^ //;s/^\.$//' >"$site/fonts/IPA_Font_License_Agreement_v1.0.txt"
@@ -46,17 +49,10 @@ sed -i "s|<link rel=\"stylesheet\" href=\"zemlox.css\">|<style>$fonts_css</style
 # makes them, with the guide's screenshots.
 cmake -DOUT_DIR="$site/guide" -P docs/guide_pages.cmake
 
-# Installing and running offline: the manifest, and a service worker that
-# keeps every file of this build (its cache named after their checksum),
-# but the single-file program, which only a folder opened from disk loads.
+# Installing and running offline: the manifest, and last of all the
+# service worker with the checksum of every file of this build.
 cp ui/web/site/manifest.webmanifest "$site/"
 # The name and description the desktop entry gives, in the page and the manifest.
 /usr/bin/python3 scripts/describe-site.py packaging/jp.zemlox.Zemlox.desktop "$site/index.html" "$site/manifest.webmanifest"
-files=$(cd "$site" && find . -type f ! -name sw.js ! -name zemlox-file.js | sed 's|^\./||' | sort)
-stamp=$(cd "$site" && cat $files | sha256sum | cut -c1-16)
-{
-  echo "const VERSION = 'zemlox-$stamp';"
-  printf 'const FILES = ['; printf "'./',"; for f in $files; do printf "'%s'," "$f"; done; echo '];'
-  cat ui/web/site/sw.js
-} >"$site/sw.js"
-echo "build-web: $(du -sb "$site" | cut -f1) bytes in $site"
+offline=$(/usr/bin/python3 scripts/offline-list.py "$site")
+echo "build-web: build $build_id, offline $offline, $(du -sb "$site" | cut -f1) bytes in $site"

@@ -6,6 +6,7 @@
 //   serve(dir, {unknown: ['.wasm']}) — 404 for an extension it has no type for (IIS)
 //   serve(dir, {missing: ['zemlox.js']}) — 404 for these paths
 //   serve(dir, {files: {'zemlox.wasm': '/elsewhere/zemlox.wasm'}}) — a path answered from another file
+//   serve(dir, {stall: ['zemlox.wasm']}) — half of these files sent, the rest never (while in the array)
 import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -14,7 +15,7 @@ const known = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.
                '.woff2': 'font/woff2', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
                '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm', '.json': 'application/json'};
 
-export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}} = {}) {
+export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}, stall = []} = {}) {
   const root = path.resolve(dir);
   const log = [];
   const server = http.createServer((req, res) => {
@@ -35,9 +36,10 @@ export async function serve(dir, {types = {}, unknown = [], missing = [], files 
     if (!Number.isNaN(since) && since >= mtime.getTime()) { res.writeHead(304); res.end(); return; }
     res.writeHead(200, {'content-type': type || 'application/octet-stream', 'last-modified': mtime.toUTCString(),
                         'content-length': fs.statSync(file).size});
-    fs.createReadStream(file).pipe(res);
+    if (stall.includes(p)) res.write(fs.readFileSync(file).subarray(0, fs.statSync(file).size >> 1));
+    else fs.createReadStream(file).pipe(res);
   });
   await new Promise(r => server.listen(0, '127.0.0.1', r));
   const url = `http://127.0.0.1:${server.address().port}/`;
-  return {url, port: server.address().port, log, close: () => new Promise(r => server.close(r))};
+  return {url, port: server.address().port, log, close: () => new Promise(r => { server.close(r); server.closeAllConnections(); })};
 }

@@ -1,15 +1,52 @@
 // Served over http(s), the site can be installed and run offline: the
-// manifest and the service worker. Opened from a folder (file://) neither
-// applies, and nothing is fetched.
+// manifest and the service worker. When it cannot be, a quiet note beside
+// the windows says why (#offline-note). Opened from a folder (file://)
+// neither applies, and nothing is fetched.
 'use strict';
-if (location.protocol === 'http:' || location.protocol === 'https:') {
+(() => {
+  if (location.protocol !== 'http:' && location.protocol !== 'https:') return;
   const link = document.createElement('link');
   link.rel = 'manifest';
   link.href = 'manifest.webmanifest';
   document.head.appendChild(link);
-  // Once the page has loaded: the worker's first install fetches every file
-  // of the site, which would otherwise compete with the program's start.
-  if ('serviceWorker' in navigator) {
-    window.addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
-  }
-}
+
+  const note = text => {
+    const el = document.getElementById('offline-note');
+    if (!el) return;
+    el.textContent = text;
+    el.hidden = !text;
+  };
+  const reason = ({file, why}) => ({
+    quota: 'このブラウザーの保存領域が足りません',
+    network: `${file} を取得できませんでした（通信エラー）`,
+    different: `${file} の中身がこの版のものと違います（コピーの途中か、別の版のファイルです）`,
+  })[why] || (/^\d+$/.test(why) ? `${file} をサーバーから取得できませんでした（HTTP ${why}）` : `${file} を保存できませんでした`);
+
+  const start = () => {
+    if (!window.isSecureContext) {
+      note('http で開いているため、オフラインでの利用とアプリとしてのインストールはできません（https が必要です）。');
+      return;
+    }
+    if (!('serviceWorker' in navigator)) {
+      note('このブラウザーでは、オフラインでの利用はできません。');
+      return;
+    }
+    // What the worker's install says: why this build could not be kept, or that it now is.
+    navigator.serviceWorker.onmessage = e => {
+      const m = e.data && e.data.zemloxOffline;
+      if (!m) return;
+      if (m.ready) note('');
+      else if (navigator.serviceWorker.controller) note(`新しい版をオフライン用に保存できませんでした。${reason(m)}。オフラインでは前の版が使えます。`);
+      else note(`オフラインでは使えません。${reason(m)}。`);
+    };
+    // Once the page has loaded: the worker's first install fetches the
+    // program's files, which would otherwise compete with its start.
+    navigator.serviceWorker.register('sw.js').catch(e => {
+      if (!navigator.serviceWorker.controller)
+        note(e.name === 'SecurityError' ? 'このブラウザーの設定では、オフラインでの利用はできません。'
+                                        : 'オフラインでは使えません。sw.js を読み込めませんでした。');
+    });
+  };
+  if (document.readyState === 'complete') start();
+  else window.addEventListener('load', start);
+})();
