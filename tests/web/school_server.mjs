@@ -6,6 +6,7 @@
 //   serve(dir, {unknown: ['.wasm']}) — 404 for an extension it has no type for (IIS)
 //   serve(dir, {missing: ['zemlox.js']}) — 404 for these paths
 //   serve(dir, {files: {'zemlox.wasm': '/elsewhere/zemlox.wasm'}}) — a path answered from another file
+//   serve(dir, {stall: ['fonts/a.woff2']}) — these paths never answered
 import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -14,7 +15,7 @@ const known = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.
                '.woff2': 'font/woff2', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
                '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm', '.json': 'application/json'};
 
-export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}} = {}) {
+export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}, stall = []} = {}) {
   const root = path.resolve(dir);
   const log = [];
   const server = http.createServer((req, res) => {
@@ -23,6 +24,7 @@ export async function serve(dir, {types = {}, unknown = [], missing = [], files 
     const ext = path.extname(p);
     const file = files[p] || path.join(root, p);
     log.push(p);
+    if (stall.includes(p)) return;
     const type = ext in types ? types[ext] : known[ext];
     if (missing.includes(p) || unknown.includes(ext) || (!files[p] && !file.startsWith(root + path.sep)) ||
         !fs.existsSync(file) || !fs.statSync(file).isFile()) {
@@ -39,5 +41,6 @@ export async function serve(dir, {types = {}, unknown = [], missing = [], files 
   });
   await new Promise(r => server.listen(0, '127.0.0.1', r));
   const url = `http://127.0.0.1:${server.address().port}/`;
-  return {url, port: server.address().port, log, close: () => new Promise(r => server.close(r))};
+  const close = () => new Promise(r => { server.close(r); server.closeAllConnections(); });
+  return {url, port: server.address().port, log, close};
 }
