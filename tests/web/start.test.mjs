@@ -91,11 +91,9 @@ async function chromium(browser) {
   z.check(/起動の途中でエラーが起きました（.*canvas blocked）/.test(got), `exception at start: ${got}`);
   await server.close();
 
-  // The loading state from the first paint while the program is on its way,
-  // with the bytes so far; none in print.
+  // The loading state while the program is on its way; none in print.
   server = await serve(z.site, {stall: ['zemlox.wasm']});
   await page.goto(server.url, {waitUntil: 'domcontentloaded'});
-  await page.waitForFunction(() => document.getElementById('status-bar').value > 0);
   const loading = await page.evaluate(() => getComputedStyle(document.getElementById('status')).display !== 'none' &&
                                             document.getElementById('status').innerText.trim());
   await page.emulateMediaType('print');
