@@ -1,12 +1,9 @@
-// The page's start on servers as schools run them (school_server.mjs): a
-// .wasm with the wrong type or none (IIS's 404) still starts the menu, and so
-// do a cut zemlox.wasm and fonts that never come; missing, cut and mixed
-// program files, an exception at start and a browser without WebAssembly
-// each get the Japanese message naming the file and status; the loading
-// state stands while the program is on its way, and not in print; the menu
-// picture is the bitmap's pixels. Chromium for all, Firefox and WebKit where
-// their engines could differ (the type check, the program inside a script,
-// WebAssembly switched off). WebKit needs an X display.
+// The page's start on servers as schools run them (school_server.mjs): the
+// menu despite a .wasm of the wrong type or none (IIS's 404), a cut zemlox.wasm
+// or fonts that never come; the Japanese message, naming file and status, for
+// missing, cut and mixed program files, an exception at start and no
+// WebAssembly; the loading state, not in print; the menu picture's pixels.
+// Firefox and WebKit for the paths their engines could take otherwise.
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -97,11 +94,8 @@ async function chromium(browser) {
   // The loading state while the program is on its way; none in print.
   const server = await serve(z.site, {stall: ['zemlox.wasm']});
   await page.goto(server.url);
-  const shown = () => page.evaluate(() => getComputedStyle(document.getElementById('status')).display !== 'none' &&
-                                          document.getElementById('status').innerText.trim());
-  const loading = await shown();
-  await page.emulateMediaType('print');
-  const printed = await shown();
+  const shown = () => page.evaluate(() => (s => getComputedStyle(s).display !== 'none' && s.innerText.trim())(document.getElementById('status')));
+  const [loading, printed] = [await shown(), await page.emulateMediaType('print').then(shown)];
   z.check(loading === '読み込み中…' && printed === false, `loading state: ${loading}, in print ${printed}`);
   await server.close();
 
@@ -116,33 +110,34 @@ async function chromium(browser) {
   z.check(!bad, 'the menu picture differs from assets/menu.bmp');
 }
 
-const noWebAssembly = [/WebAssembly が使えないため.*WebAssembly is not defined/];
-const only = process.argv[2];
-await z.run('start', async browser => {
-  if (!only || only === 'chromium') {
+const noWasm = /WebAssembly が使えないため.*WebAssembly is not defined/;
+const inBrowser = async (launching, body) => {
+  const browser = await launching;
+  try {
+    await body(await puppeteerPage(browser));
+  } finally {
+    await browser.close();
+  }
+};
+const engines = {
+  chromium: async browser => {
     await chromium(browser);
-    const jitless = await z.launch(['--js-flags=--jitless']);
-    await expectIn(await puppeteerPage(jitless), 'Chromium --jitless', {}, ...noWebAssembly).finally(() => jitless.close());
-  }
-  if (!only || only === 'firefox') {
-    for (const prefs of [{}, {'javascript.options.wasm': false}]) {
-      const firefox = await launchFirefox(prefs);
-      const page = await puppeteerPage(firefox);
-      try {
-        if (prefs['javascript.options.wasm'] === false) await expectIn(page, 'Firefox without wasm', {}, ...noWebAssembly);
-        else for (const c of cases) await anEngine(page, 'Firefox')(c);
-      } finally {
-        await firefox.close();
-      }
-    }
-  }
-  if (!only || only === 'webkit') {
+    await inBrowser(z.launch(['--js-flags=--jitless']), p => expectIn(p, 'Chromium --jitless', {}, noWasm));
+  },
+  firefox: async () => {
+    await inBrowser(launchFirefox(), async p => { for (const c of cases) await anEngine(p, 'Firefox')(c); });
+    await inBrowser(launchFirefox({'javascript.options.wasm': false}), p => expectIn(p, 'Firefox without wasm', {}, noWasm));
+  },
+  webkit: async () => {
     const eng = await webkit();
     try {
       for (const c of cases) await anEngine(eng, 'WebKit')(c);
     } finally {
       await eng.close();
     }
-  }
+  },
+};
+await z.run('start', async browser => {
+  for (const [name, run] of Object.entries(engines)) if (!process.argv[2] || process.argv[2] === name) await run(browser);
 });
 fs.rmSync(tmp, {recursive: true, force: true});
