@@ -23,7 +23,7 @@ cp "$out/cmake/app/zemlox.js" "$out/cmake/app/zemlox.wasm" "$out/cmake/app/zemlo
 # One id for this build in both halves of the program, which the page checks
 # before it starts them together.
 build_id=$(/usr/bin/python3 scripts/stamp-build.py "$site")
-cp assets/menu.bmp "$site/assets/"
+/usr/bin/python3 scripts/bmp-to-png.py assets/menu.bmp "$site/assets/menu.png"
 for size in 32 128 256; do cp "assets/icons/zemlox-$size.png" "$site/icons/"; done
 
 # The fonts: a renamed subset of the IPA fonts, with their licence beside

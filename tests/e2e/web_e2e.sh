@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The browser edition end to end: builds the site (scripts/build-web.sh) and
 # runs every tests/web/*.test.mjs: in headless Chromium with puppeteer-core,
-# and engines.test.mjs in Firefox ESR and in WebKit, the latter on Xvfb.
+# and engines.test.mjs and start.test.mjs in Firefox ESR and in WebKit too,
+# the latter on Xvfb.
 # The desktop build directory gives the image host the pixel comparison uses.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -11,7 +12,7 @@ export ZEMLOX_BUILD
 failed=0
 for t in tests/web/*.test.mjs; do
   case "$t" in
-    */engines.test.mjs) run=(xvfb-run -a -s "-screen 0 1600x1200x24" node "$t") ;;
+    */engines.test.mjs | */start.test.mjs) run=(xvfb-run -a -s "-screen 0 1600x1200x24" node "$t") ;;
     *) run=(node "$t") ;;
   esac
   if ! "${run[@]}"; then failed=$((failed + 1)); fi

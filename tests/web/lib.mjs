@@ -29,9 +29,9 @@ export async function serve(dir = site, extra = {}) {
   return {url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close()};
 }
 
-export async function launch() {
+export async function launch(extraArgs = []) {
   return puppeteer.launch({executablePath: '/usr/bin/chromium', headless: true,
-                           args: ['--no-sandbox', '--disable-gpu', '--font-render-hinting=none']});
+                           args: ['--no-sandbox', '--disable-gpu', '--font-render-hinting=none', ...extraArgs]});
 }
 
 // A page with the program loaded at `url`; its console errors and uncaught

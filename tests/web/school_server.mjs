@@ -6,7 +6,8 @@
 //   serve(dir, {unknown: ['.wasm']}) — 404 for an extension it has no type for (IIS)
 //   serve(dir, {missing: ['zemlox.js']}) — 404 for these paths
 //   serve(dir, {files: {'zemlox.wasm': '/elsewhere/zemlox.wasm'}}) — a path answered from another file
-//   serve(dir, {stall: ['zemlox.wasm']}) — half of these files sent, the rest never (while in the array)
+//   serve(dir, {stall: ['fonts/a.woff2']}) — these paths never answered
+//   serve(dir, {halfway: ['zemlox.wasm']}) — half of these files sent, the rest never (while in the array)
 import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -15,7 +16,7 @@ const known = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.
                '.woff2': 'font/woff2', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
                '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm', '.json': 'application/json'};
 
-export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}, stall = []} = {}) {
+export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}, stall = [], halfway = []} = {}) {
   const root = path.resolve(dir);
   const log = [];
   const server = http.createServer((req, res) => {
@@ -24,6 +25,7 @@ export async function serve(dir, {types = {}, unknown = [], missing = [], files 
     const ext = path.extname(p);
     const file = files[p] || path.join(root, p);
     log.push(p);
+    if (stall.includes(p)) return;
     const type = ext in types ? types[ext] : known[ext];
     if (missing.includes(p) || unknown.includes(ext) || (!files[p] && !file.startsWith(root + path.sep)) ||
         !fs.existsSync(file) || !fs.statSync(file).isFile()) {
@@ -36,10 +38,11 @@ export async function serve(dir, {types = {}, unknown = [], missing = [], files 
     if (!Number.isNaN(since) && since >= mtime.getTime()) { res.writeHead(304); res.end(); return; }
     res.writeHead(200, {'content-type': type || 'application/octet-stream', 'last-modified': mtime.toUTCString(),
                         'content-length': fs.statSync(file).size});
-    if (stall.includes(p)) res.write(fs.readFileSync(file).subarray(0, fs.statSync(file).size >> 1));
+    if (halfway.includes(p)) res.write(fs.readFileSync(file).subarray(0, fs.statSync(file).size >> 1));
     else fs.createReadStream(file).pipe(res);
   });
   await new Promise(r => server.listen(0, '127.0.0.1', r));
   const url = `http://127.0.0.1:${server.address().port}/`;
-  return {url, port: server.address().port, log, close: () => new Promise(r => { server.close(r); server.closeAllConnections(); })};
+  const close = () => new Promise(r => { server.close(r); server.closeAllConnections(); });
+  return {url, port: server.address().port, log, close};
 }

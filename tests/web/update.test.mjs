@@ -71,7 +71,7 @@ const update = (browser, engine) => visit(browser, served(), {}, async (page, di
 });
 
 const stall = [];
-const halfCopied = browser => visit(browser, served(false), {stall}, async (page, dir) => {
+const halfCopied = browser => visit(browser, served(false), {halfway: stall}, async (page, dir) => {
   await kept(page, A.version);
   const wasm = B.file('zemlox.wasm');
   for (const f of ['sw.js', 'index.html', 'zemlox.js']) fs.writeFileSync(path.join(dir, f), B.file(f));

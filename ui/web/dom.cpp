@@ -17,7 +17,7 @@ EM_JS(void, zx_announce, (const char* s), { ZX.announce(UTF8ToString(s)); });
 EM_JS(void, zx_set_items, (int id, const char* s, int selected), { ZX.setItems(id, UTF8ToString(s), selected); });
 EM_JS(void, zx_set_visible, (int id, int v), { ZX.setVisible(id, v); });
 EM_JS(void, zx_set_font, (int id, double px), { ZX.setFont(id, px); });
-EM_JS(void, zx_set_tab, (int id, int tab), { ZX.setTab(id, tab); });
+EM_JS(void, zx_join_tab, (int id), { ZX.joinTab(id); });
 EM_JS(void, zx_focus, (int id), { ZX.focus(id); });
 EM_JS(int, zx_has_focus, (int id), { return ZX.hasFocus(id); });
 EM_JS(void, zx_window_state, (int id, int z, int active, int inert), { ZX.windowState(id, z, active, inert); });
@@ -52,7 +52,7 @@ void announce(const std::string& s) { zx_announce(s.c_str()); }
 void setItems(int id, const std::string& s, int selected) { zx_set_items(id, s.c_str(), selected); }
 void setVisible(int id, bool v) { zx_set_visible(id, v); }
 void setFontPixels(int id, double px) { zx_set_font(id, px); }
-void setTabIndex(int id, int tab) { zx_set_tab(id, tab); }
+void joinTabOrder(int id) { zx_join_tab(id); }
 void focus(int id) { zx_focus(id); }
 bool hasFocus(int id) { return zx_has_focus(id) != 0; }
 void setWindowState(int window, int z, bool active, bool inert) { zx_window_state(window, z, active, inert); }

@@ -32,7 +32,10 @@ void setName(int id, const std::string& s);
 void setItems(int id, const std::string& newlineSeparated, int selected);
 void setVisible(int id, bool v);
 void setFontPixels(int id, double devicePx);
-void setTabIndex(int id, int tab);
+// The element comes next in its window's tab order: the page reaches it by
+// Tab in the order of its elements, so it (and each container it lies in,
+// the first time) moves behind its siblings.
+void joinTabOrder(int id);
 void focus(int id);
 // Whether the focus is on the element or inside it.
 bool hasFocus(int id);

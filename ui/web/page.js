@@ -239,9 +239,17 @@ var ZX = {
     if (rec) rec.root.style.fontSize = ZX.css(px);
   },
 
-  setTab(id, tab) {
+  joinTab(id) {
     const rec = ZX.el[id];
-    if (rec && rec.focusable) rec.focusable.tabIndex = tab;
+    if (!rec || !rec.focusable) return;
+    rec.focusable.tabIndex = 0;
+    const chain = [];
+    for (let e = rec.root; e && !e.classList.contains('zx-client'); e = e.parentElement) chain.push(e);
+    for (const e of chain.reverse()) {
+      if (e.zxInTabOrder) continue;
+      e.zxInTabOrder = true;
+      e.parentElement.appendChild(e);
+    }
   },
 
   focus(id) {
@@ -428,7 +436,8 @@ window.addEventListener('keydown', e => {
 
 // The program compiles while the page is still being read and the bundled
 // fonts load (the page's warm-up text asks for them); it starts once both
-// are in.
+// are in, or after a few seconds without the fonts, in the browser's own.
+// The page's loader then takes its loading state away.
 ZX.pageRead = new Promise(r => (document.readyState === 'loading' ? document.addEventListener('DOMContentLoaded', r) : r()));
 ZX.pageRead.then(() => {
   ZX.pageTitle = document.title;  // the page's own, before a window's caption takes its place
@@ -436,6 +445,9 @@ ZX.pageRead.then(() => {
 });
 ZX.startWithFonts = (families, start) => {
   ZX.families = families;
-  Promise.all([...families.map(f => document.fonts.load('16px ' + f, '\u6C34')), ZX.pageRead])
-    .catch(() => {}).then(start);
+  const fonts = Promise.all(families.map(f => document.fonts.load('16px ' + f, '\u6C34'))).catch(() => {});
+  Promise.all([Promise.race([fonts, new Promise(r => setTimeout(r, 3000))]), ZX.pageRead]).then(() => {
+    start();
+    if (self.zxStart) self.zxStart.done();
+  });
 };

@@ -116,11 +116,10 @@ void WindowView::buildItems() {
     const auto kind = keys.isTarget(*c) ? dom::Kind::Marker : dom::Kind::Text;
     items_.push_back({static_cast<ui::Label*>(c), dom::create(kind, area->second->element), {}});
   }
-  int tab = 1;
   for (ui::Control* c : keys.tabOrder()) {
-    if (auto w = widgets_.find(c); w != widgets_.end()) dom::setTabIndex(w->second, tab++);
+    if (auto w = widgets_.find(c); w != widgets_.end()) dom::joinTabOrder(w->second);
     for (const Item& item : items_)
-      if (item.label == c) dom::setTabIndex(item.id, tab++);
+      if (item.label == c) dom::joinTabOrder(item.id);
   }
 }
 
