@@ -7,7 +7,8 @@
 //   serve(dir, {missing: ['zemlox.js']}) — 404 for these paths
 //   serve(dir, {files: {'zemlox.wasm': '/elsewhere/zemlox.wasm'}}) — a path answered from another file
 //   serve(dir, {stall: ['fonts/a.woff2']}) — these paths never answered
-//   serve(dir, {halfway: ['zemlox.wasm']}) — half of these files sent, the rest never (while in the array)
+//   serve(dir, {halfway: ['zemlox.wasm']}) — half of these files sent, the rest never (while in the array);
+//     each such answer begun is listed in `stalled`
 import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -18,7 +19,7 @@ const known = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.
 
 export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}, stall = [], halfway = []} = {}) {
   const root = path.resolve(dir);
-  const log = [];
+  const log = [], stalled = [];
   const server = http.createServer((req, res) => {
     let p = decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/^\/+/, '');
     if (p === '' || p.endsWith('/')) p += 'index.html';
@@ -38,11 +39,11 @@ export async function serve(dir, {types = {}, unknown = [], missing = [], files 
     if (!Number.isNaN(since) && since >= mtime.getTime()) { res.writeHead(304); res.end(); return; }
     res.writeHead(200, {'content-type': type || 'application/octet-stream', 'last-modified': mtime.toUTCString(),
                         'content-length': fs.statSync(file).size});
-    if (halfway.includes(p)) res.write(fs.readFileSync(file).subarray(0, fs.statSync(file).size >> 1));
+    if (halfway.includes(p)) stalled.push(p), res.write(fs.readFileSync(file).subarray(0, fs.statSync(file).size >> 1));
     else fs.createReadStream(file).pipe(res);
   });
   await new Promise(r => server.listen(0, '127.0.0.1', r));
   const url = `http://127.0.0.1:${server.address().port}/`;
   const close = () => new Promise(r => { server.close(r); server.closeAllConnections(); });
-  return {url, port: server.address().port, log, close};
+  return {url, port: server.address().port, log, stalled, close};
 }

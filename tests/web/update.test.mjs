@@ -2,8 +2,10 @@
 // Cache-Control): a new build copied over month-old files, which the HTTP
 // cache takes for fresh, runs by the second reload; a copy caught half-way
 // (the old zemlox.wasm, a cut one, one the server stops sending) is never
-// kept and the old build runs on: both in Chromium and Firefox. A 404 manifest, a
-// small quota and a plain-http host each get the quiet note saying why.
+// kept and the old build runs on; a pupil who reloads as the copy ends, while
+// a try that met it half-way still runs, gets the new build by the next
+// reload: in Chromium and Firefox, with nothing on the console. A 404
+// manifest, a small quota and a plain-http host each get the quiet note saying why.
 // Run: node tests/web/update.test.mjs [chromium|firefox]
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -25,10 +27,10 @@ function build(id) { // the built site as build `id`
 }
 const A = build('a'), B = build('b');
 let sites = 0;
-function served(old = true) { // a copy of build A, a month old or just copied
-  const dir = path.join(tmp, `served-${++sites}`), then = new Date(Date.now() - 30 * 86400e3);
+function served(age = 30 * 86400e3) { // a copy of build A, a month old or as old as asked
+  const dir = path.join(tmp, `served-${++sites}`), then = new Date(Date.now() - age);
   fs.cpSync(A.dir, dir, {recursive: true});
-  if (old) for (const f of fs.readdirSync(dir, {recursive: true})) fs.utimesSync(path.join(dir, f), then, then);
+  for (const f of fs.readdirSync(dir, {recursive: true})) fs.utimesSync(path.join(dir, f), then, then);
   return dir;
 }
 
@@ -39,7 +41,9 @@ const running = page => page.evaluate(async () => {
 });
 const note = (page, re = /./) => page.waitForFunction(r => new RegExp(r).test(document.getElementById('offline-note').textContent),
                                                       {timeout: 40000}, re.source).then(() => page.$eval('#offline-note', e => e.textContent));
-const kept = (page, v) => page.waitForFunction(v => caches.keys().then(k => k.join() === v), {timeout: 30000}, v);
+// Build `v` kept, alone, and its worker in control.
+const kept = (page, v) => page.waitForFunction(v => navigator.serviceWorker.controller && caches.keys().then(k => k.join() === v),
+                                               {timeout: 30000}, v);
 // A reload once no worker is installing: a page load's check for a new
 // worker compares with the newest, even one about to fail.
 async function reload(page, expected) {
@@ -50,12 +54,15 @@ async function reload(page, expected) {
     await page.$eval('#offline-note', e => e.textContent)}, controlled: ${await page.evaluate(() => !!navigator.serviceWorker.controller)})`);
 }
 async function visit(browser, dir, options, body, {quota = 0, host = '127.0.0.1'} = {}) {
-  const server = await serve(dir, options), page = await browser.newPage(), url = `http://${host}:${server.port}`;
+  const server = await serve(dir, options), page = await browser.newPage(), url = `http://${host}:${server.port}`, errors = [];
+  page.on('console', m => m.type() === 'error' && errors.push(m.text()));
+  page.on('pageerror', e => errors.push(String(e)));
   try {
     if (quota) await (await page.createCDPSession()).send('Storage.overrideQuotaForOrigin', {origin: url, quotaSize: quota});
     await page.goto(url);
     await z.windowOf(page, 'Zemlox', 20000);
-    await body(page, dir);
+    await body(page, dir, server);
+    z.check(!errors.length || options.unknown, `the console says: ${errors.join(' | ')}`);
   } finally {
     await server.close();
   }
@@ -71,7 +78,7 @@ const update = (browser, engine) => visit(browser, served(), {}, async (page, di
 });
 
 const stall = [];
-const halfCopied = browser => visit(browser, served(false), {halfway: stall}, async (page, dir) => {
+const halfCopied = browser => visit(browser, served(60e3), {halfway: stall}, async (page, dir, server) => {
   await kept(page, A.version);
   const wasm = B.file('zemlox.wasm');
   for (const f of ['sw.js', 'index.html', 'zemlox.js']) fs.writeFileSync(path.join(dir, f), B.file(f));
@@ -82,8 +89,13 @@ const halfCopied = browser => visit(browser, served(false), {halfway: stall}, as
     await reload(page, 'aa');
     console.log(`  build A runs on; the note: ${await note(page, why)}`);
   }
-  stall.length = 0;
+  // The copy finishes while a try is still waiting for zemlox.wasm, and the
+  // pupil reloads at once, the try not yet failed.
+  server.stalled.length = 0;
   await reload(page);
+  while (!server.stalled.length) await z.sleep(50);
+  stall.length = 0;
+  await page.reload();
   await kept(page, B.version);
   await reload(page, 'bb');
   z.check(await page.$eval('#offline-note', e => e.hidden), 'the note stays once the new build is kept');

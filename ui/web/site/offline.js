@@ -22,6 +22,23 @@
     different: `${file} の中身がこの版のものと違います（コピーの途中か、別の版のファイルです）`,
   })[why] || (/^\d+$/.test(why) ? `${file} をサーバーから取得できませんでした（HTTP ${why}）` : `${file} を保存できませんでした`);
 
+  // What the worker's install says: why this build could not be kept, or
+  // that it now is. A try that began before this page was asked for may have
+  // met the server half-way through a copy, and while it ran the browser
+  // skipped the check for a new version that loading this page makes: that
+  // check is made once more, and its own try tells how it went.
+  let checked = false;
+  if (window.isSecureContext && 'serviceWorker' in navigator) navigator.serviceWorker.onmessage = e => {
+    const m = e.data && e.data.zemloxOffline;
+    if (!m) return;
+    if (m.failed && m.began < performance.timeOrigin && !checked) {
+      checked = true;
+      navigator.serviceWorker.getRegistration().then(r => r && r.update()).catch(() => {});
+    } else if (m.ready) note('');
+    else if (navigator.serviceWorker.controller) note(`新しい版をオフライン用に保存できませんでした。${reason(m)}。オフラインでは前の版が使えます。`);
+    else note(`オフラインでは使えません。${reason(m)}。`);
+  };
+
   const start = () => {
     if (!window.isSecureContext) {
       note('http で開いているため、オフラインでの利用とアプリとしてのインストールはできません（https が必要です）。');
@@ -31,14 +48,6 @@
       note('このブラウザーでは、オフラインでの利用はできません。');
       return;
     }
-    // What the worker's install says: why this build could not be kept, or that it now is.
-    navigator.serviceWorker.onmessage = e => {
-      const m = e.data && e.data.zemloxOffline;
-      if (!m) return;
-      if (m.ready) note('');
-      else if (navigator.serviceWorker.controller) note(`新しい版をオフライン用に保存できませんでした。${reason(m)}。オフラインでは前の版が使えます。`);
-      else note(`オフラインでは使えません。${reason(m)}。`);
-    };
     // Once the page has loaded: the worker's first install fetches the
     // program's files, which would otherwise compete with its start.
     navigator.serviceWorker.register('sw.js').catch(e => {

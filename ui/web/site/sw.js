@@ -91,9 +91,11 @@ async function tell(message) {
 
 // Every file the program needs to start, checked, or no new version at all:
 // the old one stays in use whole. What a failed try stored is kept for the
-// next try, which a later page load makes.
+// next try, which a later page load makes. The page is told when this try
+// began: one that began before the page was asked for may have met a copy
+// of the site not yet finished.
 self.addEventListener('install', event => event.waitUntil((async () => {
-  const cache = await caches.open(VERSION);
+  const began = Date.now(), cache = await caches.open(VERSION);
   try {
     await Promise.all(Object.keys(NEEDED).map(async name => {
       const url = new URL(name, scope).href;
@@ -102,7 +104,7 @@ self.addEventListener('install', event => event.waitUntil((async () => {
     }));
   } catch (e) {
     if (e.why === 'quota') await caches.delete(VERSION);
-    await tell({failed: true, file: e.file || '', why: e.why || e.name});
+    await tell({failed: true, file: e.file || '', why: e.why || e.name, began});
     throw e;
   }
   // Later files an earlier build kept, unchanged, stay; the others come when asked for.
