@@ -45,10 +45,4 @@ PxRect PixelGrid::dirty(const RectF& r) const {
   return {l, t, hi(static_cast<double>(r.left) + r.width) - l, hi(static_cast<double>(r.top) + r.height) - t};
 }
 
-RectF PixelGrid::twips(const PxRect& d) const {
-  const double k = kTwipsPerPixel / scale;
-  return RectF{static_cast<float>((d.x - 1) * k), static_cast<float>((d.y - 1) * k),
-               static_cast<float>((d.w + 2) * k), static_cast<float>((d.h + 2) * k)};
-}
-
 }  // namespace ui

@@ -57,8 +57,6 @@ struct PixelGrid {
   // outwards, with room for the widest line drawn on it; absurd or
   // non-finite rectangles cover everything.
   PxRect dirty(const RectF& r) const;
-  // A device rectangle as twips, one pixel larger all round (for culling).
-  RectF twips(const PxRect& d) const;
   bool operator==(const PixelGrid&) const = default;
 };
 

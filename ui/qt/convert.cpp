@@ -18,11 +18,11 @@ constexpr int kWidgetFontPixels = 12;
 class QtTextMetrics : public ui::TextMetrics {
  public:
   double width(const ui::Font& f, double px, std::string_view s) const override {
-    return QFontMetricsF(pixelFont(f.face, px, f.bold))
+    return QFontMetricsF(pixelFont(f.face, px))
         .horizontalAdvance(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
   }
   double lineHeight(const ui::Font& f, double px) const override {
-    return QFontMetricsF(pixelFont(f.face, px, f.bold)).lineSpacing();
+    return QFontMetricsF(pixelFont(f.face, px)).lineSpacing();
   }
 };
 
@@ -33,10 +33,9 @@ QColor toQColor(ui::Color c) {
   return QColor(ui::red(v), ui::green(v), ui::blue(v));
 }
 
-QFont pixelFont(const std::string& face, double sizePx, bool bold) {
+QFont pixelFont(const std::string& face, double sizePx) {
   QFont font = face.empty() ? QApplication::font() : QFont(QString::fromStdString(face));
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(sizePx, 4000.0)))));
-  font.setBold(bold);
   return font;
 }
 

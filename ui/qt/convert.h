@@ -14,7 +14,7 @@ namespace zemlox::qt {
 
 QColor toQColor(ui::Color c);
 // A face of the layout (empty: the interface font) at a size in pixels.
-QFont pixelFont(const std::string& face, double sizePx, bool bold);
+QFont pixelFont(const std::string& face, double sizePx);
 // The interface font of the program's widgets at a zoom.
 QFont widgetFont(double zoom);
 

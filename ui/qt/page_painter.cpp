@@ -122,7 +122,7 @@ QByteArray pagePdf(const ui::PrintedPage& page, const QPageLayout& sheet) {
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfDpi);
     writer.setCreator(QStringLiteral("Zemlox"));
-    writer.setTitle(QStringLiteral("地震観測の記録"));
+    writer.setTitle(QString::fromUtf8(kDocumentName));
     fitPage(writer, page, sheet);
     QPainter painter;
     if (!painter.begin(&writer)) return {};

@@ -20,7 +20,7 @@ const QFont& fontFor(const std::string& face, double sizePx) {
   static QHash<QString, QFont> cache;
   const QString key = QStringLiteral("%1/%2").arg(QString::fromStdString(face)).arg(sizePx);
   auto it = cache.constFind(key);
-  if (it == cache.constEnd()) it = cache.insert(key, pixelFont(face, sizePx, false));
+  if (it == cache.constEnd()) it = cache.insert(key, pixelFont(face, sizePx));
   return *it;
 }
 

@@ -1,6 +1,7 @@
 // Replays the window layer's paint lists with a QPainter in device pixels:
 // fills as they are, text runs on their given lines with the installed
-// fonts, pictures scaled once, drawing layers copied. Nothing is decided here.
+// fonts, pictures scaled once, drawing layers copied. It only replays; Qt
+// draws the glyphs and puts each line's baseline at its font's ascent.
 #pragma once
 
 #include <QPainter>

@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <cerrno>
 
+#include "ui/qt/page_painter.h"
+
 namespace zemlox::qt {
 
 namespace {
@@ -57,7 +59,7 @@ QString defaultPdfPath() {
       break;
     }
   }
-  return QDir(dir).filePath(QStringLiteral("地震観測の記録.pdf"));
+  return QDir(dir).filePath(QString::fromUtf8(kDocumentName) + QStringLiteral(".pdf"));
 }
 
 bool writePdfBytes(const QString& path, const QByteArray& pdf) {

@@ -13,8 +13,6 @@ namespace zemlox::qt {
 
 namespace {
 
-const char* const kDocName = "地震観測の記録";
-
 QString noPrinterMessage(CupsQueue::Found why) {
   return failedMessage(why == CupsQueue::Found::NoDefault
                            ? QStringLiteral("既定のプリンターが設定されていません。")
@@ -65,7 +63,7 @@ void PrintAttempt::found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why,
   // rejecting queue would refuse it.
   if (printerRefuses(printer)) return fail(jobFailedMessage(printer));
   callPrintSystem(this, [self = this, queue, pdf = pdf_]() -> Answer {
-    const CupsQueue::Submission s = queue->submit(pdf, QString::fromUtf8(kDocName));
+    const CupsQueue::Submission s = queue->submit(pdf, QString::fromUtf8(kDocumentName));
     return [self, queue, s] { self->sent(queue, s); };
   });
 }

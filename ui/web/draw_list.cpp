@@ -67,17 +67,6 @@ void DrawList::image(const std::string& url, int x, int y, double scale) {
                            static_cast<int32_t>(url.size())});
 }
 
-void DrawList::append(const std::vector<int32_t>& ops) {
-  ops_.insert(ops_.end(), ops.begin(), ops.end());
-  colour_ = -1;
-  open_ = -1;
-}
-
-void DrawList::erase(const Span& s) {
-  op(Erase);
-  ops_.insert(ops_.end(), {s.x, s.y, s.w, s.h});
-}
-
 const char* DrawList::keep(const std::string& s) {
   strings_.push_back(s);
   return strings_.back().c_str();

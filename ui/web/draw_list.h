@@ -20,7 +20,7 @@ using Face = ui::Typeface;
 class DrawList {
  public:
   // Operation codes, shared with page.js.
-  enum Op : int32_t { Colour = 1, Rects = 2, Clip = 3, Unclip = 4, Text = 5, Layer = 6, Image = 7, Erase = 8 };
+  enum Op : int32_t { Colour = 1, Rects = 2, Clip = 3, Unclip = 4, Text = 5, Layer = 6, Image = 7 };
 
   void colour(ui::Color c);
   void rect(const Span& s);
@@ -33,14 +33,7 @@ class DrawList {
   void layer(int id, int x, int y);
   // A picture file at (x, y), `scale` device pixels to each of its pixels.
   void image(const std::string& url, int x, int y, double scale);
-  void erase(const Span& s);
 
-  // Ops of another list that holds no text or pictures, drawn as they are.
-  void append(const std::vector<int32_t>& ops);
-  const std::vector<int32_t>& ops() const { return ops_; }
-
-  bool empty() const { return ops_.empty(); }
-  size_t size() const { return ops_.size(); }
   // Draws everything onto the canvas or layer `target` and starts afresh.
   void replayOn(int target);
   void clear();

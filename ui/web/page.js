@@ -333,7 +333,6 @@ var ZX = {
           break;
         }
         case 7: ZX.image(c, H[i], H[i + 1], H[i + 2] / 4096, UTF8ToString(H[i + 3], H[i + 4])); i += 5; break;
-        case 8: c.clearRect(H[i], H[i + 1], H[i + 2], H[i + 3]); i += 4; break;
         default: return;
       }
     }
@@ -365,8 +364,8 @@ var ZX = {
   },
 
   // A canvas font string for face 0 or 1 at `px` pixels.
-  fontOf(face, px, bold) {
-    return (bold ? 'bold ' : '') + px + 'px ' + (ZX.families[face] || ZX.families[0]) + ', ' +
+  fontOf(face, px) {
+    return px + 'px ' + (ZX.families[face] || ZX.families[0]) + ', ' +
            ZX.families[0] + ', sans-serif';
   },
 
@@ -375,14 +374,14 @@ var ZX = {
   },
 
   // The metrics the C++ breaks labels into lines with.
-  textWidth(face, px, bold, s) {
+  textWidth(face, px, s) {
     const c = ZX.measurer();
-    c.font = ZX.fontOf(face, px, bold);
+    c.font = ZX.fontOf(face, px);
     return c.measureText(s).width;
   },
   lineHeight(face, px) {
     const c = ZX.measurer();
-    c.font = ZX.fontOf(face, px, false);
+    c.font = ZX.fontOf(face, px);
     return ZX.metric(c, c.font).height;
   },
 
@@ -391,7 +390,7 @@ var ZX = {
   text(c, H, i) {
     const x = H[i], y = H[i + 1], w = H[i + 2], h = H[i + 3], px = H[i + 4] / 64, flags = H[i + 5];
     const lines = UTF8ToString(H[i + 6], H[i + 7]).split('\n'), step = H[i + 8];
-    const font = ZX.fontOf((flags >> 4) & 15, px, false), strike = flags >> 8;
+    const font = ZX.fontOf((flags >> 4) & 15, px), strike = flags >> 8;
     c.save();
     c.beginPath();
     c.rect(x, y, w, h);

@@ -1,6 +1,7 @@
 // Turns the window layer's paint lists into draw lists for the page's
 // canvases: fills as pixel spans, text runs on their given lines, pictures,
-// and the drawing layers' canvases. Nothing is decided here.
+// and the drawing layers' canvases. It only replays; the browser draws the
+// glyphs, on a baseline page.js measures for each font.
 #pragma once
 
 #include "ui/paint_list.h"

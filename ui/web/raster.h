@@ -3,19 +3,16 @@
 #pragma once
 
 #include "ui/pixel_grid.h"
-#include "ui/raster.h"
 
 namespace zemlox::web {
 
 using Span = ui::PxRect;
-using ui::SpanFn;
 
 // How many device pixels of the page stand for one pixel of the layout
 // (15 twips), and the conversions every painter shares.
 struct Scale {
   double s = 1;
 
-  double dev(double twips) const { return ui::PixelGrid{s}.dev(twips); }
   int px(double twips) const { return ui::PixelGrid{s}.px(twips); }
   int thickness(int widthPx) const { return ui::PixelGrid{s}.lineWidth(widthPx); }
 };

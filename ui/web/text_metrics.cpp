@@ -9,8 +9,8 @@
 
 namespace {
 
-EM_JS(double, zx_text_width, (int face, double px, int bold, const char* s, int n),
-      { return ZX.textWidth(face, px, bold, UTF8ToString(s, n)); });
+EM_JS(double, zx_text_width, (int face, double px, const char* s, int n),
+      { return ZX.textWidth(face, px, UTF8ToString(s, n)); });
 EM_JS(double, zx_line_height, (int face, double px), { return ZX.lineHeight(face, px); });
 
 int faceOf(const ui::Font& f) { return static_cast<int>(ui::typefaceOf(f.face)); }
@@ -18,7 +18,7 @@ int faceOf(const ui::Font& f) { return static_cast<int>(ui::typefaceOf(f.face));
 class PageMetrics : public ui::TextMetrics {
  public:
   double width(const ui::Font& f, double px, std::string_view s) const override {
-    return zx_text_width(faceOf(f), px, f.bold ? 1 : 0, s.data(), static_cast<int>(s.size()));
+    return zx_text_width(faceOf(f), px, s.data(), static_cast<int>(s.size()));
   }
   double lineHeight(const ui::Font& f, double px) const override { return zx_line_height(faceOf(f), px); }
 };

@@ -240,8 +240,6 @@ void WindowView::sync(const ui::Control& c, int id) {
 }
 
 void WindowView::setStacking(int z, bool active) {
-  z_ = z;
-  active_ = active;
   if (form_) dom::setWindowState(window_, z, active, !form_->inputEnabled());
 }
 
@@ -380,7 +378,7 @@ void WindowView::touchInput(ui::Container& c, int type, float x, float y, float 
       std::vector<ui::Touch::Extra> extras;
       if (&c == form_) {
         // The title bar's close box, a title bar high and wide, above the client area.
-        const float side = kTitleBarPx * 15.0f;
+        const auto side = static_cast<float>(kTitleBarPx * ui::kTwipsPerPixel);
         extras.push_back({{form_->style().clientWidth - side, -side, side, side}, window_});
       }
       touch_.press(c, x, y, twipsPerPx, std::move(extras));

@@ -106,8 +106,6 @@ class WindowView : public ui::FormView {
   ui::Form* form_;
   Scale scale_;
   int window_ = 0;
-  int z_ = 0;
-  bool active_ = true;
   std::vector<std::unique_ptr<Area>> areas_;
   std::unordered_map<const ui::Container*, Area*> byContainer_;
   std::unordered_map<int, Area*> byCanvas_;
