@@ -182,11 +182,11 @@ TEST_F(KeyboardRun, PickUpsByMouseAreNamedAndAnnouncedAsByKey) {
 TEST_F(KeyboardRun, TheViewsAreNamedByTheirVisibleWords) {
   EXPECT_EQ(w.map1.accessibleName(), w.Label7.caption());
   EXPECT_EQ(w.map2.accessibleName(), w.Label8.caption());
-  const std::string& record = w.kiroku.accessibleName();
-  const size_t up = record.find(w.Label4.caption()), along = record.find(w.Label3.caption());
-  EXPECT_NE(up, std::string::npos) << record;
-  EXPECT_NE(along, std::string::npos) << record;
-  EXPECT_LT(up, along) << record;
+  const std::string& name = w.kiroku.accessibleName();
+  const size_t up = name.find(w.Label4.caption()), along = name.find(w.Label3.caption());
+  EXPECT_NE(up, std::string::npos) << name;
+  EXPECT_NE(along, std::string::npos) << name;
+  EXPECT_LT(up, along) << name;
   EXPECT_EQ(w.Label4.container(), &w.kiroku);
   EXPECT_EQ(w.Label3.container(), &w.kiroku);
 }
