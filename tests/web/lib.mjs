@@ -7,12 +7,9 @@ import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
+import {known as types} from './school_server.mjs';
 
 export const site = path.resolve(process.env.ZEMLOX_SITE || new URL('../../build-web/site', import.meta.url).pathname);
-
-const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-               '.woff2': 'font/woff2', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
-               '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm'};
 
 // A static web server for the site on a free port of 127.0.0.1; `extra`
 // maps further paths to files.

@@ -13,7 +13,8 @@ import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
 
-const known = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+// The types a well-set server sends; the tests' plain server (lib.mjs) sends them too.
+export const known = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
                '.woff2': 'font/woff2', '.bmp': 'image/bmp', '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
                '.webmanifest': 'application/manifest+json', '.wasm': 'application/wasm', '.json': 'application/json'};
 
