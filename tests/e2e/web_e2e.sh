@@ -9,13 +9,18 @@ cd "$(dirname "$0")/../.."
 ZEMLOX_BUILD=$(cd "${1:-build}" && pwd)
 export ZEMLOX_BUILD
 ./scripts/build-web.sh >/dev/null
-failed=0
+failed=()
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
 for t in tests/web/*.test.mjs; do
   case "$t" in
     */engines.test.mjs | */start.test.mjs) run=(xvfb-run -a -s "-screen 0 1600x1200x24" node "$t") ;;
     *) run=(node "$t") ;;
   esac
-  if ! "${run[@]}"; then failed=$((failed + 1)); fi
+  name=$(basename "$t")
+  "${run[@]}" 2>&1 | tee "$logs/$name" || failed+=("$name")
 done
-[ "$failed" -eq 0 ] || { echo "web e2e: $failed browser test(s) failed"; exit 1; }
+# The failures again at the end, where a log cut to its tail still shows them.
+for name in "${failed[@]}"; do echo "== $name, last lines:"; tail -n 8 "$logs/$name"; done
+[ ${#failed[@]} -eq 0 ] || { echo "web e2e: failed: ${failed[*]}"; exit 1; }
 echo "web e2e: every browser test passed"
