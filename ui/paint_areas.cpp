@@ -188,7 +188,8 @@ void paintFrame(PaintList& out, const Frame& frame, const PixelGrid& g, const Px
     const int width = static_cast<int>(std::ceil(faceMetrics(Typeface::PGothic).width(frame.caption(), text.px)));
     const PxRect band{px(6), 0, std::min(width + 2 * gap, size.w - px(6)), text.lineStep};
     out.fill(band, sys::ButtonFace);
-    out.text(textRun(font, {band.x + gap, 0, std::max(0, band.w - 2 * gap), band.h}, 0, {frame.caption()}, g));
+    // Clipped to the band: an engine's hinted glyphs may run a pixel longer.
+    out.text(textRun(font, {band.x + gap, 0, std::max(0, band.w - gap), band.h}, 0, {frame.caption()}, g));
   }
   paintControls(out, frame, GraphicLayer::All, g, area);
 }
