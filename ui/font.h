@@ -2,7 +2,9 @@
 // desktop's default interface font for Japanese text.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 
 namespace ui {
@@ -12,6 +14,13 @@ struct Font {
   float size = 9;  // points
   bool bold = false;
 };
+
+// Buttons, lists and frame captions: the interface font at 9 pt, in whole
+// pixels at a scale (device pixels per layout pixel).
+inline constexpr float kControlPoints = 9;
+inline int controlFontPixels(double scale) {
+  return std::max(1, static_cast<int>(std::lround(kControlPoints * 4.0 / 3.0 * scale)));
+}
 
 inline const char* const kPGothic = "ＭＳ Ｐゴシック";
 inline const char* const kGothic = "ＭＳ ゴシック";

@@ -10,6 +10,7 @@
 #include <vector>
 #include <cmath>
 
+#include "ui/font_metrics.h"
 #include "ui/raster.h"
 #include "ui/text_layout.h"
 
@@ -20,25 +21,29 @@ bool finite(const RectF& r) {
   return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height);
 }
 
+// A text run of `lines` in `box` at the grid's scale.
+TextRun textRun(const Font& f, const PxRect& box, Color color, std::vector<std::string> lines, const PixelGrid& g) {
+  const TextSize size = textSize(f, g.scale);
+  TextRun run;
+  run.box = box;
+  run.face = f.face;
+  run.sizePx = size.px;
+  run.baseline = size.baseline;
+  run.lineStep = size.lineStep;
+  // The fonts have no bold face: bold is the regular glyphs struck again
+  // about a 24th of the size to the right, as the window system does it.
+  run.strike = f.bold ? std::max(1, static_cast<int>(std::lround(size.px / 24.0))) : 0;
+  run.color = resolve(color) & 0xFFFFFFu;
+  run.lines = std::move(lines);
+  return run;
+}
+
 void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
   const RectF t{l.left(), l.top(), l.width(), l.height()};
   const PxRect box = g.rect(t);
   if (!l.transparent()) out.fill(box, l.backColor());
   if (l.caption().empty()) return;
-  const TextMetrics& m = textMetrics();
-  TextRun run;
-  run.box = box;
-  run.face = l.font().face;
-  run.sizePx = fontPixels(l.font(), g.scale);
-  // The fonts have no bold face: bold is the regular glyphs struck again
-  // about a 24th of the size to the right, as the window system does it.
-  run.strike = l.font().bold ? std::max(1, static_cast<int>(std::lround(run.sizePx / 24.0))) : 0;
-  run.color = resolve(l.foreColor()) & 0xFFFFFFu;
-  Font regular = l.font();
-  regular.bold = false;
-  run.lines = breakLines(m, l.font(), l.caption(), t.width / kTwipsPerPixel);
-  run.lineStep = static_cast<int>(std::lround(m.lineHeight(regular, fontPixels(regular, 1)) * g.scale));
-  out.text(std::move(run));
+  out.text(textRun(l.font(), box, l.foreColor(), breakLines(l.font(), l.caption(), t.width / kTwipsPerPixel), g));
 }
 
 // A circle shape's fills in a w x h box: the inside, then the ring, each a
@@ -164,14 +169,28 @@ void paintSunkenEdge(PaintList& out, const PxRect& size, int t) {
   ring(size.grown(-t), 0x696969, 0xE3E3E3);
 }
 
-void paintFrame(PaintList& out, const Frame& frame, const PixelGrid& g, const PxRect& size,
-                int captionMiddle, const PxRect& area) {
+void paintFrame(PaintList& out, const Frame& frame, const PixelGrid& g, const PxRect& size, const PxRect& area) {
   const int t = g.lineWidth(1);
   out.fill(area, sys::ButtonFace);
-  // An etched rectangle: grey, and white one pixel below and right of it.
-  const PxRect etch{0, captionMiddle, size.w - t, size.h - captionMiddle - t};
+  // An etched rectangle, grey, and white one pixel below and right of it,
+  // through the middle of the caption's line.
+  const Font font{"", kControlPoints, false};
+  const TextSize text = textSize(font, g.scale);
+  const int middle = text.lineStep / 2;
+  const PxRect etch{0, middle, size.w - t, size.h - middle - t};
   frameSpans(etch, t, [&](const PxRect& r) { out.fill(r, 0xA0A0A0); });
   frameSpans({etch.x + t, etch.y + t, etch.w, etch.h}, t, [&](const PxRect& r) { out.fill(r, 0xFFFFFF); });
+  // The caption on the face, breaking the line from 6 pixels in, with a gap
+  // of 2 pixels either side of it.
+  if (!frame.caption().empty()) {
+    const auto px = [&](double layout) { return static_cast<int>(std::lround(layout * g.scale)); };
+    const int gap = px(2);
+    const int width = static_cast<int>(std::ceil(faceMetrics(Typeface::PGothic).width(frame.caption(), text.px)));
+    const PxRect band{px(6), 0, std::min(width + 2 * gap, size.w - px(6)), text.lineStep};
+    out.fill(band, sys::ButtonFace);
+    // Clipped to the band: an engine's hinted glyphs may run a pixel longer.
+    out.text(textRun(font, {band.x + gap, 0, std::max(0, band.w - gap), band.h}, 0, {frame.caption()}, g));
+  }
   paintControls(out, frame, GraphicLayer::All, g, area);
 }
 

@@ -1,6 +1,6 @@
 // The paint lists of a window's areas: its own surface (background, shapes,
 // drawings, then lines and labels), picture boxes (background, picture,
-// drawings, controls, sunken edge) and frames (face, etched edge, controls),
+// drawings, controls, sunken edge) and frames (face, etched edge, caption, controls),
 // in device pixels of one grid. Only what meets `area` is listed.
 #pragma once
 
@@ -21,10 +21,8 @@ void paintForm(PaintList& out, const Form& f, const DrawingLayer& drawings, cons
 // `size` is the box's device pixels (its origin at 0, 0).
 void paintPictureBox(PaintList& out, const PictureBox& box, const DrawingLayer& drawings,
                      const PixelGrid& g, const PxRect& size, const PxRect& area);
-// `captionMiddle`: the device row through the middle of the caption, which
-// the host draws with its frame.
-void paintFrame(PaintList& out, const Frame& frame, const PixelGrid& g, const PxRect& size,
-                int captionMiddle, const PxRect& area);
+// The caption is drawn in the control font, on the frame's line.
+void paintFrame(PaintList& out, const Frame& frame, const PixelGrid& g, const PxRect& size, const PxRect& area);
 
 // A picture box's sunken edge: two rings, the outer dark above and left and
 // white below and right, the inner darker above and left and light below

@@ -18,11 +18,12 @@ class DrawingLayer;
 struct TextRun {
   PxRect box;  // the label: text is clipped to it
   std::string face;
-  double sizePx = 12;  // device pixels, regular weight
-  int strike = 0;      // bold: the glyphs struck again this many pixels to the right
-  Color color = 0;     // resolved
+  int sizePx = 12;    // device pixels, regular weight
+  int strike = 0;     // bold: the glyphs struck again this many pixels to the right
+  Color color = 0;    // resolved
   std::vector<std::string> lines;
-  int lineStep = 0;  // device pixels from one line's top to the next
+  int baseline = 0;  // device pixels from the box's top to the first line's baseline
+  int lineStep = 0;  // device pixels from one line's baseline to the next
 };
 
 struct PaintItem;

@@ -1,6 +1,8 @@
 // Line breaking from layout-size metrics.
 #include "ui/text_layout.h"
 
+#include "ui/font_metrics.h"
+
 #include <map>
 #include <tuple>
 
@@ -9,19 +11,6 @@ namespace {
 
 // The length of the UTF-8 sequence starting with byte `b`.
 size_t seqLength(unsigned char b) { return b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1; }
-
-class Estimate : public TextMetrics {
- public:
-  double width(const Font&, double px, std::string_view s) const override {
-    double w = 0;
-    for (size_t i = 0; i < s.size(); i += seqLength(static_cast<unsigned char>(s[i])))
-      w += static_cast<unsigned char>(s[i]) < 0x80 ? px / 2 : px;
-    return w;
-  }
-  double lineHeight(const Font&, double px) const override { return px * 1.25; }
-};
-
-const TextMetrics* g_metrics = nullptr;
 
 bool isAsciiWordChar(std::string_view u) { return u.size() == 1 && u[0] > ' ' && u[0] <= '~'; }
 
@@ -67,15 +56,15 @@ std::string trimEnd(std::string s) {
   return s;
 }
 
-void breakParagraph(const TextMetrics& m, const Font& f, double px, std::string_view text, double width,
+void breakParagraph(const FaceMetrics& m, double px, std::string_view text, double width,
                     std::vector<std::string>& out) {
-  if (m.width(f, px, text) <= width) {
+  if (m.width(text, px) <= width) {
     out.emplace_back(text);
     return;
   }
   std::string line;
   for (std::string& u : units(text)) {
-    if (!line.empty() && m.width(f, px, trimEnd(line + u)) > width) {
+    if (!line.empty() && m.width(trimEnd(line + u), px) > width) {
       out.push_back(trimEnd(line));
       line = u.substr(u.find_first_not_of(' ') == std::string::npos ? u.size() : u.find_first_not_of(' '));
     } else {
@@ -87,32 +76,22 @@ void breakParagraph(const TextMetrics& m, const Font& f, double px, std::string_
 
 }  // namespace
 
-void setTextMetrics(const TextMetrics* metrics) { g_metrics = metrics; }
-
-const TextMetrics& textMetrics() {
-  static const Estimate estimate;
-  return g_metrics ? *g_metrics : estimate;
-}
-
-std::vector<std::string> breakLines(const TextMetrics& m, const Font& f, const std::string& text,
-                                    double width) {
+std::vector<std::string> breakLines(const Font& f, const std::string& text, double width) {
   // Labels keep their captions for many frames: each is broken once.
-  using Key = std::tuple<const TextMetrics*, std::string, float, bool, double, std::string>;
+  using Key = std::tuple<std::string, float, double, std::string>;
   static std::map<Key, std::vector<std::string>> cache;
-  Key key{&m, f.face, f.size, f.bold, width, text};
+  Key key{f.face, f.size, width, text};
   if (auto it = cache.find(key); it != cache.end()) return it->second;
   std::vector<std::string> lines;
-  const double px = fontPixels(f, 1);
-  // Bold is drawn as the regular glyphs struck again a pixel or two to the
-  // right, on the regular advances: measured as regular, a bold label breaks
-  // where its ink does, whatever bold face an engine would synthesise.
-  Font drawn = f;
-  drawn.bold = false;
+  // At the layout's own size, unrounded. Bold is the regular glyphs struck
+  // again a pixel or two to the right, on the regular advances.
+  const double px = f.size * 4.0 / 3.0;
+  const FaceMetrics& m = faceMetrics(typefaceOf(f.face));
   for (size_t start = 0;;) {
     const size_t nl = text.find('\n', start);
     std::string_view para = std::string_view(text).substr(start, nl == std::string::npos ? nl : nl - start);
     if (!para.empty() && para.back() == '\r') para.remove_suffix(1);
-    breakParagraph(m, drawn, px, para, width, lines);
+    breakParagraph(m, px, para, width, lines);
     if (nl == std::string::npos) break;
     start = nl + 1;
   }

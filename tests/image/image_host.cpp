@@ -10,9 +10,6 @@
 namespace image_test {
 namespace {
 
-// The frame caption font, 9 pt: its middle is where the etched edge runs.
-constexpr float kCaptionPoints = 9;
-
 ui::PxRect shifted(ui::PxRect r, int dx, int dy) { return {r.x + dx, r.y + dy, r.w, r.h}; }
 
 }  // namespace
@@ -101,8 +98,7 @@ void ImageHost::paintArea(const ui::Container& c, int dx, int dy) {
       layer.setGrid(grid_, r.w, r.h);
       ui::paintPictureBox(list, box, layer, grid_, size, size);
     } else if (ctl->kind() == ui::ControlKind::Frame) {
-      const int middle = static_cast<int>(std::lround(kCaptionPoints * 4.0 / 3.0 * grid_.scale / 2));
-      ui::paintFrame(list, static_cast<const ui::Frame&>(*ctl), grid_, size, middle, size);
+      ui::paintFrame(list, static_cast<const ui::Frame&>(*ctl), grid_, size, size);
     } else {
       continue;  // buttons and lists are the hosts' own widgets
     }

@@ -1,30 +1,36 @@
 // zemlox_image_render WINDOW STATE ZOOM OUT: the image host's picture of a
-// window as a PPM file, and OUT.json listing what only a real host draws
-// there (text boxes, buttons, lists, and with "after" the record's traces,
-// which come from random numbers): the browser tests compare the page's
-// pixels with it everywhere else.
+// window (the observation window, or the menu) as a PPM file, and OUT.json
+// listing what only a real host draws there (text boxes, buttons, lists, the
+// menu's picture, and with "after" the record's traces, which come from
+// random numbers): the browser tests compare the page's pixels with it
+// everywhere else.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "app/Module1.h"
 #include "observe/frm_Kansoku.h"
 #include "tests/image/image_host.h"
 #include "ui/controls.h"
 
 int main(int argc, char** argv) {
-  if (argc != 5 || std::string(argv[1]) != "kansoku") {
-    std::fprintf(stderr, "usage: zemlox_image_render kansoku quiet|after ZOOM OUT\n");
+  const std::string window = argc == 5 ? argv[1] : "";
+  if (window != "kansoku" && window != "menu") {
+    std::fprintf(stderr, "usage: zemlox_image_render kansoku|menu quiet|after ZOOM OUT\n");
     return 2;
   }
-  const bool after = std::string(argv[2]) == "after";
+  const bool after = std::string(argv[2]) == "after" && window == "kansoku";
   const double zoom = std::atof(argv[3]);
   ui::Application app;
-  observe::frm_Kansoku w(app);
-  w.show();
+  app::Module1 module(app);
+  observe::frm_Kansoku kansoku(app);
+  if (window == "menu") module.Main();
+  else kansoku.show();
+  ui::Form& w = window == "menu" ? static_cast<ui::Form&>(*module.mainForm()) : kansoku;
   image_test::ImageHost host(w);
   if (after) {
-    w.Command2_Click();
-    while (w.Timer1.enabled()) w.Timer1.tick();
+    kansoku.Command2_Click();
+    while (kansoku.Timer1.enabled()) kansoku.Timer1.tick();
   }
   const ui::PixelBuffer& img = host.render(zoom);
   const std::string out = argv[4];
@@ -51,9 +57,11 @@ int main(int argc, char** argv) {
   for (const ui::Control* c : w.controls()) {
     if (!c->visible()) continue;
     if (c->kind() == ui::ControlKind::Button || c->kind() == ui::ControlKind::ComboBox) put(host.placeOf(*c).grown(1));
+    // The image host decodes no pictures.
+    if (auto* box = dynamic_cast<const ui::PictureBox*>(c); box && !box->picture().empty()) put(host.placeOf(*c));
   }
   // Inside the record's sunken edge.
-  if (after) put(host.placeOf(w.kiroku).grown(-2 * ui::PixelGrid{zoom}.lineWidth(1)));
+  if (after) put(host.placeOf(kansoku.kiroku).grown(-2 * ui::PixelGrid{zoom}.lineWidth(1)));
   std::fprintf(j, "]\n");
   std::fclose(j);
   return 0;

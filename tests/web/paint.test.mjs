@@ -1,7 +1,8 @@
-// The observation window as the browser paints it from the window layer's
-// paint lists: at 100 % and 125 %, before and after a run, every pixel but
-// those inside glyphs and the page's own controls is the image host's (and
-// so the desktop's); at every page size the hypocentre's name 「　震源」
+// The menu and the observation window as the browser paints them from the
+// window layer's paint lists: at 100 % and 125 %, the menu with its frame's
+// caption and the observation window before and after a run, every pixel but
+// those inside glyphs, the page's own controls and the menu's picture is the
+// image host's (and so the desktop's); at every page size the hypocentre's name 「　震源」
 // stands on one line, and after a run neither view keeps a pixel of a ring
 // (the stations' blue border excepted, counted before the run).
 import {execFileSync} from 'node:child_process';
@@ -35,10 +36,10 @@ function count(img, win, rect, pred) {
 
 const ringP = (r, g, b) => r === 255 && g === 0 && b === 255, ringS = (r, g, b) => r === 0 && g === 0 && b === 255;
 
-// The image host's picture of the observation window and what to leave out.
-function expected(state, zoom) {
+// The image host's picture of a window and what to leave out.
+function expected(state, zoom, window = 'kansoku') {
   const out = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-paint-')), 'window.ppm');
-  execFileSync(path.join(build, 'tests/zemlox_image_render'), ['kansoku', state, String(zoom), out]);
+  execFileSync(path.join(build, 'tests/zemlox_image_render'), [window, state, String(zoom), out]);
   const ppm = fs.readFileSync(out), head = ppm.subarray(0, 20).toString('latin1').split(/\s+/);
   const width = +head[1], height = +head[2], start = ppm.length - width * height * 3;
   return {width, height, rgb: ppm.subarray(start), masks: JSON.parse(fs.readFileSync(out + '.json', 'utf8'))};
@@ -64,6 +65,7 @@ await z.run('paint', async browser => {
     const page = await z.openProgram(browser, 'file://' + z.site + '/index.html', {width: 1280, height: 800});
     await zoom100(page);
     if (zoom !== 1) await zoomKey(page, '=');
+    const menu = await differing(page, await z.windowOf(page, 'Zemlox'), expected('quiet', zoom, 'menu'));
     const win = await z.openLesson(page, 'kansoku', caption);
     const quiet = await differing(page, win, expected('quiet', zoom));
     await z.click(page, win, 3000 + 487, 6600 + 187);
@@ -71,8 +73,9 @@ await z.run('paint', async browser => {
       .some(b => b.textContent === '印刷' && b.style.display !== 'none'), {timeout: 30000});
     await z.frames(page, 3);
     const after = await differing(page, win, expected('after', zoom));
-    console.log(`  at ${zoom * 100} %: ${quiet} pixels differ from the image host before the run, ${after} after`);
-    z.check(quiet === 0 && after === 0, 'the page paints pixels of its own');
+    console.log(`  at ${zoom * 100} %: ${menu} pixels of the menu differ from the image host; ` +
+                `of the observation window ${quiet} before the run, ${after} after`);
+    z.check(menu === 0 && quiet === 0 && after === 0, 'the page paints pixels of its own');
     await page.close();
   }
   for (const [width, height] of [[1280, 800], [1366, 768], [1024, 768], [768, 1024]]) {

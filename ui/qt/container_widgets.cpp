@@ -74,31 +74,19 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* e) { if (box_) routeMouse(*bo
 FrameWidget::FrameWidget(ui::Frame& frame, QWidget* parent)
     : QGroupBox(QString::fromStdString(frame.caption()), parent), frame_(&frame) {}
 
+// The window layer draws the whole frame, caption included; the group box's
+// title stays its accessible name.
 void FrameWidget::paintEvent(QPaintEvent* e) {
   if (!frame_) return;
   QPainter p(this);
-  // A flat etched frame with its caption on the line, on the window's face.
-  const QColor face = toQColor(ui::sys::ButtonFace);
-  const QFontMetrics fm(font());
-  const QString caption = title();
-  const QRect text(static_cast<int>(std::lround(8 * zoom_)), 0, fm.horizontalAdvance(caption) + 4,
-                   fm.height());
-  p.save();
   useDevicePixels(p);
   const PixelGrid g = deviceGrid(*this, zoom_);
   const QSize size = deviceSize(*this);
   const QRect clip = deviceRect(*this, e->rect());
   static ui::PaintList list;  // reused: its storage outlives the frame
   list.clear();
-  ui::paintFrame(list, *frame_, g, {0, 0, size.width(), size.height()},
-                 deviceRect(*this, QRect(0, fm.height() / 2, 1, 1)).top(), toPx(clip));
+  ui::paintFrame(list, *frame_, g, {0, 0, size.width(), size.height()}, toPx(clip));
   replay(p, list, clip);
-  p.restore();
-  if (!caption.isEmpty()) {
-    p.fillRect(text, face);
-    p.setPen(Qt::black);
-    p.drawText(text, Qt::AlignCenter, caption);
-  }
 }
 
 void FrameWidget::mouseMoveEvent(QMouseEvent* e) { if (frame_) routeMouse(*frame_, e, zoom_); }

@@ -1,6 +1,5 @@
 // Conversions between the window layer's units and Qt's: 0x00BBGGRR
-// colours, layout fonts to installed fonts at a size in pixels, and the
-// metrics the window layer breaks labels with.
+// colours, and layout fonts to installed fonts at a size in whole pixels.
 #pragma once
 
 #include <QColor>
@@ -14,7 +13,7 @@ namespace zemlox::qt {
 
 QColor toQColor(ui::Color c);
 // A face of the layout (empty: the interface font) at a size in pixels.
-QFont pixelFont(const std::string& face, double sizePx);
+QFont pixelFont(const std::string& face, int sizePx);
 // The interface font of the program's widgets at a zoom.
 QFont widgetFont(double zoom);
 

@@ -16,7 +16,7 @@ namespace {
 QColor colour(ui::Color c) { return QColor(ui::red(c), ui::green(c), ui::blue(c)); }
 
 // Resolving a font costs more than drawing its text: each is built once.
-const QFont& fontFor(const std::string& face, double sizePx) {
+const QFont& fontFor(const std::string& face, int sizePx) {
   static QHash<QString, QFont> cache;
   const QString key = QStringLiteral("%1/%2").arg(QString::fromStdString(face)).arg(sizePx);
   auto it = cache.constFind(key);
@@ -24,19 +24,19 @@ const QFont& fontFor(const std::string& face, double sizePx) {
   return *it;
 }
 
+// Each line at its baseline, clipped to the label as a label clips its text.
 void drawText(QPainter& p, const ui::TextRun& run) {
+  p.save();
+  p.setClipRect(QRect(run.box.x, run.box.y, run.box.w, run.box.h), Qt::IntersectClip);
   p.setFont(fontFor(run.face, run.sizePx));
   p.setPen(colour(run.color));
-  const QRect box(run.box.x, run.box.y, run.box.w, run.box.h);
   for (size_t k = 0; k < run.lines.size(); ++k) {
-    const int top = run.box.y + static_cast<int>(k) * run.lineStep;
-    if (top >= box.bottom() + 1) break;
-    // Clipped to the label, as a label clips its text.
-    const QRect line(box.x(), top, box.width(), box.bottom() + 1 - top);
+    const int y = run.box.y + run.baseline + static_cast<int>(k) * run.lineStep;
+    if (y - run.baseline >= run.box.bottom()) break;
     const QString s = QString::fromStdString(run.lines[k]);
-    for (int dx = 0; dx <= run.strike; ++dx)
-      p.drawText(line.translated(dx, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, s);
+    for (int dx = 0; dx <= run.strike; ++dx) p.drawText(QPoint(run.box.x + dx, y), s);
   }
+  p.restore();
 }
 
 // A picture at a scale, smoothed once per size.

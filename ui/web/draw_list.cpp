@@ -43,16 +43,16 @@ void DrawList::unclip() {
   colour_ = -1;  // the canvas state the colour lived in is gone
 }
 
-void DrawList::text(const Span& box, double sizePx, Face face, int strike,
-                    const std::vector<std::string>& lines, int lineStep) {
+void DrawList::text(const Span& box, int sizePx, Face face, int strike, const std::vector<std::string>& lines,
+                    int baseline, int lineStep) {
   if (lines.empty() || box.w <= 0 || box.h <= 0) return;
   std::string joined;
   for (size_t k = 0; k < lines.size(); ++k) joined += (k ? "\n" : "") + lines[k];
   const char* kept = keep(joined);
   op(Text);
   const int32_t flags = (static_cast<int32_t>(face) << 4) | (strike << 8);
-  ops_.insert(ops_.end(), {box.x, box.y, box.w, box.h, static_cast<int32_t>(std::lround(sizePx * 64)), flags,
-                           ptr(kept), static_cast<int32_t>(joined.size()), lineStep});
+  ops_.insert(ops_.end(), {box.x, box.y, box.w, box.h, sizePx, flags, ptr(kept),
+                           static_cast<int32_t>(joined.size()), baseline, lineStep});
 }
 
 void DrawList::layer(int id, int x, int y) {

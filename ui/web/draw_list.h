@@ -26,10 +26,11 @@ class DrawList {
   void rect(const Span& s);
   void clip(const std::vector<Span>& area);
   void unclip();
-  // Lines of text in a box, clipped to it, `lineStep` device pixels apart;
-  // bold is the glyphs struck again `strike` pixels to the right.
-  void text(const Span& box, double sizePx, Face face, int strike, const std::vector<std::string>& lines,
-            int lineStep);
+  // Lines of text in a box, clipped to it, in whole device pixels: the first
+  // line's baseline `baseline` below the box's top, the next `lineStep`
+  // further each; bold is the glyphs struck again `strike` pixels right.
+  void text(const Span& box, int sizePx, Face face, int strike, const std::vector<std::string>& lines,
+            int baseline, int lineStep);
   void layer(int id, int x, int y);
   // A picture file at (x, y), `scale` device pixels to each of its pixels.
   void image(const std::string& url, int x, int y, double scale);

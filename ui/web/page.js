@@ -2,14 +2,13 @@
 // by number, replaying draw lists onto canvases, turning the page's events
 // into calls of the exported zx_ functions, the settings lists, the print view,
 // the live region, F1 and the closing screen. C++ decides what is drawn and
-// where, down to where a label's text breaks; the page measures text with
-// the bundled fonts for it, as only the page can, and draws the glyphs.
+// where, down to where a label's text breaks and each line's baseline; the
+// page draws the glyphs in the bundled fonts.
 'use strict';
 
 var ZX = {
   el: [null],  // element records by number: {kind, root, node, ...}
   colours: new Map(),
-  metrics: new Map(),
   images: new Map(),
   families: [],  // by typeface number, from C++ (ui/font.h) at start
 
@@ -41,7 +40,7 @@ var ZX = {
       case 3: {
         const g = ZX.tag('div', 'zx-group', at);
         g.setAttribute('role', 'group');
-        rec = {root: g, node: g, legend: ZX.tag('span', 'zx-legend', g)};
+        rec = {root: g, node: g};
         break;
       }
       case 4: { const p = ZX.tag('div', 'zx-picture', at); rec = {root: p, node: p}; break; }
@@ -200,7 +199,7 @@ var ZX = {
     switch (rec.kind) {
       case 0: rec.caption.textContent = s; rec.root.setAttribute('aria-label', s); break;
       case 2: rec.root.textContent = s; break;
-      case 3: rec.legend.textContent = s; rec.root.setAttribute('aria-label', s); break;
+      case 3: rec.root.setAttribute('aria-label', s); break;
       case 5: if (rec.input.value !== s) rec.input.value = s; break;
       case 7: if (rec.root.textContent !== s) rec.root.textContent = s; break;
       case 8: if (rec.root.getAttribute('aria-label') !== s) rec.root.setAttribute('aria-label', s); break;
@@ -325,7 +324,7 @@ var ZX = {
           c.restore();
           c.zxFont = null;  // the font set inside the clip is gone with it
           break;
-        case 5: ZX.text(c, H, i); i += 9; break;
+        case 5: ZX.text(c, H, i); i += 10; break;
         case 6: {
           const layer = ZX.el[H[i]];
           if (layer) c.drawImage(layer.root, H[i + 1], H[i + 2]);
@@ -353,52 +352,27 @@ var ZX = {
     rec.ctx.putImageData(img, 0, 0, x, y, w, h);
   },
 
-  metric(c, font) {
-    let m = ZX.metrics.get(font);
-    if (!m) {
-      const t = c.measureText('\u6C34Mg');
-      m = {ascent: t.fontBoundingBoxAscent, height: t.fontBoundingBoxAscent + t.fontBoundingBoxDescent};
-      ZX.metrics.set(font, m);
-    }
-    return m;
-  },
-
   // A canvas font string for face 0 or 1 at `px` pixels.
   fontOf(face, px) {
     return px + 'px ' + (ZX.families[face] || ZX.families[0]) + ', ' +
            ZX.families[0] + ', sans-serif';
   },
 
-  measurer() {
-    return ZX.measure || (ZX.measure = document.createElement('canvas').getContext('2d'));
-  },
-
-  // The metrics the C++ breaks labels into lines with.
-  textWidth(face, px, s) {
-    const c = ZX.measurer();
-    c.font = ZX.fontOf(face, px);
-    return c.measureText(s).width;
-  },
-  lineHeight(face, px) {
-    const c = ZX.measurer();
-    c.font = ZX.fontOf(face, px);
-    return ZX.metric(c, c.font).height;
-  },
-
-  // A text run: its lines as the C++ broke them, each `step` pixels below
-  // the last, clipped to the label; bold struck over `strike` pixels.
+  // A text run: its lines as the C++ broke them, in whole pixels, each
+  // baseline `step` pixels below the last, clipped to the label; bold struck
+  // over `strike` pixels.
   text(c, H, i) {
-    const x = H[i], y = H[i + 1], w = H[i + 2], h = H[i + 3], px = H[i + 4] / 64, flags = H[i + 5];
-    const lines = UTF8ToString(H[i + 6], H[i + 7]).split('\n'), step = H[i + 8];
-    const font = ZX.fontOf((flags >> 4) & 15, px), strike = flags >> 8;
+    const x = H[i], y = H[i + 1], w = H[i + 2], h = H[i + 3], px = H[i + 4], flags = H[i + 5];
+    const lines = UTF8ToString(H[i + 6], H[i + 7]).split('\n'), baseline = H[i + 8], step = H[i + 9];
+    const strike = flags >> 8;
     c.save();
     c.beginPath();
     c.rect(x, y, w, h);
     c.clip();
-    c.font = font;
-    const m = ZX.metric(c, font);
+    c.font = ZX.fontOf((flags >> 4) & 15, px);
+    c.textBaseline = 'alphabetic';
     for (let k = 0; k < lines.length; ++k)
-      for (let dx = 0; dx <= strike; ++dx) c.fillText(lines[k], x + dx, y + m.ascent + k * step);
+      for (let dx = 0; dx <= strike; ++dx) c.fillText(lines[k], x + dx, y + baseline + k * step);
     c.restore();
   },
 

@@ -50,7 +50,7 @@ void toDrawList(DrawList& dl, const ui::PaintList& list) {
       case ui::PaintItem::Text: {
         const ui::TextRun& run = list.text(item);
         dl.colour(run.color);
-        dl.text(run.box, run.sizePx, faceOf(run.face), run.strike, run.lines, run.lineStep);
+        dl.text(run.box, run.sizePx, faceOf(run.face), run.strike, run.lines, run.baseline, run.lineStep);
         break;
       }
       case ui::PaintItem::Image:

@@ -1,7 +1,7 @@
 // Turns the window layer's paint lists into draw lists for the page's
 // canvases: fills as pixel spans, text runs on their given lines, pictures,
 // and the drawing layers' canvases. It only replays; the browser draws the
-// glyphs, on a baseline page.js measures for each font.
+// glyphs at the size and baseline the run gives.
 #pragma once
 
 #include "ui/paint_list.h"
@@ -14,7 +14,5 @@ void toDrawList(DrawList& dl, const ui::PaintList& list);
 
 // A rectangle in twips of a container as device pixels of its canvas.
 inline Span toDevice(const ui::RectF& r, const Scale& sc) { return ui::PixelGrid{sc.s}.rect(r); }
-// The font size of `points` in device pixels.
-inline double fontPixels(float points, const Scale& sc) { return points * 4.0 / 3.0 * sc.s; }
 
 }  // namespace zemlox::web

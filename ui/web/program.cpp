@@ -20,7 +20,6 @@ EM_JS(void, zx_when_fonts_ready, (const char* pgothic, const char* gothic), {
 }  // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE void zx_start() {
-  zemlox::web::installTextMetrics();
   if (g_start && g_app) g_start(*g_app);
   g_start = nullptr;
 }

@@ -10,7 +10,4 @@
 namespace zemlox::web {
 
 void runProgram(std::function<void(ui::Application&)> start);
-// Labels are broken into lines with the page's metrics of the bundled fonts.
-void installTextMetrics();
-
 }  // namespace zemlox::web

@@ -14,9 +14,6 @@
 namespace zemlox::web {
 namespace {
 
-// The frame caption, button and list font: the interface font at 9 pt.
-constexpr float kControlPoints = 9;
-
 // The ticks the clock says are due, also those a late callback missed. A
 // tick may stop the timer or unload the window, which frees the ticker.
 void tickTimer(void* ticker) {
@@ -188,7 +185,7 @@ void WindowView::layout(const Scale& scale, int x, int y) {
   const int cw = scale.px(form_->style().clientWidth), ch = scale.px(form_->style().clientHeight);
   dom::place(window_, x, y, cw, ch);
   dom::frameWindow(window_, scale.px(kTitleBarPx * ui::kTwipsPerPixel), scale.thickness(kEdgePx),
-                   fontPixels(kControlPoints, scale), scale.s / dom::pixelRatio());
+                   ui::controlFontPixels(scale.s), scale.s / dom::pixelRatio());
   for (auto& a : areas_) {
     if (a->control) {
       const Span r = toDevice({a->control->left(), a->control->top(), a->control->width(),
@@ -205,7 +202,7 @@ void WindowView::layout(const Scale& scale, int x, int y) {
   }
   for (auto& [ctl, id] : widgets_) {
     place(*ctl, id);
-    dom::setFontPixels(id, fontPixels(kControlPoints, scale));
+    dom::setFontPixels(id, ui::controlFontPixels(scale.s));
   }
   itemsStale_ = true;
   host_.scheduleFrame();
@@ -330,8 +327,7 @@ void WindowView::paintArea(Area& a) {
   switch (a.kind) {
     case AreaKind::Window: ui::paintForm(list, *form_, *a.layer, g, area); break;
     case AreaKind::Frame:
-      ui::paintFrame(list, static_cast<const ui::Frame&>(*a.control), g, size,
-                     static_cast<int>(std::lround(fontPixels(kControlPoints, scale_) / 2)), area);
+      ui::paintFrame(list, static_cast<const ui::Frame&>(*a.control), g, size, area);
       break;
     case AreaKind::Picture:
       ui::paintPictureBox(list, static_cast<const ui::PictureBox&>(*a.control), *a.layer, g, size, area);
