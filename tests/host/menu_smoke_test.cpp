@@ -13,7 +13,6 @@
 
 namespace {
 
-
 using Host = HostTest;
 
 TEST_F(Host, MenuShowsThePictureOnPaleYellowAndRealButtons) {
@@ -24,6 +23,9 @@ TEST_F(Host, MenuShowsThePictureOnPaleYellowAndRealButtons) {
   ASSERT_EQ(img.width(), static_cast<int>(433 * img.devicePixelRatio()));
   // Just inside the picture box's sunken border: the picture's background.
   EXPECT_EQ(pixelAtTwips(img, 600 + 45, 1200 + 45), QColor(251, 251, 196));
+  // The picture is scaled from the size the window gives it: the file's.
+  EXPECT_EQ(QImage(QString::fromStdString(menu.Picture1.picture())).size(),
+            QSize(menu.Picture1.pictureWidth(), menu.Picture1.pictureHeight()));
   // The window face under the title.
   EXPECT_EQ(pixelAtTwips(img, 3300, 3800), QColor(240, 240, 240));
   auto* record = qobject_cast<QPushButton*>(host.widget(menu)->widgetFor(menu.Command4));

@@ -332,7 +332,7 @@ var ZX = {
           i += 3;
           break;
         }
-        case 7: ZX.image(c, H[i], H[i + 1], H[i + 2] / 4096, UTF8ToString(H[i + 3], H[i + 4])); i += 5; break;
+        case 7: ZX.image(c, H[i], H[i + 1], H[i + 2], H[i + 3], UTF8ToString(H[i + 4], H[i + 5])); i += 6; break;
         default: return;
       }
     }
@@ -402,7 +402,8 @@ var ZX = {
     c.restore();
   },
 
-  image(c, x, y, scale, url) {
+  // A picture scaled to exactly the device pixels given.
+  image(c, x, y, w, h, url) {
     let img = ZX.images.get(url);
     if (!img) {
       img = new Image();
@@ -411,9 +412,9 @@ var ZX = {
       ZX.images.set(url, img);
     }
     if (!img.complete || !img.naturalWidth) return;
-    c.imageSmoothingEnabled = scale !== 1;
+    c.imageSmoothingEnabled = w !== img.naturalWidth || h !== img.naturalHeight;
     c.imageSmoothingQuality = 'high';
-    c.drawImage(img, x, y, img.naturalWidth * scale, img.naturalHeight * scale);
+    c.drawImage(img, x, y, w, h);
   },
 
   ended() {
