@@ -33,7 +33,11 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
   setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
   setFont(widgetFont(zoom_));
   setMouseTracking(true);
+  setAttribute(Qt::WA_AcceptTouchEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  finger_.openList = [this](ui::ComboBox& list) {
+    if (auto* w = qobject_cast<QComboBox*>(widgets_.value(&list))) w->showPopup();
+  };
   // The window's drawings lie above its shapes: a transparent layer.
   layer_ = std::make_unique<RasterLayer>(this);
   form.surface().setSink(layer_.get());
@@ -69,6 +73,8 @@ void FormWidget::release() {
   for (QTimer* t : timers_) t->stop();
   timers_.clear();
   access_.reset();
+  finger_.touch.reset();
+  finger_.id = -1;
   for (auto it = widgets_.begin(); it != widgets_.end(); ++it) {
     if (auto* pw = dynamic_cast<PictureWidget*>(it.value())) pw->detach();
     if (auto* fw = dynamic_cast<FrameWidget*>(it.value())) fw->detach();
@@ -273,6 +279,11 @@ void FormWidget::closeEvent(QCloseEvent* e) {
   // The close box unloads the window; the window layer decides what follows.
   e->ignore();
   if (form_) form_->closeBox();
+}
+
+bool FormWidget::event(QEvent* e) {
+  if (form_ && routeTouch(finger_, *form_, e, zoom_)) return true;
+  return QWidget::event(e);
 }
 
 void FormWidget::mouseMoveEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e, zoom_); }
