@@ -13,6 +13,7 @@
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/drop_down_list.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/mouse.h"
 #include "ui/paint_areas.h"
 #include "ui/qt/paint_replay.h"
@@ -111,7 +112,7 @@ QWidget* FormWidget::makeWidget(ui::Control& c, QWidget* parent) {
   switch (c.kind()) {
     case ui::ControlKind::Button: {
       auto& b = static_cast<ui::Button&>(c);
-      auto* w = new QPushButton(parent);
+      auto* w = new RingButton(parent);
       w->setAutoDefault(false);
       connect(w, &QPushButton::clicked, this, [&b] { b.click(); });
       return w;

@@ -25,7 +25,7 @@ var ZX = {
 
   create(kind, parent) {
     const id = ZX.el.length;
-    const at = kind === 6 ? null : ZX.node(parent);
+    const at = kind === 6 || kind === 9 ? null : ZX.node(parent);
     let rec;
     switch (kind) {
       case 0: rec = ZX.makeWindow(id, at); break;
@@ -48,6 +48,15 @@ var ZX = {
       case 5: rec = ZX.makeCombo(id, at); break;
       case 7: { const t = ZX.tag('div', 'zx-item', at); rec = {root: t, node: t}; break; }
       case 8: rec = ZX.makeMarker(id, at); break;
+      case 9: {
+        // Right behind its element, whose focus shows it (zemlox.css).
+        const owner = ZX.el[parent].root, c = document.createElement('canvas');
+        c.className = 'zx-ring';
+        owner.after(c);
+        owner.zxRing = c;
+        rec = {root: c, node: c, ctx: c.getContext('2d')};
+        break;
+      }
       default: {
         const c = document.createElement('canvas');
         rec = {root: c, node: c, ctx: c.getContext('2d')};
@@ -145,6 +154,7 @@ var ZX = {
     const rec = ZX.el[id];
     if (!rec) return;
     rec.root.remove();
+    if (rec.root.zxRing) rec.root.zxRing.remove();
     ZX.el[id] = null;
   },
 
@@ -249,6 +259,7 @@ var ZX = {
       if (e.zxInTabOrder) continue;
       e.zxInTabOrder = true;
       e.parentElement.appendChild(e);
+      if (e.zxRing) e.after(e.zxRing);
     }
   },
 
