@@ -67,25 +67,20 @@ TEST_F(Host, KeyboardStartsOnTheRecordButtonAndTabsThroughTheMenuInOrder) {
   EXPECT_EQ(record->nextInFocusChain(), w->widgetFor(menu.Command2));
   EXPECT_EQ(w->widgetFor(menu.Command5)->nextInFocusChain(), w->widgetFor(menu.Command9));
 
-  // Tabbed to, a button shows the window layer's ring, and the style's own
-  // focus drawing stays away.
+  // Tabbed to, a button shows the window layer's ring, and its edge is an
+  // unfocused button's: the style draws no focus of its own.
   QTest::keyClick(record, Qt::Key_Tab);
   QWidget* next = w->widgetFor(menu.Command2);
   ASSERT_EQ(w->focusWidget(), next);
   const QImage img = render(menu);
   const qreal dpr = img.devicePixelRatio();
-  const QPoint corner = next->mapTo(w, QPoint(0, 0)) * dpr;
+  const QPoint corner = next->mapTo(w, QPoint(0, 0)) * dpr, other = record->mapTo(w, QPoint(0, 0)) * dpr;
   ui::PaintList ring;
-  ui::paintFocusRing(ring, ui::ControlKind::Button,
-                     {0, 0, static_cast<int>(next->width() * dpr), static_cast<int>(next->height() * dpr)},
+  ui::paintFocusRing(ring, ui::ControlKind::Button, {0, 0, int(next->width() * dpr), int(next->height() * dpr)},
                      ui::PixelGrid{w->zoom() * dpr});
   ASSERT_FALSE(ring.items().empty());
   for (const ui::PaintItem& dot : ring.items())
     EXPECT_EQ(img.pixelColor(corner + QPoint(dot.rect.x, dot.rect.y)), QColor(Qt::black));
-  const ui::PxRect first = ring.items().front().rect;
-  EXPECT_NE(img.pixelColor(corner + QPoint(first.right(), first.y)), QColor(Qt::black));
-  // Its edge as an unfocused button's of the same height.
-  const QPoint other = record->mapTo(w, QPoint(0, 0)) * dpr;
   for (const QPoint edge : {QPoint(0, next->height() / 2), QPoint(1, next->height() / 2)})
     EXPECT_EQ(img.pixelColor(corner + edge * dpr), img.pixelColor(other + edge * dpr));
   app.form(0).unload();

@@ -1,15 +1,14 @@
 // A finger on the desktop's observation window, by Qt touch events as a
 // touch screen sends them: the touches reach the window layer's gestures
-// from the right widget and in the right twips, a button and a list answer
-// a touch beside them, and the mouse events made of a touch do nothing.
+// from the right widget in the right twips, a button and a list answer a
+// touch beside them, and the mouse events made of a touch do nothing.
 // Where gestures carry and put down is the window layer's own test.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QMouseEvent>
-#include <QPointingDevice>
 #include <QTest>
 
 #include "observe/frm_Kansoku.h"
@@ -25,42 +24,34 @@ struct TouchHost : HostTest {
     w.show();
     QApplication::processEvents();
   }
-  zemlox::qt::FormWidget& window() { return *host.widget(w); }
-  QWidget* widget(const ui::Control& c) { return window().widgetFor(c); }
-  // A point in twips of the widget's own area, in its logical pixels.
-  QPoint at(double x, double y) {
-    const double k = window().zoom() / 15;
-    return QPoint(static_cast<int>(x * k), static_cast<int>(y * k));
-  }
+  QWidget& window() { return *host.widget(w); }
+  double twipsPerPx() { return 15 / host.widget(w)->zoom(); }
+  QPoint at(double x, double y) { return QPoint(static_cast<int>(x / twipsPerPx()), static_cast<int>(y / twipsPerPx())); }
   void tap(QWidget* on, QPoint p) {
     QTest::touchEvent(on, screen).press(0, p);
     QTest::touchEvent(on, screen).release(0, p);
-    QApplication::processEvents();
   }
 };
 
-TEST_F(TouchHost, DragCarriesAStationAndATapBesideALabelPicksItUp) {
+TEST_F(TouchHost, DragCarriesAStationAndTheMouseEventsOfATapDoNothing) {
   ui::Label& b = w.nobj[1];
-  QWidget* plan = widget(w.map1);
+  QWidget* plan = host.widget(w)->widgetFor(w.map1);
   const QPoint from = at(b.left() + b.width() / 2, b.top() + b.height() / 2), to = at(2500, 2300);
   QTest::touchEvent(plan, screen).press(0, from);
   for (int k = 1; k <= 4; ++k) QTest::touchEvent(plan, screen).move(0, from + (to - from) * k / 4);
   EXPECT_EQ(w.stationMoving, "yes");
   QTest::touchEvent(plan, screen).release(0, to);
   EXPECT_EQ(w.stationMoving, "no");
-  // Put down with the label's corner 50 twips up and left of the finger.
-  const double twips = 15 / window().zoom();
-  EXPECT_NEAR(b.left(), to.x() * twips - 50, 1);
-  EXPECT_NEAR(b.top(), to.y() * twips - 50, 1);
+  EXPECT_NEAR(b.left(), to.x() * twipsPerPx() - 50, 1);  // the corner 50 twips up and left of the finger
+  EXPECT_NEAR(b.top(), to.y() * twipsPerPx() - 50, 1);
 
-  // Ten pixels left of station A's label still picks it up; the mouse
-  // events a touch screen makes of the same tap neither put it down again
-  // nor move it.
+  // Ten pixels left of station A's label picks it up; the same tap's mouse
+  // events from the touch screen neither put it down nor move it.
   ui::Label& a = w.nobj[0];
-  const QPoint beside = at(a.left() - 10 * 15 / window().zoom(), a.top() + a.height() / 2);
+  const QPoint beside = at(a.left() - 10 * twipsPerPx(), a.top() + a.height() / 2);
   tap(plan, beside);
+  ASSERT_EQ(w.movingIndex, 0);
   ASSERT_EQ(w.stationMoving, "yes");
-  EXPECT_EQ(w.movingIndex, 0);
   const float left = a.left();
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
     const QPointF p = beside + QPoint(40, 40);
@@ -72,15 +63,12 @@ TEST_F(TouchHost, DragCarriesAStationAndATapBesideALabelPicksItUp) {
   EXPECT_FLOAT_EQ(a.left(), left);
 }
 
-TEST_F(TouchHost, AButtonAndAListAnswerATouchBesideThem) {
-  // Five pixels below 地震発生, on the window around the native button.
-  const double px = 15 / window().zoom();
-  tap(&window(), at(w.Command2.left() + 100, w.Command2.top() + w.Command2.height() + 5 * px));
-  EXPECT_TRUE(w.Timer1.enabled());
-  // Five pixels above the size list: its drop-down opens.
-  auto* list = qobject_cast<QComboBox*>(widget(w.mag));
+TEST_F(TouchHost, AButtonAndAListAnswerATouchFivePixelsAwayOnTheWindow) {
+  tap(&window(), at(w.Command2.left() + 100, w.Command2.top() + w.Command2.height() + 5 * twipsPerPx()));
+  EXPECT_TRUE(w.Timer1.enabled());  // 地震発生
+  auto* list = qobject_cast<QComboBox*>(host.widget(w)->widgetFor(w.mag));
   ASSERT_NE(list, nullptr);
-  tap(&window(), at(w.mag.left() + 100, w.mag.top() - 5 * px));
+  tap(&window(), at(w.mag.left() + 100, w.mag.top() - 5 * twipsPerPx()));
   EXPECT_TRUE(list->view()->isVisible());
   list->hidePopup();
 }
