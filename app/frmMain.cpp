@@ -34,7 +34,7 @@ void frmMain::design() {
   addLine(Line1[0], "Line1", 120, 960, 3240, 960, nullptr, 0).setColor(0x00FFFFFF);
   Line1[0].setWidthPixels(2);
   addLine(Line1[1], "Line1", 120, 960, 3240, 960, nullptr, 1).setColor(0x00808080);
-  add(Picture1, "Picture1", {600, 1200, 2415, 2055}).setPicture(":/assets/menu.bmp");
+  add(Picture1, "Picture1", {600, 1200, 2415, 2055}).setPicture(":/assets/menu.bmp", 164, 135);
   Picture1.setAccessibleName("なまずの絵");
   add(Frame1, "Frame1", {3480, 120, 2775, 3615}).setCaption("メニュー");
   addMenuButton(Command4, "Command4", {240, 360, 2295, 375}, "地震計の記録", 0, &frmMain::Command4_Click);

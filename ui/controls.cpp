@@ -36,8 +36,13 @@ ZEMLOX_SETTER(Line, setStyle, LineStyle, style_)
 ZEMLOX_SETTER(Frame, setCaption, const std::string&, caption_)
 ZEMLOX_SETTER(PictureBox, setBackColor, Color, back_)
 ZEMLOX_SETTER(PictureBox, setBorder, bool, border_)
-ZEMLOX_SETTER(PictureBox, setPicture, const std::string&, picture_)
 #undef ZEMLOX_SETTER
+
+void PictureBox::setPicture(const std::string& name, int width, int height) {
+  if (picture_ == name && pictureWidth_ == width && pictureHeight_ == height) return;
+  picture_ = name, pictureWidth_ = width, pictureHeight_ = height;
+  changed();
+}
 
 void Label::setFont(const Font& f) {
   font_ = f;

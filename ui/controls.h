@@ -160,8 +160,11 @@ class PictureBox : public Control, public Container {
   bool border() const { return border_; }
   void setBorder(bool b);
   // A picture shipped with the program, by resource name; empty for none.
+  // Its size is in its own pixels, each shown as a layout pixel.
   const std::string& picture() const { return picture_; }
-  void setPicture(const std::string& name);
+  int pictureWidth() const { return pictureWidth_; }
+  int pictureHeight() const { return pictureHeight_; }
+  void setPicture(const std::string& name, int width, int height);
   Surface& surface() { return surface_; }
   const Surface& surface() const { return surface_; }
 
@@ -182,6 +185,7 @@ class PictureBox : public Control, public Container {
   Color back_ = sys::ButtonFace;
   bool border_ = true;
   std::string picture_;
+  int pictureWidth_ = 0, pictureHeight_ = 0;
   Surface surface_;
 };
 

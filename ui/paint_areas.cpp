@@ -149,8 +149,11 @@ void paintPictureBox(PaintList& out, const PictureBox& box, const DrawingLayer& 
   if (!drawings.opaque()) {
     out.fill(area, box.backColor());
     if (!box.picture().empty()) {
+      // Its corner inside the border, its far edges rounded as a control's.
       const int inset = pictureInset(box, g);
-      out.image(box.picture(), inset, inset, g.scale, size.grown(-inset).intersected(area));
+      const PxRect to{inset, inset, g.px(box.pictureWidth() * kTwipsPerPixel),
+                      g.px(box.pictureHeight() * kTwipsPerPixel)};
+      out.image(box.picture(), to, size.grown(-inset).intersected(area));
     }
   }
   out.drawing(drawings);

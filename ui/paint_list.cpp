@@ -22,12 +22,11 @@ void PaintList::text(TextRun run) {
   items_.push_back(i);
 }
 
-void PaintList::image(const std::string& resource, int x, int y, double scale, const PxRect& clip) {
+void PaintList::image(const std::string& resource, const PxRect& to, const PxRect& clip) {
   PaintItem i;
   i.kind = PaintItem::Image;
-  i.rect = {x, y, 0, 0};
+  i.rect = to;
   i.clip = clip;
-  i.scale = scale;
   i.index = static_cast<int>(images_.size());
   images_.push_back(resource);
   items_.push_back(i);

@@ -36,12 +36,11 @@ struct Stamp {
 
 struct PaintItem {
   enum Kind { Fill, Text, Image, Drawing, Stamped } kind = Fill;
-  // Fill: the pixels; Image: where the picture's corner stands (x, y);
+  // Fill: the pixels; Image: the device pixels the whole picture is scaled to;
   // Stamped: where the stamp's corner stands (x, y).
   PxRect rect;
   PxRect clip;  // Image: the part of the area it may cover
   Color color = 0;  // Fill: resolved
-  double scale = 1;  // Image: device pixels to a pixel of the picture
   int index = 0;  // Text: into texts; Image: into images
   const DrawingLayer* layer = nullptr;  // Drawing: copied at the area's origin
   const Stamp* stamp = nullptr;  // Stamped: alive as long as the program
@@ -51,7 +50,7 @@ class PaintList {
  public:
   void fill(const PxRect& r, Color c);
   void text(TextRun run);
-  void image(const std::string& resource, int x, int y, double scale, const PxRect& clip);
+  void image(const std::string& resource, const PxRect& to, const PxRect& clip);
   void drawing(const DrawingLayer& layer);
   void stamp(const Stamp& s, int x, int y);
   // Fills kept from an earlier list, as they were.

@@ -1,7 +1,8 @@
 // The printer a report page is written against, in the operations of a
 // simple page printer: unit, font, current position, text, line, rectangle
 // and circle outlines, end of document. RecordingPrinter keeps the page as a
-// list of operations, which tests read and the host replays onto paper.
+// list of operations on the paper decided here, which tests read and every
+// host replays as it is.
 #pragma once
 
 #include <memory>
@@ -19,7 +20,25 @@ struct PrintOp {
   float fontSize = 0;
 };
 
+// The paper every host prints on, in points: the sheet as it lies, where
+// the page's (0, 0) stands on it and the width of its lines. The origin is
+// the top-left corner of the printable area; a quarter inch from the
+// sheet's edges lies inside what office and school printers reach, and
+// leaves the page's 560 x 410 points room on A4.
+struct Paper {
+  enum class Orientation { Portrait, Landscape };
+  float width = 595.28f, height = 841.89f;  // A4, upright
+  Orientation orientation = Orientation::Portrait;
+  float left = 18, top = 18;
+  float pen = 0.5f;
+
+  // The sheet's extent as it lies.
+  float across() const { return orientation == Orientation::Portrait ? width : height; }
+  float down() const { return orientation == Orientation::Portrait ? height : width; }
+};
+
 struct PrintedPage {
+  Paper paper;
   std::vector<PrintOp> ops;
 };
 

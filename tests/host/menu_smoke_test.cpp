@@ -5,14 +5,15 @@
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/Module1.h"
+#include "ui/focus_ring.h"
 #include "tests/host/host_test.h"
 #include "ui/qt/qt_host.h"
 #include "waves/frm_Pwave.h"
 
 namespace {
-
 
 using Host = HostTest;
 
@@ -24,6 +25,9 @@ TEST_F(Host, MenuShowsThePictureOnPaleYellowAndRealButtons) {
   ASSERT_EQ(img.width(), static_cast<int>(433 * img.devicePixelRatio()));
   // Just inside the picture box's sunken border: the picture's background.
   EXPECT_EQ(pixelAtTwips(img, 600 + 45, 1200 + 45), QColor(251, 251, 196));
+  // The picture is scaled from the size the window gives it: the file's.
+  EXPECT_EQ(QImage(QString::fromStdString(menu.Picture1.picture())).size(),
+            QSize(menu.Picture1.pictureWidth(), menu.Picture1.pictureHeight()));
   // The window face under the title.
   EXPECT_EQ(pixelAtTwips(img, 3300, 3800), QColor(240, 240, 240));
   auto* record = qobject_cast<QPushButton*>(host.widget(menu)->widgetFor(menu.Command4));
@@ -62,6 +66,23 @@ TEST_F(Host, KeyboardStartsOnTheRecordButtonAndTabsThroughTheMenuInOrder) {
   EXPECT_EQ(w->focusWidget(), record);
   EXPECT_EQ(record->nextInFocusChain(), w->widgetFor(menu.Command2));
   EXPECT_EQ(w->widgetFor(menu.Command5)->nextInFocusChain(), w->widgetFor(menu.Command9));
+
+  // Tabbed to, a button shows the window layer's ring, and its edge is an
+  // unfocused button's: the style draws no focus of its own.
+  QTest::keyClick(record, Qt::Key_Tab);
+  QWidget* next = w->widgetFor(menu.Command2);
+  ASSERT_EQ(w->focusWidget(), next);
+  const QImage img = render(menu);
+  const qreal dpr = img.devicePixelRatio();
+  const QPoint corner = next->mapTo(w, QPoint(0, 0)) * dpr, other = record->mapTo(w, QPoint(0, 0)) * dpr;
+  ui::PaintList ring;
+  ui::paintFocusRing(ring, ui::ControlKind::Button, {0, 0, int(next->width() * dpr), int(next->height() * dpr)},
+                     ui::PixelGrid{w->zoom() * dpr});
+  ASSERT_FALSE(ring.items().empty());
+  for (const ui::PaintItem& dot : ring.items())
+    EXPECT_EQ(img.pixelColor(corner + QPoint(dot.rect.x, dot.rect.y)), QColor(Qt::black));
+  for (const QPoint edge : {QPoint(0, next->height() / 2), QPoint(1, next->height() / 2)})
+    EXPECT_EQ(img.pixelColor(corner + edge * dpr), img.pixelColor(other + edge * dpr));
   app.form(0).unload();
 }
 

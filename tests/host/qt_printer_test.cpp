@@ -82,14 +82,15 @@ TEST(QtPrinter, PdfPutsEveryTextWhereThePageSays) {
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
   const ui::PrintedPage page = designPage();
-  ASSERT_TRUE(zemlox::qt::writePdfBytes(pdf, zemlox::qt::pagePdf(page, zemlox::qt::pdfFileSheet())));
+  ASSERT_TRUE(zemlox::qt::writePdfBytes(pdf, zemlox::qt::pagePdf(page)));
   QSizeF size;
   const auto words = pdfWords(pdf, &size);
-  EXPECT_LT(size.width(), size.height());  // upright: the page fits A4 or Letter
+  // The page's own sheet, and its origin where the page says.
+  EXPECT_NEAR(size.width(), page.paper.across(), 0.5);
+  EXPECT_NEAR(size.height(), page.paper.down(), 0.5);
   ASSERT_EQ(words.count(QStringLiteral("Zemlox")), 1u);
   const Word z = words.find(QStringLiteral("Zemlox"))->second;
-  // A PDF's printable area is the whole sheet.
-  EXPECT_NEAR(z.x, 10, 0.5);
+  EXPECT_NEAR(z.x, page.paper.left + 10, 0.5);
   // Sizes in points, not applied twice: twelve full-width characters of
   // 13 pt, six half-width ones of 9 pt.
   EXPECT_NEAR(words.find(QStringLiteral("地震観測シミュレーション"))->second.width, 12 * 13, 1);
@@ -113,14 +114,18 @@ TEST(QtPrinter, PdfPutsEveryTextWhereThePageSays) {
 }
 
 TEST(QtPrinter, OutlinesAreBlackAndNothingIsFilled) {
-  QImage img(600 * 2, 420 * 2, QImage::Format_RGB32);
+  const ui::PrintedPage page = designPage();
+  QImage img(620 * 2, 440 * 2, QImage::Format_RGB32);
   img.fill(Qt::white);
   {
     QPainter p(&img);
     p.scale(2, 2);
-    zemlox::qt::paintPage(p, designPage());
+    zemlox::qt::paintPage(p, page);
   }
-  auto at = [&](double x, double y) { return img.pixelColor(static_cast<int>(x * 2), static_cast<int>(y * 2)); };
+  // At page points: the page stands at its origin on the sheet.
+  auto at = [&](double x, double y) {
+    return img.pixelColor(static_cast<int>((x + page.paper.left) * 2), static_cast<int>((y + page.paper.top) * 2));
+  };
   EXPECT_EQ(at(64.375, 204.375), QColor(Qt::white));  // inside a station circle
   EXPECT_EQ(at(200, 150), QColor(Qt::white));         // inside the plan panel
   EXPECT_LT(at(10, 150).lightness(), 128);            // the plan panel's left edge

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -122,6 +123,26 @@ TEST(ReportPage, PanelsMarkersAndAxes) {
     EXPECT_FLOAT_EQ(lines[i].x2, expected[i][2]); EXPECT_FLOAT_EQ(lines[i].y2, expected[i][3]);
   }
   EXPECT_EQ(page.ops.back().kind, Op::Line);  // the document ends after the last trace
+}
+
+// On the page's own paper, upright, the whole page (a text at most a
+// full-width cell per character) lies inside the printable area, with the
+// farthest stations and the largest size.
+TEST(ReportPage, FitsThePrintableAreaOfItsPaper) {
+  ReportInputs in = designInputs(3, "大");
+  in.epiDist = {6000, 6000, 6000, 6000, 6000};
+  const ui::PrintedPage page = printed(in);
+  float right = 0, bottom = 0;
+  for (const Op& op : page.ops) {
+    const auto chars = static_cast<float>(std::count_if(op.text.begin(), op.text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    const float r = op.kind == Op::Circle ? op.r : 0;
+    right = std::max({right, op.x1 + r + chars * op.fontSize, op.kind == Op::Text ? 0 : op.x2});
+    bottom = std::max({bottom, op.y1 + r + (op.kind == Op::Text ? op.fontSize * 1.25f : 0), op.kind == Op::Text ? 0 : op.y2});
+  }
+  const ui::Paper& paper = page.paper;
+  EXPECT_LT(paper.across(), paper.down());
+  EXPECT_LE(paper.left + right, paper.across() - paper.left);
+  EXPECT_LE(paper.top + bottom, paper.down() - paper.top);
 }
 
 TEST(ReportPage, TracesStartLateAndGrowAtTheOnsets) {

@@ -2,8 +2,8 @@
 // to a CSS pixel, touch only) in headless Chromium: the menu and lesson open
 // by taps; station B and the hypocentre carried by a drag, checked by the
 // marker's fill under the finger and where it lands; a touch 10 px outside
-// a label's box picks it up; the touch areas of a label and of a list, as
-// measured by touches; no page scroll or zoom after drags on the background,
+// a label's box picks it up; the touch area of a list, as measured by
+// touches; no page scroll or zoom after drags on the background,
 // a title bar and the views; and the page as large as the window at four sizes.
 import * as z from './lib.mjs';
 
@@ -109,13 +109,8 @@ await z.run('touch', async browser => {
       z.check((await marker(page, 0)).carried, `${tag}: a touch 10 px outside A's label did not pick it up`);
       await putDown(page, 0);
     }
-    // The touch areas as measured: station A's label, and the size list.
-    const areaA = [await reach(page, a, -1, 0, async () => (await marker(page, 0)).carried, () => putDown(page, 0)),
-                   await reach(page, a, 1, 0, async () => (await marker(page, 0)).carried, () => putDown(page, 0)),
-                   await reach(page, a, 0, -1, async () => (await marker(page, 0)).carried, () => putDown(page, 0)),
-                   await reach(page, a, 0, 1, async () => (await marker(page, 0)).carried, () => putDown(page, 0))];
-    const aw = a.w + areaA[0] + areaA[1], ah = a.h + areaA[2] + areaA[3];
-    z.check(aw >= 44 && ah >= 44, `${tag}: station A answers over only ${aw} x ${ah} px`);
+    // The size list's touch area as measured: the browser's own aim at its
+    // text must not cut it short. (The labels' areas are the window layer's.)
     const list = await page.evaluate(() => {
       const r = document.querySelector('.zx-combo').getBoundingClientRect();
       return {x: r.left, y: r.top, w: r.width, h: r.height};
@@ -129,8 +124,7 @@ await z.run('touch', async browser => {
       await z.frames(page, 1);
     };
     const listUp = await reach(page, list, 0, -1, open, shut), listDown = await reach(page, list, 0, 1, open, shut);
-    console.log(`  ${tag}: station A's label ${a.w.toFixed(1)} x ${a.h.toFixed(1)} px answers over ${aw} x ${ah} px; ` +
-                `the size list ${list.w.toFixed(1)} x ${list.h.toFixed(1)} px also ${listUp} px above and ${listDown} px below`);
+    console.log(`  ${tag}: the size list ${list.w.toFixed(1)} x ${list.h.toFixed(1)} px answers also ${listUp} px above and ${listDown} px below`);
     z.check(listUp >= 5 && listDown >= 5, `${tag}: the size list answers only ${listUp} px above and ${listDown} below`);
 
     // Drags on the page around the windows, a title bar and both views move nothing of the page.

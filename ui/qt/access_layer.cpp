@@ -7,13 +7,11 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <optional>
 
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/form_widget.h"
 #include "ui/qt/pixel_grid.h"
 
@@ -70,12 +68,7 @@ PaintedItem::PaintedItem(ui::Label& label, bool target, QWidget* parent)
 }
 
 void PaintedItem::paintEvent(QPaintEvent*) {
-  if (!hasFocus()) return;
-  QPainter p(this);
-  QStyleOptionFocusRect opt;
-  opt.initFrom(this);
-  opt.backgroundColor = palette().color(QPalette::Window);
-  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+  if (hasFocus()) paintFocusRing(*this, ui::ControlKind::Label, windowZoom(*this));
 }
 
 void PaintedItem::keyPressEvent(QKeyEvent* e) {

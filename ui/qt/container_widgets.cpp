@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "ui/qt/convert.h"
+#include "ui/qt/form_widget.h"
 #include "ui/qt/mouse.h"
 #include "ui/paint_areas.h"
 #include "ui/qt/paint_replay.h"
@@ -25,9 +26,15 @@ QRect deviceRect(const QWidget& w, const QRect& logical) {
       .toAlignedRect();
 }
 
+bool routeWindowTouch(QWidget& w, ui::Container& c, QEvent* e, double zoom) {
+  auto* window = dynamic_cast<FormWidget*>(w.window());
+  return window && routeTouch(window->finger(), c, e, zoom);
+}
+
 PictureWidget::PictureWidget(ui::PictureBox& box, QWidget* parent)
     : QWidget(parent), box_(&box), layer_(std::make_unique<RasterLayer>(this)) {
   setMouseTracking(true);  // pupils carry items with no button held
+  setAttribute(Qt::WA_AcceptTouchEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   box.surface().setSink(layer_.get());
   reloadPicture();
@@ -67,12 +74,24 @@ void PictureWidget::paintEvent(QPaintEvent* e) {
   });
 }
 
+bool PictureWidget::event(QEvent* e) {
+  if (box_ && routeWindowTouch(*this, *box_, e, zoom_)) return true;
+  return QWidget::event(e);
+}
+
 void PictureWidget::mouseMoveEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e, zoom_); }
 void PictureWidget::mousePressEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e, zoom_); }
 void PictureWidget::mouseReleaseEvent(QMouseEvent* e) { if (box_) routeMouse(*box_, e, zoom_); }
 
 FrameWidget::FrameWidget(ui::Frame& frame, QWidget* parent)
-    : QGroupBox(QString::fromStdString(frame.caption()), parent), frame_(&frame) {}
+    : QGroupBox(QString::fromStdString(frame.caption()), parent), frame_(&frame) {
+  setAttribute(Qt::WA_AcceptTouchEvents);
+}
+
+bool FrameWidget::event(QEvent* e) {
+  if (frame_ && routeWindowTouch(*this, *frame_, e, zoom_)) return true;
+  return QGroupBox::event(e);
+}
 
 // The window layer draws the whole frame, caption included; the group box's
 // title stays its accessible name.

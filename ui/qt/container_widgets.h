@@ -1,7 +1,7 @@
 // Widgets for the window layer's containers inside a window: picture boxes
 // (background, picture, raster layer, then their controls) and frames (a
-// group box with its painted controls). Both pass mouse input to ui/ and
-// paint on the device pixel grid of the window's zoom.
+// group box with its painted controls). Both pass mouse and touch input to
+// ui/ and paint on the device pixel grid of the window's zoom.
 #pragma once
 
 #include <QGroupBox>
@@ -19,6 +19,8 @@ namespace zemlox::qt {
 // The pixel grid of a widget shown at `zoom`, and its size in device pixels.
 PixelGrid deviceGrid(const QWidget& w, double zoom);
 QSize deviceSize(const QWidget& w);
+// Routes a touch event on a container's widget through its window's finger.
+bool routeWindowTouch(QWidget& w, ui::Container& c, QEvent* e, double zoom);
 // A repainted area in logical pixels as device pixels, rounded outwards.
 QRect deviceRect(const QWidget& w, const QRect& logical);
 // Paints a repaint of several rectangles one rectangle at a time, each with
@@ -49,6 +51,7 @@ class PictureWidget : public QWidget {
   void setZoom(double zoom);
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
@@ -67,6 +70,7 @@ class FrameWidget : public QGroupBox {
   void setZoom(double zoom) { zoom_ = zoom; }
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;

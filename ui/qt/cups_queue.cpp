@@ -4,10 +4,6 @@
 
 #include <cups/cups.h>
 
-#include <QMarginsF>
-#include <QPageSize>
-#include <QSizeF>
-
 #include <chrono>
 #include <utility>
 
@@ -173,31 +169,6 @@ cups_dinfo_t* CupsQueue::info() {
     if (!info_) contact_->drop();
   }
   return info_;
-}
-
-QPageLayout CupsQueue::sheet() {
-  static const char* const wanted[] = {"media-col-default"};
-  ipp_t* response = ask(*contact_, newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printerUri_, wanted));
-  ipp_attribute_t* col = succeeded(response) ? ippFindAttribute(response, "media-col-default", IPP_TAG_BEGIN_COLLECTION)
-                                             : nullptr;
-  ipp_t* media = col ? ippGetCollection(col, 0) : nullptr;
-  ipp_attribute_t* sizeAttr = media ? ippFindAttribute(media, "media-size", IPP_TAG_BEGIN_COLLECTION) : nullptr;
-  ipp_t* size = sizeAttr ? ippGetCollection(sizeAttr, 0) : nullptr;
-  // The print system measures in hundredths of a millimetre.
-  const auto mm = [](ipp_t* in, const char* name) {
-    ipp_attribute_t* a = in ? ippFindAttribute(in, name, IPP_TAG_INTEGER) : nullptr;
-    return a ? ippGetInteger(a, 0) / 100.0 : 0.0;
-  };
-  const double width = mm(size, "x-dimension"), length = mm(size, "y-dimension");
-  QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-  if (width > 0 && length > 0) {
-    layout = QPageLayout(QPageSize(QSizeF(width, length), QPageSize::Millimeter), QPageLayout::Portrait,
-                         QMarginsF(mm(media, "media-left-margin"), mm(media, "media-top-margin"),
-                                   mm(media, "media-right-margin"), mm(media, "media-bottom-margin")),
-                         QPageLayout::Millimeter);
-  }
-  ippDelete(response);
-  return layout;
 }
 
 void CupsQueue::addPrinterState(JobLook& look) {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QPageLayout>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -33,9 +32,6 @@ class CupsQueue {
 
   const QString& name() const { return name_; }
 
-  // The sheet the queue prints on by default, its margins bounding the
-  // printable area; a PDF file's sheet when the queue does not say.
-  QPageLayout sheet();
   // The printer's state alone (no job).
   JobLook lookAtPrinter();
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 namespace zemlox::qt {
@@ -57,6 +58,15 @@ void DropDownList::wheelEvent(QWheelEvent* e) {
   }
   e->accept();
   if (onStep) onStep(dy > 0 ? -1 : 1);
+}
+
+void DropDownList::paintEvent(QPaintEvent*) {
+  QStylePainter p(this);
+  QStyleOptionComboBox opt;
+  initStyleOption(&opt);
+  opt.state &= ~QStyle::State_HasFocus;
+  p.drawComplexControl(QStyle::CC_ComboBox, opt);
+  p.drawControl(QStyle::CE_ComboBoxLabel, opt);
 }
 
 }  // namespace zemlox::qt

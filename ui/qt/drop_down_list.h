@@ -2,7 +2,8 @@
 // reaches the window layer as a click: an item chosen in the open list
 // (activated), or a step of the arrow keys or the wheel, whose item the
 // window layer chooses (onStep). Typed text, Enter, Escape and leaving the
-// field only change the text.
+// field only change the text. The list shows the focus by its text cursor
+// alone, as in the browser: the style draws no focus frame.
 #pragma once
 
 #include <QComboBox>
@@ -23,6 +24,7 @@ class DropDownList : public QComboBox {
   std::function<void(int)> onStep;
 
  protected:
+  void paintEvent(QPaintEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
 };

@@ -13,6 +13,7 @@
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/drop_down_list.h"
+#include "ui/qt/focus_ring.h"
 #include "ui/qt/mouse.h"
 #include "ui/paint_areas.h"
 #include "ui/qt/paint_replay.h"
@@ -33,7 +34,11 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
   setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
   setFont(widgetFont(zoom_));
   setMouseTracking(true);
+  setAttribute(Qt::WA_AcceptTouchEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  finger_.openList = [this](ui::ComboBox& list) {
+    if (auto* w = qobject_cast<QComboBox*>(widgets_.value(&list))) w->showPopup();
+  };
   // The window's drawings lie above its shapes: a transparent layer.
   layer_ = std::make_unique<RasterLayer>(this);
   form.surface().setSink(layer_.get());
@@ -69,6 +74,8 @@ void FormWidget::release() {
   for (QTimer* t : timers_) t->stop();
   timers_.clear();
   access_.reset();
+  finger_.touch.reset();
+  finger_.id = -1;
   for (auto it = widgets_.begin(); it != widgets_.end(); ++it) {
     if (auto* pw = dynamic_cast<PictureWidget*>(it.value())) pw->detach();
     if (auto* fw = dynamic_cast<FrameWidget*>(it.value())) fw->detach();
@@ -105,7 +112,7 @@ QWidget* FormWidget::makeWidget(ui::Control& c, QWidget* parent) {
   switch (c.kind()) {
     case ui::ControlKind::Button: {
       auto& b = static_cast<ui::Button&>(c);
-      auto* w = new QPushButton(parent);
+      auto* w = new RingButton(parent);
       w->setAutoDefault(false);
       connect(w, &QPushButton::clicked, this, [&b] { b.click(); });
       return w;
@@ -273,6 +280,11 @@ void FormWidget::closeEvent(QCloseEvent* e) {
   // The close box unloads the window; the window layer decides what follows.
   e->ignore();
   if (form_) form_->closeBox();
+}
+
+bool FormWidget::event(QEvent* e) {
+  if (form_ && routeTouch(finger_, *form_, e, zoom_)) return true;
+  return QWidget::event(e);
 }
 
 void FormWidget::mouseMoveEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e, zoom_); }

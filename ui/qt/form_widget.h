@@ -14,6 +14,7 @@
 #include "ui/dirty_rects.h"
 #include "ui/qt/pixel_grid.h"
 #include "ui/qt/raster_layer.h"
+#include "ui/qt/touch_input.h"
 
 namespace zemlox::qt {
 
@@ -44,6 +45,8 @@ class FormWidget : public QWidget, public ui::FormView {
   QWidget* widgetFor(const ui::Control& c) const { return widgets_.value(&c); }
   QWidget* containerWidget(const ui::Container& c) const { return containers_.value(&c); }
   AccessLayer* access() const { return access_.get(); }
+  // The finger on this window, wherever in it the touch began.
+  Finger& finger() { return finger_; }
 
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
   void widgetChanged(const ui::Control& c) override;
@@ -52,6 +55,7 @@ class FormWidget : public QWidget, public ui::FormView {
   void announce(const std::string& text) override;
 
  protected:
+  bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
@@ -77,6 +81,7 @@ class FormWidget : public QWidget, public ui::FormView {
   QHash<const ui::Control*, QWidget*> widgets_;
   QHash<const ui::Container*, QWidget*> containers_;
   QHash<const ui::Timer*, QTimer*> timers_;
+  Finger finger_;
   // Changes since they were last handed to Qt, per container widget. They
   // are handed over once per tick, or once control returns to Qt.
   QHash<QWidget*, ui::DirtyRects> dirty_;

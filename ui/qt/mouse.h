@@ -1,5 +1,5 @@
 // Qt mouse events to the window layer's mouse state and twips, at the
-// zoom the window is shown at.
+// zoom the window is shown at; those made from a touch are left out.
 #pragma once
 
 #include <QMouseEvent>
@@ -25,6 +25,9 @@ inline ui::MouseState mouseState(const QMouseEvent* e) {
 // Routes a Qt mouse event to a container of the window layer; `zoom` is
 // logical pixels per layout pixel.
 inline void routeMouse(ui::Container& c, QMouseEvent* e, double zoom) {
+  // A touch reaches ui/ as a touch (touch_input.h), never a second time as
+  // the mouse events Qt or the window system make of it.
+  if (e->device() && e->device()->type() == QInputDevice::DeviceType::TouchScreen) return;
   const ui::MouseState s = mouseState(e);
   const double k = kTwipsPerPixel / zoom;
   const auto x = static_cast<float>(e->position().x() * k);

@@ -3,13 +3,11 @@
 
 #include <QBuffer>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
-#include <algorithm>
 
 namespace zemlox::qt {
 
@@ -38,55 +36,14 @@ void paintText(QPainter& p, const ui::PrintOp& op) {
              qs(op.text));
 }
 
-// The area the page covers, in points from the printable area's corner.
-QRectF pageExtent(const ui::PrintedPage& page, const QPaintDevice& device) {
-  QRectF all;
-  for (const ui::PrintOp& op : page.ops) {
-    QRectF r;
-    switch (op.kind) {
-      case ui::PrintOp::Text: {
-        // Metrics come before the painter's scale, so they are in points already.
-        const QFontMetricsF m(pageFont(op.fontName, op.fontSize, device), &device);
-        r = QRectF(op.x1, op.y1, m.horizontalAdvance(qs(op.text)), m.height());
-        break;
-      }
-      case ui::PrintOp::Line:
-      case ui::PrintOp::Rectangle:
-        r = QRectF(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2)).normalized();
-        break;
-      case ui::PrintOp::Circle:
-        r = QRectF(op.x1 - op.r, op.y1 - op.r, 2 * op.r, 2 * op.r);
-        break;
-    }
-    all = all.united(r.adjusted(0, 0, 0.001, 0.001));
-  }
-  return all;
-}
-
-// Chooses the sheet's orientation: upright unless the page does not fit
-// the printable area that way. Turned, the largest margin goes all round,
-// since which edge of the sheet goes where depends on the printer.
-void fitPage(QPdfWriter& writer, const ui::PrintedPage& page, const QPageLayout& sheet) {
-  writer.setPageLayout(sheet);
-  writer.setPageOrientation(QPageLayout::Portrait);
-  const QRectF reach = writer.pageLayout().paintRect(QPageLayout::Point);
-  const QRectF extent = pageExtent(page, writer);
-  if (extent.right() > reach.width() || extent.bottom() > reach.height()) {
-    const QMarginsF m = sheet.margins();
-    const qreal most = std::max({m.left(), m.top(), m.right(), m.bottom()});
-    writer.setPageOrientation(QPageLayout::Landscape);
-    writer.setPageMargins(QMarginsF(most, most, most, most), sheet.units());
-  }
-}
-
 }  // namespace
 
 void paintPage(QPainter& p, const ui::PrintedPage& page) {
   p.save();
+  p.translate(page.paper.left, page.paper.top);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  // Width 0 is the device's thinnest line.
-  p.setPen(QPen(Qt::black, 0));
+  p.setPen(QPen(Qt::black, page.paper.pen));
   p.setBrush(Qt::NoBrush);
   for (const ui::PrintOp& op : page.ops) {
     switch (op.kind) {
@@ -107,12 +64,14 @@ void paintPage(QPainter& p, const ui::PrintedPage& page) {
   p.restore();
 }
 
-QPageLayout pdfFileSheet() {
-  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+QPageLayout sheetOf(const ui::Paper& paper) {
+  const bool upright = paper.orientation == ui::Paper::Orientation::Portrait;
+  return QPageLayout(QPageSize(QSizeF(paper.width, paper.height), QPageSize::Point),
+                     upright ? QPageLayout::Portrait : QPageLayout::Landscape, QMarginsF(0, 0, 0, 0),
                      QPageLayout::Point);
 }
 
-QByteArray pagePdf(const ui::PrintedPage& page, const QPageLayout& sheet) {
+QByteArray pagePdf(const ui::PrintedPage& page) {
   QByteArray bytes;
   {
     QBuffer buffer(&bytes);
@@ -123,7 +82,7 @@ QByteArray pagePdf(const ui::PrintedPage& page, const QPageLayout& sheet) {
     writer.setResolution(kPdfDpi);
     writer.setCreator(QStringLiteral("Zemlox"));
     writer.setTitle(QString::fromUtf8(kDocumentName));
-    fitPage(writer, page, sheet);
+    writer.setPageLayout(sheetOf(page.paper));
     QPainter painter;
     if (!painter.begin(&writer)) return {};
     painter.scale(writer.logicalDpiX() / 72.0, writer.logicalDpiY() / 72.0);

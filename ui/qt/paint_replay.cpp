@@ -3,7 +3,6 @@
 
 #include <QHash>
 #include <QImage>
-#include <cmath>
 #include <vector>
 
 #include "ui/drawing_layer.h"
@@ -39,15 +38,13 @@ void drawText(QPainter& p, const ui::TextRun& run) {
   p.restore();
 }
 
-// A picture at a scale, smoothed once per size.
-const QImage& picture(const std::string& resource, double scale) {
+// A picture scaled to the size given, smoothed once per size.
+const QImage& picture(const std::string& resource, const QSize& size) {
   struct Entry { QImage original, scaled; };
   static QHash<QString, Entry> cache;
   Entry& e = cache[QString::fromStdString(resource)];
   if (e.original.isNull()) e.original = QImage(QString::fromStdString(resource));
-  const QSize size(static_cast<int>(std::lround(e.original.width() * scale)),
-                   static_cast<int>(std::lround(e.original.height() * scale)));
-  if (size == e.original.size()) return e.original;
+  if (size == e.original.size() || e.original.isNull()) return e.original;
   if (e.scaled.size() != size) e.scaled = e.original.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return e.scaled;
 }
@@ -86,7 +83,7 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
     switch (item.kind) {
       case ui::PaintItem::Text: drawText(p, list.text(item)); break;
       case ui::PaintItem::Image: {
-        const QImage& img = picture(list.image(item), item.scale);
+        const QImage& img = picture(list.image(item), QSize(item.rect.w, item.rect.h));
         const QRect part = QRect(item.clip.x, item.clip.y, item.clip.w, item.clip.h) & clip;
         if (!part.isEmpty()) p.drawImage(part.topLeft(), img, part.translated(-item.rect.x, -item.rect.y));
         break;

@@ -34,13 +34,10 @@ void PrintAttempt::start(QWidget* window, const ui::PrintedPage& page) {
   callPrintSystem(attempt, [self = attempt]() -> Answer {
     CupsQueue::Found why = CupsQueue::Found::NoPrintSystem;
     std::optional<CupsQueue> found = CupsQueue::defaultQueue(why);
-    if (!found) return [self, why] { self->found(nullptr, why, {}, {}); };
+    if (!found) return [self, why] { self->found(nullptr, why, {}); };
     auto queue = std::make_shared<CupsQueue>(std::move(*found));
-    const QPageLayout sheet = queue->sheet();
     const JobLook printer = queue->lookAtPrinter();
-    return [self, queue, sheet, printer] {
-      self->found(queue, CupsQueue::Found::Queue, sheet, printer);
-    };
+    return [self, queue, printer] { self->found(queue, CupsQueue::Found::Queue, printer); };
   });
 }
 
@@ -49,15 +46,10 @@ PrintAttempt::PrintAttempt(QWidget* window, const ui::PrintedPage& page)
 
 bool PrintAttempt::windowGone() const { return hadWindow_ && (!window_ || !window_->isVisible()); }
 
-void PrintAttempt::found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why,
-                         const QPageLayout& sheet, const JobLook& printer) {
+void PrintAttempt::found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why, const JobLook& printer) {
   if (windowGone()) return deleteLater();
-  if (!queue) {
-    pdf_ = pagePdf(page_, pdfFileSheet());
-    return fail(why == CupsQueue::Found::NoAnswer ? silentMessage() : noPrinterMessage(why));
-  }
-  pdf_ = pagePdf(page_, sheet);
-  if (pdf_.isEmpty()) pdf_ = pagePdf(page_, pdfFileSheet());
+  pdf_ = pagePdf(page_);
+  if (!queue) return fail(why == CupsQueue::Found::NoAnswer ? silentMessage() : noPrinterMessage(why));
   if (!printer.answered) return fail(silentMessage());
   // A stopped printer would hold the page until someone restarts it; a
   // rejecting queue would refuse it.

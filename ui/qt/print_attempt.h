@@ -1,6 +1,6 @@
 // One click on 印刷 on its way to the printer, without holding up the
-// window: the print thread finds the default queue, its sheet and its
-// printer's state; the page is made into a PDF on that sheet; the print
+// window: the print thread finds the default queue and its printer's
+// state; the page is made into a PDF on its own paper; the print
 // thread sends it, and an accepted job is followed (job_follower.h). When
 // there is no printer, it refuses, or the print system says nothing for
 // ten seconds, the pupil is told why and may keep the page as a PDF file.
@@ -26,8 +26,7 @@ class PrintAttempt : public QObject {
 
  private:
   PrintAttempt(QWidget* window, const ui::PrintedPage& page);
-  void found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why, const QPageLayout& sheet,
-             const JobLook& printer);
+  void found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why, const JobLook& printer);
   void sent(std::shared_ptr<CupsQueue> queue, const CupsQueue::Submission& s);
   void fail(const QString& why);
   bool windowGone() const;

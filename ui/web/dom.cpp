@@ -29,7 +29,8 @@ EM_JS(double, zx_view_h, (), { return ZX.roomHeight(); });
 EM_JS(void, zx_desk, (int w, int h), { ZX.desk(w, h); });
 EM_JS(void, zx_title, (const char* s), { document.title = UTF8ToString(s); });
 EM_JS(void, zx_ended, (), { ZX.ended(); });
-EM_JS(void, zx_print_begin, (double w, double h), { ZX.printBegin(w, h); });
+EM_JS(void, zx_print_begin, (double w, double h, double left, double top, double pen),
+      { ZX.printBegin(w, h, left, top, pen); });
 EM_JS(void, zx_print_text, (double x, double y, const char* t, const char* family, double size),
       { ZX.printText(x, y, UTF8ToString(t), UTF8ToString(family), size); });
 EM_JS(void, zx_print_shape, (int kind, double a, double b, double c, double d),
@@ -66,7 +67,9 @@ double pixelRatio() { return emscripten_get_device_pixel_ratio(); }
 void setDeskSize(int w, int h) { zx_desk(w, h); }
 void setTitle(const std::string& s) { zx_title(s.c_str()); }
 void showEnded() { zx_ended(); }
-void printBegin(double w, double h) { zx_print_begin(w, h); }
+void printBegin(double w, double h, double left, double top, double pen) {
+  zx_print_begin(w, h, left, top, pen);
+}
 void printText(double x, double y, const std::string& t, const std::string& f, double size) {
   zx_print_text(x, y, t.c_str(), f.c_str(), size);
 }

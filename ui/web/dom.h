@@ -10,14 +10,16 @@
 namespace zemlox::web::dom {
 
 enum class Kind {
-  Window = 0, Canvas = 1, Button = 2, Group = 3, Picture = 4, Combo = 5, Layer = 6, Text = 7, Marker = 8
+  Window = 0, Canvas = 1, Button = 2, Group = 3, Picture = 4, Combo = 5, Layer = 6, Text = 7, Marker = 8,
+  Ring = 9
 };
 
 // A new element inside `parent` (0: the page). Windows number their client
 // area; layers are canvases that are never shown themselves. Texts and
 // markers stand over painted labels for assistive technology: a text reads
 // its text, a marker takes the focus and the keys (zx_item_key) and its text
-// is its name.
+// is its name. A ring is a canvas that follows its parent, a button or a
+// marker, in the page and is shown while that has the focus.
 int create(Kind kind, int parent);
 void remove(int id);
 void place(int id, int x, int y, int w, int h);  // device pixels, in the parent
@@ -54,8 +56,10 @@ void showEnded();
 // Said by the page's polite live region.
 void announce(const std::string& s);
 
-// The print view: a page of `width` x `height` points, then its contents.
-void printBegin(double width, double height);
+// The print view: a sheet of `width` x `height` points as it lies, the
+// page's origin at (left, top) on it and lines `pen` points wide, then its
+// contents in points from that origin.
+void printBegin(double width, double height, double left, double top, double pen);
 void printText(double x, double y, const std::string& text, const std::string& family, double size);
 void printLine(double x1, double y1, double x2, double y2);
 void printRect(double x1, double y1, double x2, double y2);

@@ -60,11 +60,10 @@ void DrawList::layer(int id, int x, int y) {
   ops_.insert(ops_.end(), {id, x, y});
 }
 
-void DrawList::image(const std::string& url, int x, int y, double scale) {
+void DrawList::image(const std::string& url, const ui::PxRect& to) {
   const char* kept = keep(url);
   op(Image);
-  ops_.insert(ops_.end(), {x, y, static_cast<int32_t>(std::lround(scale * 4096)), ptr(kept),
-                           static_cast<int32_t>(url.size())});
+  ops_.insert(ops_.end(), {to.x, to.y, to.w, to.h, ptr(kept), static_cast<int32_t>(url.size())});
 }
 
 const char* DrawList::keep(const std::string& s) {

@@ -33,7 +33,7 @@ class DrawList {
             int baseline, int lineStep);
   void layer(int id, int x, int y);
   // A picture file at (x, y), `scale` device pixels to each of its pixels.
-  void image(const std::string& url, int x, int y, double scale);
+  void image(const std::string& url, const ui::PxRect& to);
 
   // Draws everything onto the canvas or layer `target` and starts afresh.
   void replayOn(int target);

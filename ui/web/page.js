@@ -24,7 +24,7 @@ var ZX = {
 
   create(kind, parent) {
     const id = ZX.el.length;
-    const at = kind === 6 ? null : ZX.node(parent);
+    const at = kind === 6 || kind === 9 ? null : ZX.node(parent);
     let rec;
     switch (kind) {
       case 0: rec = ZX.makeWindow(id, at); break;
@@ -47,6 +47,15 @@ var ZX = {
       case 5: rec = ZX.makeCombo(id, at); break;
       case 7: { const t = ZX.tag('div', 'zx-item', at); rec = {root: t, node: t}; break; }
       case 8: rec = ZX.makeMarker(id, at); break;
+      case 9: {
+        // Right behind its element, whose focus shows it (zemlox.css).
+        const owner = ZX.el[parent].root, c = document.createElement('canvas');
+        c.className = 'zx-ring';
+        owner.after(c);
+        owner.zxRing = c;
+        rec = {root: c, node: c, ctx: c.getContext('2d')};
+        break;
+      }
       default: {
         const c = document.createElement('canvas');
         rec = {root: c, node: c, ctx: c.getContext('2d')};
@@ -144,6 +153,7 @@ var ZX = {
     const rec = ZX.el[id];
     if (!rec) return;
     rec.root.remove();
+    if (rec.root.zxRing) rec.root.zxRing.remove();
     ZX.el[id] = null;
   },
 
@@ -248,6 +258,7 @@ var ZX = {
       if (e.zxInTabOrder) continue;
       e.zxInTabOrder = true;
       e.parentElement.appendChild(e);
+      if (e.zxRing) e.after(e.zxRing);
     }
   },
 
@@ -331,7 +342,7 @@ var ZX = {
           i += 3;
           break;
         }
-        case 7: ZX.image(c, H[i], H[i + 1], H[i + 2] / 4096, UTF8ToString(H[i + 3], H[i + 4])); i += 5; break;
+        case 7: ZX.image(c, H[i], H[i + 1], H[i + 2], H[i + 3], UTF8ToString(H[i + 4], H[i + 5])); i += 6; break;
         default: return;
       }
     }
@@ -376,7 +387,8 @@ var ZX = {
     c.restore();
   },
 
-  image(c, x, y, scale, url) {
+  // A picture scaled to exactly the device pixels given.
+  image(c, x, y, w, h, url) {
     let img = ZX.images.get(url);
     if (!img) {
       img = new Image();
@@ -385,9 +397,9 @@ var ZX = {
       ZX.images.set(url, img);
     }
     if (!img.complete || !img.naturalWidth) return;
-    c.imageSmoothingEnabled = scale !== 1;
+    c.imageSmoothingEnabled = w !== img.naturalWidth || h !== img.naturalHeight;
     c.imageSmoothingQuality = 'high';
-    c.drawImage(img, x, y, img.naturalWidth * scale, img.naturalHeight * scale);
+    c.drawImage(img, x, y, w, h);
   },
 
   ended() {

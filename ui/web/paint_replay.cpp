@@ -55,7 +55,7 @@ void toDrawList(DrawList& dl, const ui::PaintList& list) {
       }
       case ui::PaintItem::Image:
         dl.clip({item.clip});
-        dl.image(pictureUrl(list.image(item)), item.rect.x, item.rect.y, item.scale);
+        dl.image(pictureUrl(list.image(item)), item.rect);
         dl.unclip();
         break;
       case ui::PaintItem::Stamped: dl.layer(spriteOf(*item.stamp), item.rect.x, item.rect.y); break;

@@ -1,6 +1,7 @@
-// The browser host's print view: the report page as one SVG page in points
-// (text, lines, rectangles and circles at the positions the program gives),
-// shown only when printing, and the browser's print dialog opened on it.
+// The browser host's print view: the report page as one SVG sheet in points
+// (text, lines, rectangles and circles at the positions the program gives,
+// on the sheet, from the origin and with the pen it gives), shown only when
+// printing, and the browser's print dialog opened on it.
 'use strict';
 
 Object.assign(ZX, {
@@ -11,11 +12,19 @@ Object.assign(ZX, {
     return e;
   },
 
-  printBegin(w, h) {
+  printBegin(w, h, left, top, pen) {
     const view = document.getElementById('print');
     view.textContent = '';
-    ZX.page = ZX.svg('svg', {width: w + 'pt', height: h + 'pt', viewBox: '0 0 ' + w + ' ' + h}, view);
-    ZX.ink = ZX.svg('g', {fill: 'none', stroke: 'black', 'stroke-width': 0.5}, ZX.page);
+    let sheet = document.getElementById('print-sheet');
+    if (!sheet) {
+      sheet = document.createElement('style');
+      sheet.id = 'print-sheet';
+      document.head.appendChild(sheet);
+    }
+    sheet.textContent = '@page { size: ' + w + 'pt ' + h + 'pt; margin: 0; }';
+    const svg = ZX.svg('svg', {width: w + 'pt', height: h + 'pt', viewBox: '0 0 ' + w + ' ' + h}, view);
+    ZX.page = ZX.svg('g', {transform: 'translate(' + left + ' ' + top + ')'}, svg);
+    ZX.ink = ZX.svg('g', {fill: 'none', stroke: 'black', 'stroke-width': pen}, ZX.page);
   },
 
   printText(x, y, text, family, size) {

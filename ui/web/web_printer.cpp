@@ -7,7 +7,8 @@
 namespace zemlox::web {
 
 void WebPrinter::pageEnded(const ui::PrintedPage& page) {
-  dom::printBegin(kA4Width, kA4Height);
+  const ui::Paper& paper = page.paper;
+  dom::printBegin(paper.across(), paper.down(), paper.left, paper.top, paper.pen);
   for (const ui::PrintOp& op : page.ops) {
     switch (op.kind) {
       case ui::PrintOp::Text: dom::printText(op.x1, op.y1, op.text, ui::familyOf(ui::kPageFamilies, op.fontName), op.fontSize); break;

@@ -81,7 +81,10 @@ void WindowView::build(ui::Container& c, int parentElement) {
     if (!ctl->isWidget()) continue;
     int id = 0;
     switch (ctl->kind()) {
-      case ui::ControlKind::Button: id = dom::create(dom::Kind::Button, parentElement); break;
+      case ui::ControlKind::Button:
+        id = dom::create(dom::Kind::Button, parentElement);
+        rings_.add(id);
+        break;
       case ui::ControlKind::ComboBox: id = dom::create(dom::Kind::Combo, parentElement); break;
       case ui::ControlKind::Frame:
         id = dom::create(dom::Kind::Group, parentElement);
@@ -112,6 +115,7 @@ void WindowView::buildItems() {
     if (area == byContainer_.end()) continue;
     const auto kind = keys.isTarget(*c) ? dom::Kind::Marker : dom::Kind::Text;
     items_.push_back({static_cast<ui::Label*>(c), dom::create(kind, area->second->element), {}});
+    if (kind == dom::Kind::Marker) rings_.add(items_.back().id);
   }
   for (ui::Control* c : keys.tabOrder()) {
     if (auto w = widgets_.find(c); w != widgets_.end()) dom::joinTabOrder(w->second);
@@ -134,6 +138,7 @@ void WindowView::syncItems() {
     if (r.x != item.place.x || r.y != item.place.y || r.w != item.place.w || r.h != item.place.h) {
       item.place = r;
       dom::place(item.id, r.x, r.y, r.w, r.h);
+      rings_.draw(item.id, ui::ControlKind::Label, r, scale_.s);
     }
     if (const bool shown = l.visible() && !item.name.empty(); shown != item.shown) {
       item.shown = shown;
@@ -211,6 +216,7 @@ void WindowView::layout(const Scale& scale, int x, int y) {
 void WindowView::place(const ui::Control& c, int id) {
   const Span r = toDevice({c.left(), c.top(), c.width(), c.height()}, scale_);
   dom::place(id, r.x, r.y, r.w, r.h);
+  rings_.draw(id, c.kind(), r, scale_.s);
 }
 
 void WindowView::sync(const ui::Control& c, int id) {

@@ -13,6 +13,7 @@
 #include "ui/dirty_rects.h"
 #include "ui/form.h"
 #include "ui/touch.h"
+#include "ui/web/focus_rings.h"
 #include "ui/web/draw_list.h"
 #include "ui/web/pace.h"
 #include "ui/web/raster.h"
@@ -125,6 +126,7 @@ class WindowView : public ui::FormView {
   bool itemsStale_ = true;
   bool visible_ = true;
   ui::Touch touch_;
+  FocusRings rings_;
 };
 
 }  // namespace zemlox::web
