@@ -89,12 +89,16 @@ void cached(PaintList& out, const Control& c, const std::array<float, 10>& key, 
   };
   static std::unordered_map<const Control*, Entry> cache;
   Entry& e = cache[&c];
-  if (e.items.empty() || e.key != key) {
-    PaintList fresh;
-    paint(fresh);
-    e = {key, fresh.items()};
+  if (!e.items.empty() && e.key == key) {
+    out.fills(e.items);
+    return;
   }
-  out.fills(e.items);
+  // Painted straight into the list, then kept: a line that moves every
+  // tick is copied once.
+  const size_t from = out.items().size();
+  paint(out);
+  e.key = key;
+  e.items.assign(out.items().begin() + static_cast<std::ptrdiff_t>(from), out.items().end());
 }
 
 void paintCachedShape(PaintList& out, const Shape& s, const PixelGrid& g) {
