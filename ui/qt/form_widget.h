@@ -50,6 +50,7 @@ class FormWidget : public QWidget, public ui::FormView {
   void timerChanged(const ui::Timer& t) override;
   void inputEnabledChanged() override {}
   void announce(const std::string& text) override;
+  void accessChanged(const ui::Control& c) override;
 
  protected:
   void paintEvent(QPaintEvent* e) override;

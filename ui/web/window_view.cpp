@@ -263,9 +263,13 @@ void WindowView::markDirty(Area& a, const Span& s) {
   host_.scheduleFrame();
 }
 
-void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
-  // A label moved, shown or picked up repaints its area: its element follows.
+void WindowView::accessChanged(const ui::Control&) {
+  // A label moved, shown, renamed or picked up: the elements follow.
   itemsStale_ = true;
+  host_.scheduleFrame();
+}
+
+void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
   auto it = byContainer_.find(&c);
   if (it == byContainer_.end()) return;
   Area& a = *it->second;
