@@ -20,7 +20,7 @@ using Face = ui::Typeface;
 class DrawList {
  public:
   // Operation codes, shared with page.js.
-  enum Op : int32_t { Colour = 1, Rects = 2, Clip = 3, Unclip = 4, Text = 5, Layer = 6, Image = 7 };
+  enum Op : int32_t { Colour = 1, Rects = 2, Clip = 3, Unclip = 4, Text = 5, Layer = 6, Image = 7, Pixels = 8 };
 
   void colour(ui::Color c);
   void rect(const Span& s);
@@ -31,6 +31,10 @@ class DrawList {
   void text(const Span& box, double sizePx, Face face, int strike, const std::vector<std::string>& lines,
             int lineStep);
   void layer(int id, int x, int y);
+  // The part `s` of a pixel buffer (ui/pixel_buffer.h), `stride` pixels
+  // wide and `rows` high, put onto the same place of the canvas as it is:
+  // no clip, no blending.
+  void pixels(const uint32_t* p, int stride, int rows, const Span& s);
   // A picture file at (x, y), `scale` device pixels to each of its pixels.
   void image(const std::string& url, int x, int y, double scale);
 

@@ -323,7 +323,6 @@ void WindowView::paint() {
 }
 
 void WindowView::paintArea(Area& a) {
-  if (a.layer) a.layer->flush();
   if (a.dirty.empty()) return;
   const std::vector<Span> dirty = a.dirty.take();
   const Span area = bounding(dirty);
@@ -343,7 +342,7 @@ void WindowView::paintArea(Area& a) {
   }
   DrawList dl;
   dl.clip(dirty);
-  toDrawList(dl, list);
+  toDrawList(dl, list, dirty);
   dl.unclip();
   dl.replayOn(a.canvas);
 }
