@@ -24,11 +24,13 @@ DirectFill::DirectFill(QPainter& p, const QRect& clip) {
   const int dx = static_cast<int>(t.dx()), dy = static_cast<int>(t.dy());
   // What Qt repaints (the system clip, in image coordinates) excludes the
   // children that paint themselves.
-  QRegion allowed = QRegion(clip.translated(dx, dy)) & image->rect();
+  const QRect inImage = clip.translated(dx, dy) & image->rect();
+  auto allow = [&](const QRect& r) {
+    if (!r.isEmpty()) allowed_.push_back({r.left() - dx, r.top() - dy, r.right() + 1 - dx, r.bottom() + 1 - dy});
+  };
   const QRegion system = engine->systemClip();
-  if (!system.isEmpty()) allowed &= system;
-  for (const QRect& r : allowed)
-    allowed_.push_back({r.left() - dx, r.top() - dy, r.right() + 1 - dx, r.bottom() + 1 - dy});
+  if (system.isEmpty()) allow(inImage);
+  for (const QRect& r : system) allow(r & inImage);
   stride_ = image->bytesPerLine();
   bits_ = image->bits() + dy * stride_ + dx * 4;
 }
