@@ -467,6 +467,7 @@ ZX.startWithFonts = (families, start) => {
   Promise.all([Promise.race([fonts, new Promise(r => setTimeout(r, 3000))]), ZX.pageRead]).then(() => {
     performance.mark('zemlox-start');
     start();
+    performance.mark('zemlox-started');
     if (self.zxStart) self.zxStart.done();
     for (const f of printed) document.fonts.load('16px ' + f, '\u6C34').catch(() => {});
   });

@@ -23,6 +23,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void zx_start() {
   zemlox::web::installTextMetrics();
   if (g_start && g_app) g_start(*g_app);
   g_start = nullptr;
+  // The menu is drawn at once, so the browser's next frame shows it whole
+  // rather than its empty window first.
+  if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->paintNow();
 }
 
 namespace zemlox::web {
