@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
@@ -18,6 +19,26 @@ namespace {
 
 bool finite(const RectF& r) {
   return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height);
+}
+
+// A label's lines, broken again only when its caption, font or width
+// changed: a label in a band that repaints every tick keeps its lines.
+const std::vector<std::string>& linesOf(const TextMetrics& m, const Label& l) {
+  struct Entry {
+    const TextMetrics* metrics = nullptr;
+    std::string caption, face;
+    float size = 0, width = 0;
+    bool bold = false;
+    std::vector<std::string> lines;
+  };
+  static std::unordered_map<const Label*, Entry> cache;
+  Entry& e = cache[&l];
+  const Font& f = l.font();
+  if (e.metrics != &m || e.caption != l.caption() || e.face != f.face || e.size != f.size || e.bold != f.bold ||
+      e.width != l.width()) {
+    e = {&m, l.caption(), f.face, f.size, l.width(), f.bold, breakLines(m, f, l.caption(), l.width() / kTwipsPerPixel)};
+  }
+  return e.lines;
 }
 
 void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
@@ -36,7 +57,7 @@ void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
   run.color = resolve(l.foreColor()) & 0xFFFFFFu;
   Font regular = l.font();
   regular.bold = false;
-  run.lines = breakLines(m, l.font(), l.caption(), t.width / kTwipsPerPixel);
+  run.lines = linesOf(m, l);
   run.lineStep = static_cast<int>(std::lround(m.lineHeight(regular, fontPixels(regular, 1)) * g.scale));
   out.text(std::move(run));
 }
@@ -85,20 +106,25 @@ template <class Paint>
 void cached(PaintList& out, const Control& c, const std::array<float, 10>& key, Paint paint) {
   struct Entry {
     std::array<float, 10> key;
+    bool kept = false;  // items hold the fills for key
     std::vector<PaintItem> items;
   };
   static std::unordered_map<const Control*, Entry> cache;
   Entry& e = cache[&c];
-  if (!e.items.empty() && e.key == key) {
+  if (e.kept && e.key == key) {
     out.fills(e.items);
     return;
   }
-  // Painted straight into the list, then kept: a line that moves every
-  // tick is copied once.
+  // Painted straight into the list. A control that changed since it was
+  // last painted will likely change again (a line moving every tick): its
+  // fills are kept only once it stays as it is.
+  const bool moving = e.key != key;
   const size_t from = out.items().size();
   paint(out);
   e.key = key;
-  e.items.assign(out.items().begin() + static_cast<std::ptrdiff_t>(from), out.items().end());
+  e.kept = !moving;
+  if (moving) e.items.clear();
+  else e.items.assign(out.items().begin() + static_cast<std::ptrdiff_t>(from), out.items().end());
 }
 
 void paintCachedShape(PaintList& out, const Shape& s, const PixelGrid& g) {
