@@ -340,7 +340,7 @@ void WindowView::paintArea(Area& a) {
       ui::paintPictureBox(list, static_cast<const ui::PictureBox&>(*a.control), *a.layer, g, size, area);
       break;
   }
-  DrawList dl;
+  static DrawList dl;  // reused like the list: replaying it leaves it empty
   dl.clip(dirty);
   toDrawList(dl, list, dirty);
   dl.unclip();
