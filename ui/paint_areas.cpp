@@ -21,24 +21,30 @@ bool finite(const RectF& r) {
   return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.width) && std::isfinite(r.height);
 }
 
-// A label's lines, broken again only when its caption, font or width
-// changed: a label in a band that repaints every tick keeps its lines.
-const std::vector<std::string>& linesOf(const TextMetrics& m, const Label& l) {
-  struct Entry {
-    const TextMetrics* metrics = nullptr;
-    std::string caption, face;
-    float size = 0, width = 0;
-    bool bold = false;
-    std::vector<std::string> lines;
-  };
-  static std::unordered_map<const Label*, Entry> cache;
-  Entry& e = cache[&l];
+// A label's lines and the height of one at 100 %, measured again only when
+// its caption, font or width changed: a label in a band that repaints every
+// tick keeps them (a browser measures through the page).
+struct LabelText {
+  const TextMetrics* metrics = nullptr;
+  std::string caption, face;
+  float size = 0, width = 0;
+  bool bold = false;
+  std::vector<std::string> lines;
+  double lineHeight = 0;
+};
+
+const LabelText& textOf(const TextMetrics& m, const Label& l) {
+  static std::unordered_map<const Label*, LabelText> cache;
+  LabelText& e = cache[&l];
   const Font& f = l.font();
   if (e.metrics != &m || e.caption != l.caption() || e.face != f.face || e.size != f.size || e.bold != f.bold ||
       e.width != l.width()) {
-    e = {&m, l.caption(), f.face, f.size, l.width(), f.bold, breakLines(m, f, l.caption(), l.width() / kTwipsPerPixel)};
+    Font regular = f;
+    regular.bold = false;
+    e = {&m, l.caption(), f.face, f.size, l.width(), f.bold, breakLines(m, f, l.caption(), l.width() / kTwipsPerPixel),
+         m.lineHeight(regular, fontPixels(regular, 1))};
   }
-  return e.lines;
+  return e;
 }
 
 void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
@@ -55,10 +61,9 @@ void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
   // about a 24th of the size to the right, as the window system does it.
   run.strike = l.font().bold ? std::max(1, static_cast<int>(std::lround(run.sizePx / 24.0))) : 0;
   run.color = resolve(l.foreColor()) & 0xFFFFFFu;
-  Font regular = l.font();
-  regular.bold = false;
-  run.lines = linesOf(m, l);
-  run.lineStep = static_cast<int>(std::lround(m.lineHeight(regular, fontPixels(regular, 1)) * g.scale));
+  const LabelText& text = textOf(m, l);
+  run.lines = text.lines;
+  run.lineStep = static_cast<int>(std::lround(text.lineHeight * g.scale));
   out.text(std::move(run));
 }
 
