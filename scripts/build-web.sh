@@ -18,7 +18,7 @@ cmake --build "$out/cmake" --target zemlox_site zemlox_site_file
 
 rm -rf "$site"
 mkdir -p "$site/assets" "$site/icons" "$site/fonts"
-cp ui/web/site/index.html ui/web/site/zemlox.css ui/web/site/offline.js "$site/"
+cp ui/web/site/index.html ui/web/site/offline.js "$site/"
 cp "$out/cmake/app/zemlox.js" "$out/cmake/app/zemlox.wasm" "$out/cmake/app/zemlox-file.js" "$site/"
 # One id for this build in both halves of the program, which the page checks
 # before it starts them together.
@@ -41,9 +41,17 @@ cp ui/web/site/fonts-README.txt "$site/fonts/README.txt"
       "${f#*:}" "${f%%:*}"
   done
 } >"$site/fonts.css"
-# The page has the font faces inline, one request fewer before its first paint.
-fonts_css=$(tr -d '\n' <"$site/fonts.css")
-sed -i "s|<link rel=\"stylesheet\" href=\"zemlox.css\">|<style>$fonts_css</style>\n&|" "$site/index.html"
+# The page has the font faces and its style sheet inline: nothing to fetch
+# holds its first paint back.
+/usr/bin/python3 - "$site/index.html" "$site/fonts.css" ui/web/site/zemlox.css <<'PY'
+import pathlib, sys
+page, fonts, css = (pathlib.Path(p) for p in sys.argv[1:])
+link = '<link rel="stylesheet" href="zemlox.css">'
+html = page.read_text(encoding='utf-8')
+assert link in html, 'index.html has no link to zemlox.css'
+inline = f'<style>{fonts.read_text(encoding="utf-8").replace(chr(10), "")}</style>\n<style>\n{css.read_text(encoding="utf-8")}</style>'
+page.write_text(html.replace(link, inline), encoding='utf-8')
+PY
 
 # The teacher's guide F1 opens and its worksheets, made as the desktop build
 # makes them, with the guide's screenshots.

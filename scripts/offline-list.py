@@ -14,7 +14,7 @@ import sys
 WORKER = pathlib.Path(__file__).resolve().parent.parent / 'ui/web/site/sw.js'
 # What the page loads before its menu is up: any of these missing, and the
 # program could not start offline.
-NEEDED = ['index.html', 'zemlox.js', 'zemlox.wasm', 'zemlox.css', 'offline.js', 'manifest.webmanifest',
+NEEDED = ['index.html', 'zemlox.js', 'zemlox.wasm', 'offline.js', 'manifest.webmanifest',
           'fonts/*.woff2', 'assets/*']
 # Not for the worker: itself, and the single-file program only a folder opened from disk loads.
 SKIPPED = {'sw.js', 'zemlox-file.js'}

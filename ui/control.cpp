@@ -16,8 +16,10 @@ void Control::invalidate() const {
 
 void Control::changed() {
   invalidate();
-  if (!isWidget()) return;
-  if (Form* f = form(); f && f->view()) f->view()->widgetChanged(*this);
+  Form* f = form();
+  if (!f || !f->view()) return;
+  if (kind() == ControlKind::Label) f->view()->accessChanged(*this);
+  if (isWidget()) f->view()->widgetChanged(*this);
 }
 
 void Control::setLeft(float v) {

@@ -30,6 +30,10 @@ class FormView {
   virtual void inputEnabledChanged() = 0;
   // A short text for assistive technology to speak without moving the focus.
   virtual void announce(const std::string&) {}
+  // What assistive technology is told of a label (its name, place or
+  // whether it is shown) may have changed. Only such changes are sent: a
+  // tick that moves lines sends none.
+  virtual void accessChanged(const Control&) {}
 };
 
 struct WindowStyle {

@@ -80,6 +80,8 @@ void Keyboard::noteChanges(const std::vector<bool>& before) {
   for (size_t i = 0; i < targets_.size() && i < before.size(); ++i) {
     const bool now = carried_[i]();
     if (now == before[i]) continue;
+    // Its name says whether it is carried.
+    if (FormView* v = form_.view()) v->accessChanged(*targets_[i]);
     const std::string name = spokenText(targets_[i]->caption());
     if (now) grip(*targets_[i]);
     form_.announce(name + (now ? "を持ち上げました" : "を置きました"));

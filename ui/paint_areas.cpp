@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <unordered_map>
 #include <vector>
@@ -38,12 +39,29 @@ TextRun textRun(const Font& f, const PxRect& box, Color color, std::vector<std::
   return run;
 }
 
+// A label's lines, broken again only when its caption, font or width
+// changed: a label in a band that repaints every tick keeps them.
+const std::vector<std::string>& linesOf(const Label& l) {
+  struct Broken {
+    std::string caption, face;
+    float size = 0, width = 0;
+    bool bold = false;
+    std::vector<std::string> lines;
+  };
+  static std::unordered_map<const Label*, Broken> cache;
+  Broken& e = cache[&l];
+  const Font& f = l.font();
+  if (e.caption != l.caption() || e.face != f.face || e.size != f.size || e.bold != f.bold || e.width != l.width())
+    e = {l.caption(), f.face, f.size, l.width(), f.bold, breakLines(f, l.caption(), l.width() / kTwipsPerPixel)};
+  return e.lines;
+}
+
 void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
   const RectF t{l.left(), l.top(), l.width(), l.height()};
   const PxRect box = g.rect(t);
   if (!l.transparent()) out.fill(box, l.backColor());
   if (l.caption().empty()) return;
-  out.text(textRun(l.font(), box, l.foreColor(), breakLines(l.font(), l.caption(), t.width / kTwipsPerPixel), g));
+  out.text(textRun(l.font(), box, l.foreColor(), linesOf(l), g));
 }
 
 // A circle shape's fills in a w x h box: the inside, then the ring, each a
@@ -90,16 +108,25 @@ template <class Paint>
 void cached(PaintList& out, const Control& c, const std::array<float, 10>& key, Paint paint) {
   struct Entry {
     std::array<float, 10> key;
+    bool kept = false;  // items hold the fills for key
     std::vector<PaintItem> items;
   };
   static std::unordered_map<const Control*, Entry> cache;
   Entry& e = cache[&c];
-  if (e.items.empty() || e.key != key) {
-    PaintList fresh;
-    paint(fresh);
-    e = {key, fresh.items()};
+  if (e.kept && e.key == key) {
+    out.fills(e.items);
+    return;
   }
-  out.fills(e.items);
+  // Painted straight into the list. A control that changed since it was
+  // last painted will likely change again (a line moving every tick): its
+  // fills are kept only once it stays as it is.
+  const bool moving = e.key != key;
+  const size_t from = out.items().size();
+  paint(out);
+  e.key = key;
+  e.kept = !moving;
+  if (moving) e.items.clear();
+  else e.items.assign(out.items().begin() + static_cast<std::ptrdiff_t>(from), out.items().end());
 }
 
 void paintCachedShape(PaintList& out, const Shape& s, const PixelGrid& g) {

@@ -6,52 +6,8 @@
 #include <cstdlib>
 
 namespace ui {
-namespace {
 
-constexpr double kLimit = 1 << 20;
-
-bool usable(double v) { return std::isfinite(v) && std::fabs(v) < kLimit; }
-
-}  // namespace
-
-void lineSpans(double x1, double y1, double x2, double y2, int t, int along, bool dotted, const SpanFn& out) {
-  if (!usable(x1) || !usable(y1) || !usable(x2) || !usable(y2) || t < 1) return;
-  along = std::max(1, along);
-  // The pixel each end lies in; the nudge keeps a position a rounding error
-  // short of a pixel edge on it.
-  auto pixel = [](double v) { return static_cast<int>(std::floor(v + 1e-6)); };
-  int ax = pixel(x1), ay = pixel(y1), bx = pixel(x2), by = pixel(y2);
-  const int dx = std::abs(bx - ax), dy = std::abs(by - ay);
-  const bool xMajor = dx >= dy;
-  // Walk along the major axis; a run of pixels in one row (or column) is one span.
-  if (xMajor && ax > bx) { std::swap(ax, bx); std::swap(ay, by); }
-  if (!xMajor && ay > by) { std::swap(ax, bx); std::swap(ay, by); }
-  const int major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
-  const int step = xMajor ? (by > ay ? 1 : -1) : (bx > ax ? 1 : -1);
-  int err = major / 2, m = xMajor ? ay : ax, runStart = 0;
-  auto emit = [&](int from, int to, int at) {  // pixels from..to of the major axis
-    if (xMajor) out({ax + from, at, to - from + along, t});
-    else out({at, ay + from, t, to - from + along});
-  };
-  if (dotted) {
-    for (int i = 0; i <= major; i += 3 * t) {
-      const int mm = xMajor ? ay + (major ? (by - ay) * i / major : 0)
-                            : ax + (major ? (bx - ax) * i / major : 0);
-      emit(i, i, mm);
-    }
-    return;
-  }
-  for (int i = 0; i <= major; ++i) {
-    if (i == major) { emit(runStart, i, m); break; }
-    err -= minor;
-    if (err < 0) {
-      emit(runStart, i, m);
-      m += step;
-      err += major;
-      runStart = i + 1;
-    }
-  }
-}
+using detail::usable;
 
 void frameSpans(const PxRect& r, int t, const SpanFn& out) {
   if (r.empty()) return;

@@ -16,7 +16,10 @@ const tmp = fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-start-'));
 const build = fs.readFileSync(path.join(z.site, 'zemlox.js'), 'utf8').match(/^var ZEMLOX_BUILD = '(.*)';/)[1];
 const cut = name => {
   const bytes = fs.readFileSync(path.join(z.site, name)), file = path.join(tmp, 'cut-' + name);
-  fs.writeFileSync(file, bytes.subarray(0, bytes.length >> 1));
+  // About half, just after an opening parenthesis: a script cut anywhere
+  // else may by chance still parse ("var runDepen").
+  const half = name.endsWith('.js') ? bytes.lastIndexOf('(', bytes.length >> 1) + 1 : bytes.length >> 1;
+  fs.writeFileSync(file, bytes.subarray(0, half));
   return file;
 };
 // The program of another build: the same files stamped with another id.

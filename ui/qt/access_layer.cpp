@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <optional>
+#include <utility>
 
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
@@ -166,6 +167,14 @@ void AccessLayer::handOnFocus(const ui::Control& c, QWidget* w) {
 }
 
 void AccessLayer::scheduleSync() {
+  all_ = true;
+  if (pending_) return;
+  pending_ = true;
+  QMetaObject::invokeMethod(this, [this] { sync(); }, Qt::QueuedConnection);
+}
+
+void AccessLayer::labelChanged(const ui::Control& label) {
+  changed_.insert(&label);
   if (pending_) return;
   pending_ = true;
   QMetaObject::invokeMethod(this, [this] { sync(); }, Qt::QueuedConnection);
@@ -173,10 +182,12 @@ void AccessLayer::scheduleSync() {
 
 void AccessLayer::sync() {
   pending_ = false;
+  const bool all = std::exchange(all_, false);
+  const QSet<const ui::Control*> changed = std::exchange(changed_, {});
   const ui::Keyboard& keys = form_.keyboard();
   for (const QPointer<PaintedItem>& item : items_) {
     ui::Label* label = item ? item->label() : nullptr;
-    if (!label || !label->exists()) continue;
+    if (!label || !label->exists() || (!all && !changed.contains(label))) continue;
     const QString name = qs(keys.accessibleName(*label));
     if (item->accessibleName() != name) item->setAccessibleName(name);
     const QRect r = itemRect(window_, *label);

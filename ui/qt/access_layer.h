@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -44,9 +45,11 @@ class AccessLayer : public QObject {
   AccessLayer(const AccessLayer&) = delete;
   AccessLayer& operator=(const AccessLayer&) = delete;
 
-  // Something in the window changed: items follow their labels once the
+  // The window's scale changed: every item follows its label once the
   // event at hand is done.
   void scheduleSync();
+  // What the window layer says of a label changed: its item follows.
+  void labelChanged(const ui::Control& label);
   void announce(const std::string& text);
   PaintedItem* itemFor(const ui::Control& c) const;
   // `c` is being hidden with `w`, its widget: where the window's focus is on
@@ -69,6 +72,8 @@ class AccessLayer : public QObject {
   QHash<QObject*, ui::Control*> buttons_;
   QPointer<QWidget> announcer_;
   bool pending_ = false;
+  bool all_ = false;
+  QSet<const ui::Control*> changed_;  // labels whose items are behind
 };
 
 }  // namespace zemlox::qt

@@ -222,7 +222,6 @@ void FormWidget::setZoom(double zoom, const QMargins& frame) {
 }
 
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
-  if (access_) access_->scheduleSync();
   QWidget* w = containers_.value(&c);
   if (!w) return;
   if (w != lastDirtyWidget_) {
@@ -244,6 +243,10 @@ void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
 void FormWidget::flushDirty() {
   for (auto it = dirty_.begin(); it != dirty_.end(); ++it)
     for (const ui::PxRect& r : it.value().take()) it.key()->update(toQRect(r));
+}
+
+void FormWidget::accessChanged(const ui::Control& c) {
+  if (access_) access_->labelChanged(c);
 }
 
 void FormWidget::announce(const std::string& text) {

@@ -53,6 +53,7 @@ class FormWidget : public QWidget, public ui::FormView {
   void timerChanged(const ui::Timer& t) override;
   void inputEnabledChanged() override {}
   void announce(const std::string& text) override;
+  void accessChanged(const ui::Control& c) override;
 
  protected:
   bool event(QEvent* e) override;

@@ -7,6 +7,7 @@
 
 #include "ui/drawing_layer.h"
 #include "ui/qt/convert.h"
+#include "ui/qt/direct_fill.h"
 #include "ui/qt/raster_layer.h"
 
 namespace zemlox::qt {
@@ -49,11 +50,14 @@ const QImage& picture(const std::string& resource, const QSize& size) {
   return e.scaled;
 }
 
+// Fills up to this many pixels are written directly.
+constexpr int kDirectPixels = 512;
+
 }  // namespace
 
 void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
-  // Runs of fills of one colour (a line's spans, a circle's rows) go to the
-  // raster engine as one call.
+  // Fills go straight into a raster image; elsewhere runs of one colour (a
+  // line's spans, a circle's rows) go to the paint engine as one call.
   std::vector<QRect> run;
   ui::Color runColour = 0;
   auto flush = [&] {
@@ -63,7 +67,15 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
     p.drawRects(run.data(), static_cast<int>(run.size()));
     run.clear();
   };
+  const DirectFill direct(p, clip);
   auto fill = [&](const ui::PaintItem& f, int dx, int dy) {
+    // Large fills are the paint engine's (it fills wide rows faster); the
+    // many small ones are written directly, clipped there.
+    if (direct.usable() && f.rect.w * f.rect.h <= kDirectPixels) {
+      flush();
+      direct.fill(f.rect.x + dx, f.rect.y + dy, f.rect.w, f.rect.h, qRgb(ui::red(f.color), ui::green(f.color), ui::blue(f.color)));
+      return;
+    }
     const QRect r = QRect(f.rect.x + dx, f.rect.y + dy, f.rect.w, f.rect.h) & clip;
     if (r.isEmpty()) return;
     if (!run.empty() && f.color != runColour) flush();

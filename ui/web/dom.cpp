@@ -63,7 +63,16 @@ void putPixels(int target, const uint32_t* p, int stride, int x, int y, int w, i
 }
 double viewWidth() { return zx_view_w(); }
 double viewHeight() { return zx_view_h(); }
-double pixelRatio() { return emscripten_get_device_pixel_ratio(); }
+namespace {
+// Read from the page at start and at each layout, which a new ratio causes
+// (page.js watches for one): not on every pointer event.
+double ratio = 0;
+}  // namespace
+double pixelRatio() {
+  if (ratio <= 0) ratio = emscripten_get_device_pixel_ratio();
+  return ratio;
+}
+void readPixelRatio() { ratio = emscripten_get_device_pixel_ratio(); }
 void setDeskSize(int w, int h) { zx_desk(w, h); }
 void setTitle(const std::string& s) { zx_title(s.c_str()); }
 void showEnded() { zx_ended(); }

@@ -49,7 +49,9 @@ void putPixels(int target, const uint32_t* pixels, int stride, int x, int y, int
 
 double viewWidth();   // CSS pixels
 double viewHeight();  // the room for windows: the page but for its bar
+// Device pixels per CSS pixel, as last read (readPixelRatio).
 double pixelRatio();
+void readPixelRatio();
 void setDeskSize(int w, int h);  // device pixels the windows need
 void setTitle(const std::string& s);
 void showEnded();

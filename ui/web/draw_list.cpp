@@ -60,6 +60,12 @@ void DrawList::layer(int id, int x, int y) {
   ops_.insert(ops_.end(), {id, x, y});
 }
 
+void DrawList::pixels(const uint32_t* p, int stride, int rows, const Span& s) {
+  if (s.w <= 0 || s.h <= 0) return;
+  op(Pixels);
+  ops_.insert(ops_.end(), {static_cast<int32_t>(reinterpret_cast<intptr_t>(p)), stride, rows, s.x, s.y, s.w, s.h});
+}
+
 void DrawList::image(const std::string& url, const ui::PxRect& to) {
   const char* kept = keep(url);
   op(Image);

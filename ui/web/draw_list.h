@@ -20,7 +20,7 @@ using Face = ui::Typeface;
 class DrawList {
  public:
   // Operation codes, shared with page.js.
-  enum Op : int32_t { Colour = 1, Rects = 2, Clip = 3, Unclip = 4, Text = 5, Layer = 6, Image = 7 };
+  enum Op : int32_t { Colour = 1, Rects = 2, Clip = 3, Unclip = 4, Text = 5, Layer = 6, Image = 7, Pixels = 8 };
 
   void colour(ui::Color c);
   void rect(const Span& s);
@@ -32,7 +32,11 @@ class DrawList {
   void text(const Span& box, int sizePx, Face face, int strike, const std::vector<std::string>& lines,
             int baseline, int lineStep);
   void layer(int id, int x, int y);
-  // A picture file at (x, y), `scale` device pixels to each of its pixels.
+  // The part `s` of a pixel buffer (ui/pixel_buffer.h), `stride` pixels
+  // wide and `rows` high, put onto the same place of the canvas as it is:
+  // no clip, no blending.
+  void pixels(const uint32_t* p, int stride, int rows, const Span& s);
+  // A picture file scaled to exactly the pixel rectangle `to`.
   void image(const std::string& url, const ui::PxRect& to);
 
   // Draws everything onto the canvas or layer `target` and starts afresh.

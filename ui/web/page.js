@@ -343,6 +343,10 @@ var ZX = {
           break;
         }
         case 7: ZX.image(c, H[i], H[i + 1], H[i + 2], H[i + 3], UTF8ToString(H[i + 4], H[i + 5])); i += 6; break;
+        case 8:
+          c.putImageData(ZX.pixelView(rec, H[i], H[i + 1], H[i + 2]), 0, 0, H[i + 3], H[i + 4], H[i + 5], H[i + 6]);
+          i += 7;
+          break;
         default: return;
       }
     }
@@ -353,14 +357,16 @@ var ZX = {
   // is copied, once (a new view when the buffer moves or memory grows).
   putPixels(id, p, stride, x, y, w, h) {
     const rec = ZX.el[id];
-    if (!rec) return;
-    const rows = rec.root.height, bytes = stride * rows * 4;
+    if (rec) rec.ctx.putImageData(ZX.pixelView(rec, p, stride, rec.root.height), 0, 0, x, y, w, h);
+  },
+  // The image data a canvas's pixels come from, kept on its record.
+  pixelView(rec, p, stride, rows) {
     let img = rec.pixels;
     if (!img || img.data.buffer !== HEAPU8.buffer || img.zxAt !== p || img.width !== stride || img.height !== rows) {
-      img = rec.pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, p, bytes), stride, rows);
+      img = rec.pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, p, stride * rows * 4), stride, rows);
       img.zxAt = p;
     }
-    rec.ctx.putImageData(img, 0, 0, x, y, w, h);
+    return img;
   },
 
   // A canvas font string for face 0 or 1 at `px` pixels.
@@ -419,20 +425,36 @@ window.addEventListener('keydown', e => {
   window.open('guide/teacher-guide.html', '_blank', 'noopener');
 });
 
-// The program compiles while the page is still being read and the bundled
-// fonts load (the page's warm-up text asks for them); it starts once both
-// are in, or after a few seconds without the fonts, in the browser's own.
+// A new device pixel ratio (the browser's zoom, a screen of another density)
+// lays the windows out anew: the program reads the ratio only then.
+ZX.watchRatio = () => {
+  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+    if (typeof Module !== 'undefined' && Module._zx_repaint_all) Module._zx_repaint_all();
+    ZX.watchRatio();
+  }, {once: true});
+};
+ZX.watchRatio();
+
+// The program compiles while the page is still being read and the windows'
+// font loads (the page's warm-up text asks for it); it starts once both are
+// in, or after a few seconds without the font, in the browser's own.
 // The page's loader then takes its loading state away.
 ZX.pageRead = new Promise(r => (document.readyState === 'loading' ? document.addEventListener('DOMContentLoaded', r) : r()));
 ZX.pageRead.then(() => {
   ZX.pageTitle = document.title;  // the page's own, before a window's caption takes its place
   document.getElementById('restart').addEventListener('click', () => location.reload());
 });
+// Only the windows' font (the first) holds the start back; the report's is
+// only printed and loads once the menu is there.
 ZX.startWithFonts = (families, start) => {
   ZX.families = families;
-  const fonts = Promise.all(families.map(f => document.fonts.load('16px ' + f, '\u6C34'))).catch(() => {});
+  const shown = families[0], printed = families.slice(1);
+  const fonts = document.fonts.load('16px ' + shown, '\u6C34').catch(() => {});
   Promise.all([Promise.race([fonts, new Promise(r => setTimeout(r, 3000))]), ZX.pageRead]).then(() => {
+    performance.mark('zemlox-start');
     start();
+    performance.mark('zemlox-started');
     if (self.zxStart) self.zxStart.done();
+    for (const f of printed) document.fonts.load('16px ' + f, '\u6C34').catch(() => {});
   });
 };

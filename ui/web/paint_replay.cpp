@@ -40,7 +40,7 @@ int spriteOf(const ui::Stamp& stamp) {
 
 }  // namespace
 
-void toDrawList(DrawList& dl, const ui::PaintList& list) {
+void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>& dirty) {
   for (const ui::PaintItem& item : list.items()) {
     switch (item.kind) {
       case ui::PaintItem::Fill:
@@ -59,10 +59,26 @@ void toDrawList(DrawList& dl, const ui::PaintList& list) {
         dl.unclip();
         break;
       case ui::PaintItem::Stamped: dl.layer(spriteOf(*item.stamp), item.rect.x, item.rect.y); break;
-      case ui::PaintItem::Drawing:
+      case ui::PaintItem::Drawing: {
         // Every drawing layer of this host is one of its canvases.
-        dl.layer(static_cast<const RasterLayer*>(item.layer)->id(), 0, 0);
+        const auto& layer = static_cast<const RasterLayer&>(*item.layer);
+        const ui::PixelBuffer& px = layer.pixels();
+        if (layer.opaque()) {
+          // It holds the background too: its pixels go onto the area as
+          // they are, copied once.
+          for (const Span& s : dirty)
+            dl.pixels(px.data(), px.width(), px.height(), s.intersected(px.rect()));
+          break;
+        }
+        // Drawn over what lies below it: through its own canvas, where it
+        // has drawings in the repainted part.
+        bool reached = false;
+        for (const Span& s : dirty) reached = reached || s.intersects(layer.painted());
+        if (!reached) break;
+        layer.flush();
+        dl.layer(layer.id(), 0, 0);
         break;
+      }
     }
   }
 }

@@ -1,7 +1,8 @@
 // Turns the window layer's paint lists into draw lists for the page's
 // canvases: fills as pixel spans, text runs on their given lines, pictures,
-// and the drawing layers' canvases. It only replays; the browser draws the
-// glyphs at the size and baseline the run gives.
+// and the drawing layers (an opaque layer's pixels as they are, any other
+// through its canvas). It only replays; the browser draws the glyphs at the
+// size and baseline the run gives.
 #pragma once
 
 #include "ui/paint_list.h"
@@ -10,7 +11,8 @@
 
 namespace zemlox::web {
 
-void toDrawList(DrawList& dl, const ui::PaintList& list);
+// `dirty`: the parts of the area being repainted, which the list covers.
+void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>& dirty);
 
 // A rectangle in twips of a container as device pixels of its canvas.
 inline Span toDevice(const ui::RectF& r, const Scale& sc) { return ui::PixelGrid{sc.s}.rect(r); }

@@ -25,7 +25,7 @@ void RasterLayer::resize(const Scale& scale, int w, int h) {
   pending_ = pixels().rect();
 }
 
-void RasterLayer::flush() {
+void RasterLayer::flush() const {
   const Span part = pending_.intersected(pixels().rect());
   pending_ = {};
   if (!part.empty()) dom::putPixels(id_, pixels().data(), pixels().width(), part.x, part.y, part.w, part.h);

@@ -1,6 +1,7 @@
 // A drawing surface's layer in the browser: the window layer rasterises the
-// drawings into its pixel buffer; this copies the pixels that changed onto
-// an offscreen canvas once a frame, which the area's canvas then shows.
+// drawings into its pixel buffer. An opaque layer's pixels go straight onto
+// the area's canvas; one drawn over other things is copied onto an offscreen
+// canvas, which the area's canvas then draws.
 #pragma once
 
 #include <functional>
@@ -20,8 +21,9 @@ class RasterLayer : public ui::DrawingLayer {
 
   // A new size or scale: the canvas is remade and the drawings redrawn.
   void resize(const Scale& scale, int w, int h);
-  // Copies the pixels changed since the last call onto the canvas.
-  void flush();
+  // Copies the pixels changed since the last call onto its canvas (only a
+  // layer drawn over other things uses it).
+  void flush() const;
   int id() const { return id_; }
 
  private:
@@ -29,7 +31,7 @@ class RasterLayer : public ui::DrawingLayer {
 
   std::function<void(const Span&)> dirty_;
   int id_;
-  Span pending_;
+  mutable Span pending_;
 };
 
 }  // namespace zemlox::web

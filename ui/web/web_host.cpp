@@ -105,6 +105,7 @@ void WebHost::paintNow() {
 }
 
 void WebHost::relayout() {
+  dom::readPixelRatio();
   const double dpr = dom::pixelRatio();
   // Fit the largest shown window, measured at 100 %.
   const Scale unit{1};

@@ -266,9 +266,13 @@ void WindowView::markDirty(Area& a, const Span& s) {
   host_.scheduleFrame();
 }
 
-void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
-  // A label moved, shown or picked up repaints its area: its element follows.
+void WindowView::accessChanged(const ui::Control&) {
+  // A label moved, shown, renamed or picked up: the elements follow.
   itemsStale_ = true;
+  host_.scheduleFrame();
+}
+
+void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
   auto it = byContainer_.find(&c);
   if (it == byContainer_.end()) return;
   Area& a = *it->second;
@@ -322,7 +326,6 @@ void WindowView::paint() {
 }
 
 void WindowView::paintArea(Area& a) {
-  if (a.layer) a.layer->flush();
   if (a.dirty.empty()) return;
   const std::vector<Span> dirty = a.dirty.take();
   const Span area = bounding(dirty);
@@ -339,9 +342,9 @@ void WindowView::paintArea(Area& a) {
       ui::paintPictureBox(list, static_cast<const ui::PictureBox&>(*a.control), *a.layer, g, size, area);
       break;
   }
-  DrawList dl;
+  static DrawList dl;  // reused like the list: replaying it leaves it empty
   dl.clip(dirty);
-  toDrawList(dl, list);
+  toDrawList(dl, list, dirty);
   dl.unclip();
   dl.replayOn(a.canvas);
 }

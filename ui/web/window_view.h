@@ -73,6 +73,7 @@ class WindowView : public ui::FormView {
   };
 
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
+  void accessChanged(const ui::Control& c) override;
   void widgetChanged(const ui::Control& c) override;
   void timerChanged(const ui::Timer& t) override;
   void inputEnabledChanged() override;

@@ -1,0 +1,50 @@
+// Writing solid fills into a raster painter's image.
+#include "ui/qt/direct_fill.h"
+
+#include <QImage>
+#include <QPaintEngine>
+#include <QRegion>
+#include <algorithm>
+#include <cmath>
+
+namespace zemlox::qt {
+
+DirectFill::DirectFill(QPainter& p, const QRect& clip) {
+  QPaintEngine* engine = p.paintEngine();
+  if (!engine || engine->type() != QPaintEngine::Raster) return;
+  QPaintDevice* device = engine->paintDevice();
+  if (!device || device->devType() != QInternal::Image) return;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format f = image->format();
+  if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) return;
+  // The painter may only move the origin by whole pixels (a child widget's
+  // place in its window's image).
+  const QTransform t = p.deviceTransform();
+  if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy())) return;
+  const int dx = static_cast<int>(t.dx()), dy = static_cast<int>(t.dy());
+  // What Qt repaints (the system clip, in image coordinates) excludes the
+  // children that paint themselves.
+  const QRect inImage = clip.translated(dx, dy) & image->rect();
+  auto allow = [&](const QRect& r) {
+    if (!r.isEmpty()) allowed_.push_back({r.left() - dx, r.top() - dy, r.right() + 1 - dx, r.bottom() + 1 - dy});
+  };
+  const QRegion system = engine->systemClip();
+  if (system.isEmpty()) allow(inImage);
+  for (const QRect& r : system) allow(r & inImage);
+  stride_ = image->bytesPerLine();
+  bits_ = image->bits() + dy * stride_ + dx * 4;
+}
+
+void DirectFill::fill(int x, int y, int w, int h, unsigned rgb) const {
+  const quint32 v = 0xFF000000u | rgb;
+  for (const Box& a : allowed_) {
+    const int x0 = std::max(x, a.x0), x1 = std::min(x + w, a.x1);
+    const int y0 = std::max(y, a.y0), y1 = std::min(y + h, a.y1);
+    for (int row = y0; row < y1 && x0 < x1; ++row) {
+      auto* p = reinterpret_cast<quint32*>(bits_ + row * stride_);
+      std::fill(p + x0, p + x1, v);
+    }
+  }
+}
+
+}  // namespace zemlox::qt

@@ -1,0 +1,30 @@
+// Solid fills written straight into the image a raster painter draws on:
+// a line's dozens of one-pixel runs then cost a few stores each instead of
+// a trip through the paint engine. Anything else (a printer, a picture, an
+// unusual format) keeps the painter's own path.
+#pragma once
+
+#include <QPainter>
+#include <QRect>
+#include <vector>
+
+namespace zemlox::qt {
+
+class DirectFill {
+ public:
+  // `clip`: painter coordinates (device pixels at the widget's origin).
+  DirectFill(QPainter& p, const QRect& clip);
+  // False when the painter's device cannot be written to directly.
+  bool usable() const { return bits_ != nullptr; }
+  // Fills x, y, w, h (painter coordinates) with an opaque QRgb, inside
+  // the clip and the area Qt is repainting.
+  void fill(int x, int y, int w, int h, unsigned rgb) const;
+
+ private:
+  struct Box { int x0, y0, x1, y1; };  // x1, y1 past the last pixel
+  uchar* bits_ = nullptr;  // the painter's origin
+  qsizetype stride_ = 0;
+  std::vector<Box> allowed_;  // painter coordinates
+};
+
+}  // namespace zemlox::qt
