@@ -52,6 +52,9 @@ WebHost::WebHost(ui::Application& app) : app_(app) {
   g_host = this;
   emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onResize);
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, onVisibility);
+  // A page opened in a background tab starts with its clock standing.
+  EmscriptenVisibilityChangeEvent v;
+  if (emscripten_get_visibility_status(&v) == EMSCRIPTEN_RESULT_SUCCESS) app_.clock().setShown(!v.hidden);
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKey);
 }
 
@@ -132,6 +135,8 @@ ui::ZoomPolicy::Fits WebHost::space() const {
     w = std::max(w, static_cast<double>(v->outerWidth(unit)));
     h = std::max(h, static_cast<double>(v->outerHeight(unit)));
   }
+  // With no window shown there is nothing to fit: 100 %.
+  if (!(w > 0)) return [](double f) { return f <= 1; };
   const double roomW = dom::viewWidth() - 2 * kMargin, roomH = dom::viewHeight() - 2 * kMargin;
   return [=](double f) { return w * f <= roomW && h * f <= roomH; };
 }
