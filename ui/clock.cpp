@@ -34,6 +34,7 @@ bool Clock::running(const Timer* t) const {
 
 double Clock::frame(double nowMs) {
   if (!shown_) return kNever;
+  // Listed first: a tick may load or unload windows.
   std::vector<Timer*> due;
   for (const Form* f : app_.forms())
     for (Timer* t : f->timers())
