@@ -8,7 +8,11 @@
 
 namespace ui {
 
-void Application::loaded(Form& f) { forms_.push_back(&f); }
+void Application::loaded(Form& f) {
+  forms_.push_back(&f);
+  // Its timers were built enabled or not, with no notice to the clock.
+  clock_.wake();
+}
 
 void Application::unloaded(Form& f) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), &f), forms_.end());

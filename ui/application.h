@@ -1,13 +1,14 @@
 // The running program as windows see it: the loaded windows in load order,
-// the version, the printer, and the host that shows all of it. Without a host
-// (tests) windows load, tick and unload the same, and modal shows return at
-// once.
+// the clock that paces their timers, the version, the printer, and the host
+// that shows all of it. Without a host (tests) windows load, tick and unload
+// the same.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "ui/clock.h"
 #include "ui/printer.h"
 
 namespace ui {
@@ -21,13 +22,15 @@ class Host {
   virtual ~Host() = default;
   virtual void formLoaded(Form& f) = 0;     // controls built, Form_Load not yet run
   virtual void formShown(Form& f) = 0;
-  // Shows a modal window. The Qt host returns once it has been unloaded (a
-  // nested event loop); the browser host cannot wait and returns at once,
-  // the window still open.
-  virtual void runModal(Form& f) = 0;
+  // Shows a window over its owner, which takes no input meanwhile (the
+  // window layer sees to that); returns at once, the window open.
+  virtual void formShownModal(Form& f) = 0;
   virtual void formUnloaded(Form& f) = 0;   // controls about to be discarded
   virtual void lastFormUnloaded() = 0;      // the program ends
   virtual std::unique_ptr<Printer> printer() = 0;
+  // A timer started or changed: call Clock::frame soon, not at the time the
+  // last frame named.
+  virtual void timersChanged() {}
 };
 
 struct Version {
@@ -47,6 +50,7 @@ class Application {
   int formCount() const { return static_cast<int>(forms_.size()); }
   Form& form(int i) const { return *forms_.at(static_cast<size_t>(i)); }
   const std::vector<Form*>& forms() const { return forms_; }
+  Clock& clock() { return clock_; }
 
   static Version version();
 
@@ -61,6 +65,7 @@ class Application {
 
   Host* host_ = nullptr;
   std::vector<Form*> forms_;
+  Clock clock_{*this};
   std::function<std::unique_ptr<Printer>()> printerFactory_;
 };
 

@@ -71,7 +71,7 @@ void Form::showModal(Form& owner) {
   modalOwner_ = &owner;
   owner.setInputEnabled(false);
   visible_ = true;
-  if (Host* h = app_.host()) h->runModal(*this);
+  if (Host* h = app_.host()) h->formShownModal(*this);
 }
 
 void Form::setInputEnabled(bool e) {

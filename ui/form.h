@@ -26,7 +26,6 @@ class FormView {
   virtual void invalidate(const Container& c, const RectF& r) = 0;
   // A widget control changed caption, text, items or visibility.
   virtual void widgetChanged(const Control& c) = 0;
-  virtual void timerChanged(const Timer& t) = 0;
   virtual void inputEnabledChanged() = 0;
   // A short text for assistive technology to speak without moving the focus.
   virtual void announce(const std::string&) {}
@@ -61,10 +60,8 @@ class Form : public Container {
 
   void load();
   void show();
-  // Shows this window modally over the owner; the owner takes no input until
-  // this window is unloaded. On the Qt host this returns once the window has
-  // been unloaded; in the browser and without a host it returns at once,
-  // so nothing may follow it in a handler that needs the window closed.
+  // Shows this window over the owner and returns at once; the owner takes
+  // no input until this window is unloaded.
   void showModal(Form& owner);
   void unload();
   // The title-bar close box: unloads, as the windows' own close buttons do.

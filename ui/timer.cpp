@@ -6,7 +6,7 @@
 namespace ui {
 
 void Timer::changed() {
-  if (form_ && form_->view()) form_->view()->timerChanged(*this);
+  if (form_ && form_->loaded()) form_->app().clock().timerChanged(*this);
 }
 
 void Timer::setInterval(int ms) {

@@ -1,6 +1,6 @@
-// A window's timer: interval in milliseconds and an enabled flag. The host
-// schedules ticks; tests call tick() by hand. Ticks come only while the timer
-// is enabled and its window is loaded.
+// A window's timer: interval in milliseconds and an enabled flag. The
+// program's clock (ui/clock.h) runs its ticks; tests call tick() by hand.
+// Ticks come only while the timer is enabled and its window is loaded.
 #pragma once
 
 #include <functional>
@@ -12,11 +12,11 @@ class Form;
 
 class Timer {
  public:
-  // The fastest a host ticks any timer: shorter intervals tick at this pace.
+  // The fastest the clock ticks any timer: shorter intervals tick at this pace.
   static constexpr int kFloorMs = 10;
 
   int interval() const { return interval_; }
-  // The interval a host runs the timer at.
+  // The interval the clock runs the timer at.
   int pace() const { return interval_ < kFloorMs ? kFloorMs : interval_; }
   void setInterval(int ms);
   bool enabled() const { return enabled_; }

@@ -35,8 +35,11 @@ void checkLoaded(ui::Form& f, Faults& out) {
     }
     checkGeometry(f, *c, out);
   }
-  for (ui::Timer* t : f.timers())
+  for (ui::Timer* t : f.timers()) {
     if (t->form() != &f) out.push_back(f.style().caption + " timer " + t->name() + " has lost its window");
+    if (t->enabled() && (t->interval() <= 0 || t->interval() > 65535))
+      out.push_back(f.style().caption + " timer " + t->name() + " runs with interval " + std::to_string(t->interval()));
+  }
 }
 
 void checkUnloaded(Program& p, ui::Form& f, Faults& out) {

@@ -140,8 +140,12 @@ void Program::formShown(ui::Form& f) {
   if (shown_) shown_->formShown(f);
 }
 
-void Program::runModal(ui::Form& f) {
-  if (shown_) shown_->runModal(f);
+void Program::formShownModal(ui::Form& f) {
+  if (shown_) shown_->formShownModal(f);
+}
+
+void Program::timersChanged() {
+  if (shown_) shown_->timersChanged();
 }
 
 // Drawings on an unloaded window are still kept, to be caught by the rules,
@@ -171,12 +175,6 @@ void Program::widgetChanged(const ui::Control& c) {
   if (!c.exists()) viewFaults.push_back("change notice from " + c.name() + " outside its window's life");
   if (!finite(c.bounds())) viewFaults.push_back(c.name() + " changed to a non-finite place");
   if (ui::FormView* v = shownView(c.form())) v->widgetChanged(c);
-}
-
-void Program::timerChanged(const ui::Timer& t) {
-  if (t.enabled() && (t.interval() <= 0 || t.interval() > 65535))
-    viewFaults.push_back("timer " + t.name() + " enabled with interval " + std::to_string(t.interval()));
-  if (ui::FormView* v = shownView(t.form())) v->timerChanged(t);
 }
 
 // The notice does not say which window it concerns: every shown window hears it.

@@ -68,15 +68,15 @@ class Program : public ui::Host, public ui::FormView {
   // ui::Host
   void formLoaded(ui::Form& f) override;
   void formShown(ui::Form& f) override;
-  void runModal(ui::Form& f) override;  // without a shown host the driver is the event loop
+  void formShownModal(ui::Form& f) override;
   void formUnloaded(ui::Form& f) override;
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
+  void timersChanged() override;  // without a shown host the driver ticks by hand
 
   // ui::FormView
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
   void widgetChanged(const ui::Control& c) override;
-  void timerChanged(const ui::Timer& t) override;
   void inputEnabledChanged() override;
 
  private:

@@ -21,8 +21,8 @@ TEST_F(LineBreaks, HypocentreNameIsOneLineOnScreenAtEveryZoom) {
   observe::frm_Kansoku w(app);
   w.show();
   for (double z : kZooms) {
-    host.zoom().step(0);
-    while (host.zoom().factor() < z) host.zoom().step(1);
+    host.zoomKey(0);
+    while (host.zoom().factor() < z) host.zoomKey(1);
     QApplication::processEvents();
     QWidget* view = host.widget(w)->widgetFor(w.map2);
     const QImage img = view->grab().toImage();
@@ -41,5 +41,5 @@ TEST_F(LineBreaks, HypocentreNameIsOneLineOnScreenAtEveryZoom) {
     EXPECT_GT(above, 0) << z;
     EXPECT_EQ(below, 0) << z;
   }
-  host.zoom().step(0);
+  host.zoomKey(0);
 }

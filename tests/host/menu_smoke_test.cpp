@@ -94,6 +94,20 @@ TEST_F(Host, CloseBoxUnloadsTheWindow) {
   EXPECT_EQ(host.widget(w), nullptr);
 }
 
+// The host says when no window can be seen; the clock does the rest.
+TEST_F(Host, AMinimisedProgramStopsTheClockUntilRestored) {
+  waves::frm_Pwave w(app);
+  w.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(app.clock().shown());
+  host.widget(w)->showMinimized();
+  QApplication::processEvents();
+  EXPECT_FALSE(app.clock().shown());
+  host.widget(w)->showNormal();
+  QApplication::processEvents();
+  EXPECT_TRUE(app.clock().shown());
+}
+
 TEST_F(Host, UnloadingDuringATickLeavesNoWidgetBehind) {
   waves::frm_Pwave w(app);
   w.show();

@@ -21,11 +21,11 @@ namespace {
 
 struct Parity : HostTest, ::testing::WithParamInterface<double> {
   void zoomTo(double z) {
-    host.zoom().step(0);
-    while (host.zoom().factor() < z) host.zoom().step(1);
+    host.zoomKey(0);
+    while (host.zoom().factor() < z) host.zoomKey(1);
   }
   void TearDown() override {
-    host.zoom().step(0);
+    host.zoomKey(0);
     HostTest::TearDown();
   }
   // Pixels that differ between Qt's rendering and the image host's, outside

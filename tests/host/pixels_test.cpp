@@ -39,7 +39,7 @@ struct Pixels : HostTest, ::testing::WithParamInterface<double> {
     ASSERT_EQ(host.zoom().factor(), GetParam());
   }
   void TearDown() override {
-    host.zoom().step(0);
+    host.zoomKey(0);
     HostTest::TearDown();
   }
   // Device pixels per layout pixel in `img`.

@@ -123,9 +123,8 @@ class Player {
   }
 
  private:
-  // One step: the check of the event before, then the next event. The next
-  // step is scheduled before the event is played, so that an event which
-  // opens a lesson, and waits in its modal loop, is followed from that loop.
+  // One step: the check of the event before, then the next event, with the
+  // next step scheduled before the event is played.
   void step() {
     if (done_) return;
     if (pending_) {

@@ -1,7 +1,6 @@
 // Plays a host fuzz sequence on the whole program shown by the Qt host:
-// every event goes through Qt as the window system would deliver it, inside
-// Qt's event loops (a lesson runs in its own modal loop, as in the program),
-// and every rule is checked after each event and each tick.
+// every event goes through Qt as the window system would deliver it, from
+// Qt's event loop, and every rule is checked after each event and each tick.
 #pragma once
 
 #include <vector>

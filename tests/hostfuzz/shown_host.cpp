@@ -1,8 +1,6 @@
-// Muting the windows' QTimers and noting which buttons' and lists' click
-// handlers ran, however they were reached (mouse, Space, Enter).
+// Noting which buttons' and lists' click handlers ran, however they were
+// reached (mouse, Space, Enter).
 #include "tests/hostfuzz/shown_host.h"
-
-#include <QTimer>
 
 namespace hostfuzz {
 
@@ -10,7 +8,6 @@ void ShownHost::formLoaded(ui::Form& f) {
   QtHost::formLoaded(f);
   zemlox::qt::FormWidget* w = widget(f);
   if (!w) return;
-  for (QTimer* t : w->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) t->blockSignals(true);
   for (ui::Control* c : f.controls()) {
     if (c->kind() == ui::ControlKind::Button) {
       // Wrapped at the window layer, so a button worked by its keys is heard as

@@ -1,8 +1,7 @@
 // The Qt host as the host fuzz runs it: real windows and widgets, with the
-// windows' timers ticked by the fuzz alone (their QTimers still start and
-// stop but their timeouts are muted), so a seed replays the same however
-// fast the machine is; and what each event did to buttons and lists noted
-// for the rules.
+// windows' timers ticked by the fuzz alone (the program's clock never runs),
+// so a seed replays the same however fast the machine is; and what each
+// event did to buttons and lists noted for the rules.
 #pragma once
 
 #include <vector>
@@ -15,6 +14,7 @@ class ShownHost : public zemlox::qt::QtHost {
  public:
   using QtHost::QtHost;
   void formLoaded(ui::Form& f) override;
+  void timersChanged() override {}
 
   // Since forget(): the buttons and lists whose click handler ran.
   std::vector<const ui::Button*> clicked;

@@ -1,4 +1,4 @@
-// Window widget: building, syncing, painting, timers and input.
+// Window widget: building, syncing, painting and input.
 #include "ui/qt/form_widget.h"
 
 #include <QCloseEvent>
@@ -45,18 +45,6 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
   containers_.insert(&form, this);
   build(form, this);
   access_ = std::make_unique<AccessLayer>(*this, form);
-  for (ui::Timer* t : form.timers()) {
-    auto* qt = new QTimer(this);
-    qt->setTimerType(Qt::PreciseTimer);
-    connect(qt, &QTimer::timeout, this, [this, t] {
-      ticking_ = true;
-      t->tick();
-      ticking_ = false;
-      flushDirty();
-    });
-    timers_.insert(t, qt);
-    timerChanged(*t);
-  }
   form.setView(this);
 }
 
@@ -71,8 +59,7 @@ void FormWidget::detach() {
 
 void FormWidget::release() {
   if (!form_) return;
-  for (QTimer* t : timers_) t->stop();
-  timers_.clear();
+  onShownChanged = nullptr;
   access_.reset();
   finger_.touch.reset();
   finger_.id = -1;
@@ -191,7 +178,7 @@ void FormWidget::centre(const QMargins& frame) {
   const QRect area = screenArea();
   if (area.isEmpty()) return;
   const QSize outer = size().grownBy(frame);
-  // A window larger than the area (only ever at 100 %) keeps its title bar
+  // A window larger than the area (only below the lowest zoom) keeps its title bar
   // on the screen. A top-level window's position is that of its frame.
   move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
        area.top() + std::max(0, (area.height() - outer.height()) / 2));
@@ -229,9 +216,8 @@ void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
     lastDirty_ = &dirty_[w];
   }
   lastDirty_->add(PixelGrid{zoom_}.dirty(r));
-  // Changes made outside a tick (a click, a mouse move) reach Qt once
-  // control returns to it.
-  if (!flushPosted_ && !ticking_) {
+  // A frame's or an event's changes reach Qt once control returns to it.
+  if (!flushPosted_) {
     flushPosted_ = true;
     QMetaObject::invokeMethod(this, [this] {
       flushPosted_ = false;
@@ -255,14 +241,6 @@ void FormWidget::announce(const std::string& text) {
 
 void FormWidget::widgetChanged(const ui::Control& c) { sync(c, widgets_.value(&c)); }
 
-void FormWidget::timerChanged(const ui::Timer& t) {
-  QTimer* qt = timers_.value(&t);
-  if (!qt) return;
-  const int interval = t.pace();
-  if (qt->interval() != interval) qt->setInterval(interval);
-  if (t.enabled() && !qt->isActive()) qt->start();
-  if (!t.enabled()) qt->stop();
-}
 
 void FormWidget::paintEvent(QPaintEvent* e) {
   QPainter p(this);
@@ -288,6 +266,14 @@ void FormWidget::closeEvent(QCloseEvent* e) {
 bool FormWidget::event(QEvent* e) {
   if (form_ && routeTouch(finger_, *form_, e, zoom_)) return true;
   return QWidget::event(e);
+}
+
+void FormWidget::showEvent(QShowEvent*) { if (onShownChanged) onShownChanged(); }
+void FormWidget::hideEvent(QHideEvent*) { if (onShownChanged) onShownChanged(); }
+
+void FormWidget::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::WindowStateChange && onShownChanged) onShownChanged();
+  QWidget::changeEvent(e);
 }
 
 void FormWidget::mouseMoveEvent(QMouseEvent* e) { if (form_) routeMouse(*form_, e, zoom_); }

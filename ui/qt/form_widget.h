@@ -1,12 +1,12 @@
 // One top-level widget per loaded window: builds Qt widgets for buttons,
 // frames, combo boxes and picture boxes, paints the window's shapes, drawings,
-// lines and labels in that order on the device pixel grid of its zoom, runs
-// its timers, and forwards input.
+// lines and labels in that order on the device pixel grid of its zoom, says
+// when it is shown, hidden or minimised, and forwards input.
 #pragma once
 
 #include <QHash>
 #include <QMargins>
-#include <QTimer>
+#include <functional>
 #include <QWidget>
 #include <memory>
 
@@ -47,10 +47,11 @@ class FormWidget : public QWidget, public ui::FormView {
   AccessLayer* access() const { return access_.get(); }
   // The finger on this window, wherever in it the touch began.
   Finger& finger() { return finger_; }
+  // Runs when the window is shown, hidden, minimised or restored.
+  std::function<void()> onShownChanged;
 
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
   void widgetChanged(const ui::Control& c) override;
-  void timerChanged(const ui::Timer& t) override;
   void inputEnabledChanged() override {}
   void announce(const std::string& text) override;
   void accessChanged(const ui::Control& c) override;
@@ -59,6 +60,9 @@ class FormWidget : public QWidget, public ui::FormView {
   bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  void changeEvent(QEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
@@ -81,16 +85,14 @@ class FormWidget : public QWidget, public ui::FormView {
   std::unique_ptr<AccessLayer> access_;
   QHash<const ui::Control*, QWidget*> widgets_;
   QHash<const ui::Container*, QWidget*> containers_;
-  QHash<const ui::Timer*, QTimer*> timers_;
   Finger finger_;
   // Changes since they were last handed to Qt, per container widget. They
-  // are handed over once per tick, or once control returns to Qt.
+  // are handed over once control returns to Qt.
   QHash<QWidget*, ui::DirtyRects> dirty_;
   // The entry the last change went to: a tick's changes mostly share one.
   QWidget* lastDirtyWidget_ = nullptr;
   ui::DirtyRects* lastDirty_ = nullptr;
   bool flushPosted_ = false;
-  bool ticking_ = false;  // a tick flushes its own changes when it ends
 };
 
 }  // namespace zemlox::qt

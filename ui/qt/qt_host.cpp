@@ -1,8 +1,9 @@
-// Qt host: window widgets, modal loops, shutdown.
+// Qt host: window widgets, the clock's platform timer, shutdown.
 #include "ui/qt/qt_host.h"
 
 #include <QApplication>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/form.h"
 #include "ui/qt/qt_printer.h"
@@ -10,18 +11,50 @@
 namespace zemlox::qt {
 
 QtHost::QtHost(ui::Application& app)
-    : app_(app),
-      zoom_([this](double zoom) { return fitAt(zoom); },
-            [this] {
-              const QMargins m = frame();
-              for (const QPointer<FormWidget>& w : std::as_const(views_))
-                if (w) w->setZoom(zoom_.factor(), m);
-            }) {}
+    : app_(app), keys_([this](int direction) { zoomKey(direction); }) {
+  refit();
+  clockTimer_.setSingleShot(true);
+  clockTimer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&clockTimer_, &QTimer::timeout, [this] { clockFrame(); });
+  since_.start();
+}
+
+void QtHost::clockFrame() {
+  const double now = static_cast<double>(since_.nsecsElapsed()) / 1e6;
+  const double next = app_.clock().frame(now);
+  // A tick that started a timer has asked for a frame at once.
+  if (next == ui::Clock::kNever || clockTimer_.isActive()) return;
+  // Qt counts whole milliseconds; a frame a fraction early still ticks.
+  clockTimer_.start(static_cast<int>(std::max(0.0, std::round(next - now))));
+}
+
+void QtHost::timersChanged() { clockTimer_.start(0); }
+
+void QtHost::shownChanged() {
+  const bool shown = std::any_of(views_.cbegin(), views_.cend(), [](const QPointer<FormWidget>& w) {
+    return w && w->isVisible() && !w->isMinimized();
+  });
+  app_.clock().setShown(shown);
+}
 
 bool QtHost::fitAt(double zoom) const {
   const QMargins m = frame();
   return std::all_of(views_.cbegin(), views_.cend(),
                      [&](const QPointer<FormWidget>& w) { return !w || w->fitsScreen(zoom, m); });
+}
+
+void QtHost::zoomKey(int direction) {
+  if (zoom_.key(direction, [this](double z) { return fitAt(z); })) applyZoom();
+}
+
+void QtHost::refit() {
+  if (zoom_.refit([this](double z) { return fitAt(z); })) applyZoom();
+}
+
+void QtHost::applyZoom() {
+  const QMargins m = frame();
+  for (const QPointer<FormWidget>& w : std::as_const(views_))
+    if (w) w->setZoom(zoom_.factor(), m);
 }
 
 QMargins QtHost::frame() const {
@@ -36,37 +69,35 @@ QMargins QtHost::frame() const {
 }
 
 void QtHost::formLoaded(ui::Form& f) {
-  views_.insert(&f, new FormWidget(f, zoom_.factor()));
+  auto* w = new FormWidget(f, zoom_.factor());
+  w->onShownChanged = [this] { shownChanged(); };
+  views_.insert(&f, w);
   // A window larger than the ones before may not fit at the zoom in force.
-  zoom_.refit();
+  refit();
 }
 
 void QtHost::formShown(ui::Form& f) {
   if (FormWidget* w = widget(f)) w->showCentered(frame());
 }
 
-void QtHost::runModal(ui::Form& f) {
+void QtHost::formShownModal(ui::Form& f) {
   FormWidget* w = widget(f);
   if (!w) return;
   if (ui::Form* owner = f.modalOwner(); owner && !f.style().showInTaskbar) {
     // A dialog kept with its owner stays out of the task bar.
     if (FormWidget* ow = widget(*owner)) w->setParent(ow, Qt::Dialog | w->windowFlags());
     // It now opens on its owner's screen, which may be smaller.
-    zoom_.refit();
+    refit();
   }
   w->setWindowModality(Qt::ApplicationModal);
   w->showCentered(frame());
-  QEventLoop loop;
-  loops_.insert(&f, &loop);
-  if (f.loaded()) loop.exec();
-  loops_.remove(&f);
 }
 
 void QtHost::formUnloaded(ui::Form& f) {
   if (QPointer<FormWidget> w = views_.take(&f)) w->detach();
   // The windows left may take the zoom the keys asked for again.
-  zoom_.refit();
-  if (QEventLoop* loop = loops_.value(&f)) loop->quit();
+  refit();
+  shownChanged();
 }
 
 void QtHost::lastFormUnloaded() { QCoreApplication::quit(); }

@@ -1,16 +1,17 @@
-// The Qt host of the window layer: one FormWidget per loaded window, a
-// nested event loop for each modal show, quitting when the last window goes,
-// the system printer, and the one zoom every window is shown at, which
-// keeps every window wholly on its screen.
+// The Qt host of the window layer: one FormWidget per loaded window, the
+// one platform timer that runs the program's clock, quitting when the last
+// window goes, the system printer, and the one zoom every window is shown at.
 #pragma once
 
-#include <QEventLoop>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
 
 #include "ui/application.h"
 #include "ui/qt/form_widget.h"
-#include "ui/qt/zoom.h"
+#include "ui/qt/zoom_keys.h"
+#include "ui/zoom_policy.h"
 
 namespace zemlox::qt {
 
@@ -20,28 +21,40 @@ class QtHost : public ui::Host {
 
   void formLoaded(ui::Form& f) override;
   void formShown(ui::Form& f) override;
-  void runModal(ui::Form& f) override;
+  void formShownModal(ui::Form& f) override;
   void formUnloaded(ui::Form& f) override;
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
+  void timersChanged() override;
 
   // The widget of a loaded window, or null.
   FormWidget* widget(const ui::Form& f) const { return views_.value(&f); }
-  Zoom& zoom() { return zoom_; }
+  const ui::ZoomPolicy& zoom() const { return zoom_; }
+  // Ctrl with + (+1), - (-1) or 0 (0).
+  void zoomKey(int direction);
 
  private:
   // Whether every loaded window, framed as the shown ones are, fits its
-  // screen's available area at `zoom`.
+  // screen's available area at `zoom`: the space the zoom policy gets.
   bool fitAt(double zoom) const;
+  // Windows came or went: the zoom they are shown at may change.
+  void refit();
+  void applyZoom();
   // The largest frame the window system put around a shown window; none
   // before any is shown, or without a window manager.
   QMargins frame() const;
+  // One frame of the clock, and the platform timer set for the next.
+  void clockFrame();
+  // A window was shown, hidden, minimised or restored.
+  void shownChanged();
 
   ui::Application& app_;
   QHash<const ui::Form*, QPointer<FormWidget>> views_;
-  QHash<const ui::Form*, QEventLoop*> loops_;
+  QTimer clockTimer_;
+  QElapsedTimer since_;
+  ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Screen};
   // Declared last: its key watch ends before the windows go.
-  Zoom zoom_;
+  ZoomKeys keys_;
 };
 
 }  // namespace zemlox::qt

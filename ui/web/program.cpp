@@ -31,7 +31,7 @@ namespace zemlox::web {
 
 void runProgram(std::function<void(ui::Application&)> start) {
   static ui::Application app;
-  static WebHost host;
+  static WebHost host(app);
   app.setHost(&host);
   g_app = &app;
   g_start = std::move(start);

@@ -1,4 +1,4 @@
-// Browser host: windows in the page, frames, zoom and the page's state.
+// Browser host: windows in the page, frames, the clock, zoom and the page's state.
 #include "ui/web/web_host.h"
 
 #include <emscripten/html5.h>
@@ -14,10 +14,16 @@ namespace zemlox::web {
 namespace {
 
 WebHost* g_host = nullptr;
+// Room kept around the windows in the browser window, in CSS pixels.
+constexpr double kMargin = 8;
 
 EM_BOOL onFrame(double, void*) {
   if (g_host) g_host->paintNow();
   return EM_FALSE;
+}
+
+void onClock(void*) {
+  if (g_host) g_host->clockFrame();
 }
 
 EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
@@ -33,19 +39,22 @@ EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* e, void*) {
 EM_BOOL onKey(int, const EmscriptenKeyboardEvent* e, void*) {
   if (!g_host || !(e->ctrlKey || e->metaKey) || e->altKey) return EM_FALSE;
   const std::string key = e->key;
-  if (key == "+" || key == "=" || key == ";") g_host->zoomKey('+');
-  else if (key == "-" || key == "_") g_host->zoomKey('-');
-  else if (key == "0") g_host->zoomKey('0');
+  if (key == "+" || key == "=" || key == ";") g_host->zoomKey(1);
+  else if (key == "-" || key == "_") g_host->zoomKey(-1);
+  else if (key == "0") g_host->zoomKey(0);
   else return EM_FALSE;
   return EM_TRUE;  // the browser's own zoom stays out of it
 }
 
 }  // namespace
 
-WebHost::WebHost() {
+WebHost::WebHost(ui::Application& app) : app_(app) {
   g_host = this;
   emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onResize);
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, onVisibility);
+  // A page opened in a background tab starts with its clock standing.
+  EmscriptenVisibilityChangeEvent v;
+  if (emscripten_get_visibility_status(&v) == EMSCRIPTEN_RESULT_SUCCESS) app_.clock().setShown(!v.hidden);
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKey);
 }
 
@@ -74,7 +83,7 @@ void WebHost::formShown(ui::Form& f) {
   v->focusFirst();
 }
 
-void WebHost::runModal(ui::Form& f) { formShown(f); }
+void WebHost::formShownModal(ui::Form& f) { formShown(f); }
 
 void WebHost::formUnloaded(ui::Form& f) {
   auto it = std::find_if(views_.begin(), views_.end(), [&f](auto& p) { return p->form() == &f; });
@@ -92,6 +101,19 @@ void WebHost::lastFormUnloaded() { dom::showEnded(); }
 
 std::unique_ptr<ui::Printer> WebHost::printer() { return std::make_unique<WebPrinter>(); }
 
+void WebHost::timersChanged() {
+  if (clockTimeout_) emscripten_clear_timeout(clockTimeout_);
+  clockTimeout_ = emscripten_set_timeout(onClock, 0, nullptr);
+}
+
+void WebHost::clockFrame() {
+  clockTimeout_ = 0;
+  const double now = emscripten_get_now();
+  const double next = app_.clock().frame(now);
+  if (next == ui::Clock::kNever || clockTimeout_) return;
+  clockTimeout_ = emscripten_set_timeout(onClock, std::max(0.0, next - now), nullptr);
+}
+
 void WebHost::scheduleFrame() {
   if (frameScheduled_) return;
   frameScheduled_ = true;
@@ -104,10 +126,8 @@ void WebHost::paintNow() {
   for (auto& v : views_) v->paint();
 }
 
-void WebHost::relayout() {
-  dom::readPixelRatio();
-  const double dpr = dom::pixelRatio();
-  // Fit the largest shown window, measured at 100 %.
+ui::ZoomPolicy::Fits WebHost::space() const {
+  // The largest shown window, measured at 100 %, with room kept around it.
   const Scale unit{1};
   double w = 0, h = 0;
   for (auto& v : views_) {
@@ -115,9 +135,18 @@ void WebHost::relayout() {
     w = std::max(w, static_cast<double>(v->outerWidth(unit)));
     h = std::max(h, static_cast<double>(v->outerHeight(unit)));
   }
+  // With no window shown there is nothing to fit: 100 %.
+  if (!(w > 0)) return [](double f) { return f <= 1; };
+  const double roomW = dom::viewWidth() - 2 * kMargin, roomH = dom::viewHeight() - 2 * kMargin;
+  return [=](double f) { return w * f <= roomW && h * f <= roomH; };
+}
+
+void WebHost::relayout() {
+  dom::readPixelRatio();
+  const double dpr = dom::pixelRatio();
   const double viewW = dom::viewWidth(), viewH = dom::viewHeight();
-  factor_ = zoom_.factor(w, h, viewW, viewH);
-  const Scale sc{factor_ * dpr};
+  zoom_.refit(space());
+  const Scale sc{zoom_.factor() * dpr};
   int deskW = static_cast<int>(std::lround(viewW * dpr)), deskH = static_cast<int>(std::lround(viewH * dpr));
   for (auto& v : views_) {
     deskW = std::max(deskW, v->outerWidth(sc));
@@ -137,15 +166,10 @@ void WebHost::restack() {
   if (top) dom::setTitle(top->form()->style().caption);
 }
 
-void WebHost::pageVisible(bool visible) {
-  for (auto& v : views_) v->pageVisible(visible);
-}
+void WebHost::pageVisible(bool visible) { app_.clock().setShown(visible); }
 
-void WebHost::zoomKey(char key) {
-  if (key == '+') zoom_.larger(factor_);
-  else if (key == '-') zoom_.smaller(factor_);
-  else zoom_.fit();
-  relayout();
+void WebHost::zoomKey(int direction) {
+  if (zoom_.key(direction, space())) relayout();
 }
 
 }  // namespace zemlox::web

@@ -1,7 +1,7 @@
 // The browser host of the window layer: a window element per loaded window,
 // modal windows over their owner in the same page, one repaint per browser
-// frame, the page's zoom (fit to the browser window, or the desktop's steps)
-// and the page's title, and a closing screen when the last window goes.
+// frame, the one browser timeout that runs the program's clock, the page's
+// zoom and title, and a closing screen when the last window goes.
 #pragma once
 
 #include <memory>
@@ -10,25 +10,24 @@
 #include "ui/application.h"
 #include "ui/web/raster.h"
 #include "ui/web/window_view.h"
-#include "ui/web/zoom.h"
+#include "ui/zoom_policy.h"
 
 namespace zemlox::web {
 
 class WebHost : public ui::Host {
  public:
-  WebHost();
+  explicit WebHost(ui::Application& app);
   ~WebHost() override;
   // The host the page's events go to; null before start-up.
   static WebHost* current();
 
   void formLoaded(ui::Form& f) override;
   void formShown(ui::Form& f) override;
-  // A browser cannot nest its event loop: the window shows and this returns.
-  // The owner takes no input meanwhile (the window layer sees to it).
-  void runModal(ui::Form& f) override;
+  void formShownModal(ui::Form& f) override;
   void formUnloaded(ui::Form& f) override;
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
+  void timersChanged() override;
 
   void scheduleFrame();
   // Paints every window's changes now.
@@ -38,18 +37,27 @@ class WebHost : public ui::Host {
   // Stacking, active title bars, focus-blocking and the page's title.
   void restack();
   void pageVisible(bool visible);
-  // Ctrl with +, - or 0.
-  void zoomKey(char key);
+  // Ctrl with + (+1), - (-1) or 0 (0).
+  void zoomKey(int direction);
 
+  // One frame of the clock, and the browser timeout set for the next.
+  void clockFrame();
+
+  ui::Application& app() const { return app_; }
   WindowView* viewOf(const ui::Form& f) const;
   const std::vector<std::unique_ptr<WindowView>>& views() const { return views_; }
 
  private:
+  ui::Application& app_;
   std::vector<std::unique_ptr<WindowView>> views_;  // in showing order
   std::vector<std::unique_ptr<WindowView>> unloaded_;  // freed once no handler runs
-  Zoom zoom_;
-  double factor_ = 1;
+  // The space the zoom policy gets: whether every shown window fits the
+  // browser window at a factor.
+  ui::ZoomPolicy::Fits space() const;
+
+  ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Page};
   bool frameScheduled_ = false;
+  long clockTimeout_ = 0;  // 0 when none is set
 };
 
 }  // namespace zemlox::web

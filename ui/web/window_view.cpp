@@ -1,7 +1,6 @@
-// Window elements, repainting, timers and input for one loaded window.
+// Window elements, repainting and input for one loaded window.
 #include "ui/web/window_view.h"
 
-#include <emscripten/html5.h>
 
 #include <algorithm>
 #include <cmath>
@@ -14,17 +13,6 @@
 namespace zemlox::web {
 namespace {
 
-// The ticks the clock says are due, also those a late callback missed. A
-// tick may stop the timer or unload the window, which frees the ticker.
-void tickTimer(void* ticker) {
-  auto* k = static_cast<WindowView::Ticker*>(ticker);
-  ui::Timer* t = k->timer;
-  const int n = k->pace.due(emscripten_get_now());
-  for (int i = 0; i < n && t->enabled(); ++i) {
-    t->tick();
-    ++WindowView::ticksRun;
-  }
-}
 
 Span bounding(const std::vector<Span>& spans) {
   int l = 1 << 30, t = 1 << 30, r = -(1 << 30), b = -(1 << 30);
@@ -49,7 +37,6 @@ WindowView::WindowView(WebHost& host, ui::Form& form) : host_(host), form_(&form
   addArea(AreaKind::Window, form, nullptr, window_, true);
   build(form, window_);
   buildItems();
-  for (ui::Timer* t : form.timers()) timerChanged(*t);
   form.setView(this);
 }
 
@@ -151,7 +138,6 @@ void WindowView::syncItems() {
 
 void WindowView::detach() {
   if (!form_) return;
-  stopTimers();
   for (auto& a : areas_) {
     if (!a->layer) continue;
     ui::Surface& surface = a->kind == AreaKind::Window
@@ -284,35 +270,6 @@ void WindowView::widgetChanged(const ui::Control& c) {
   if (it == widgets_.end()) return;
   place(c, it->second);
   sync(c, it->second);
-}
-
-void WindowView::timerChanged(const ui::Timer& t) {
-  if (!form_) return;
-  auto it = intervals_.find(&t);
-  if (it != intervals_.end()) {
-    emscripten_clear_interval(it->second->id);
-    intervals_.erase(it);
-  }
-  if (!visible_ || !t.enabled() || !form_->loaded()) return;
-  const double ms = t.pace();
-  auto k = std::make_unique<Ticker>(Ticker{const_cast<ui::Timer*>(&t), Pace(ms, emscripten_get_now()), 0});
-  k->id = static_cast<int>(emscripten_set_interval(tickTimer, ms, k.get()));
-  intervals_[&t] = std::move(k);
-}
-
-void WindowView::stopTimers() {
-  for (auto& [t, k] : intervals_) emscripten_clear_interval(k->id);
-  intervals_.clear();
-}
-
-void WindowView::pageVisible(bool visible) {
-  visible_ = visible;
-  if (!form_) return;
-  if (!visible) {
-    stopTimers();
-    return;
-  }
-  for (ui::Timer* t : form_->timers()) timerChanged(*t);
 }
 
 void WindowView::inputEnabledChanged() { host_.restack(); }

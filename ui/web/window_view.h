@@ -1,8 +1,8 @@
 // One loaded window in the page: a window element with a title bar and close
 // box, a canvas for each area that paints (the window itself, its frames and
 // picture boxes), HTML buttons and lists, an element over each painted label
-// for assistive technology and the keys, and the window's timers. Repaints
-// only what changed, once per browser frame.
+// for assistive technology and the keys. Repaints only what changed, once
+// per browser frame.
 #pragma once
 
 #include <memory>
@@ -15,7 +15,6 @@
 #include "ui/touch.h"
 #include "ui/web/focus_rings.h"
 #include "ui/web/draw_list.h"
-#include "ui/web/pace.h"
 #include "ui/web/raster.h"
 #include "ui/web/raster_layer.h"
 
@@ -47,8 +46,6 @@ class WindowView : public ui::FormView {
   // The focus on the control the window layer opens the window with.
   void focusFirst();
   void paint();
-  // Starts or stops every timer as the page is shown or hidden.
-  void pageVisible(bool visible);
 
   // Input from the page, by element number; false when not this window's.
   // A touch on the title bar comes with the window's own number, in CSS
@@ -62,20 +59,9 @@ class WindowView : public ui::FormView {
   // when the element is not this window's.
   std::optional<bool> itemKey(int id, ui::Key key, int shift);
 
-  // Ticks run by every window's timers: a plain count, which only the
-  // benchmark's own build of the program reads.
-  static inline double ticksRun = 0;
-  // A running timer's browser interval and the pace it keeps.
-  struct Ticker {
-    ui::Timer* timer;
-    Pace pace;
-    int id;
-  };
-
   void invalidate(const ui::Container& c, const ui::RectF& r) override;
   void accessChanged(const ui::Control& c) override;
   void widgetChanged(const ui::Control& c) override;
-  void timerChanged(const ui::Timer& t) override;
   void inputEnabledChanged() override;
   void announce(const std::string& text) override;
 
@@ -101,7 +87,6 @@ class WindowView : public ui::FormView {
   void sync(const ui::Control& c, int id);
   void markDirty(Area& a, const Span& s);
   void paintArea(Area& a);
-  void stopTimers();
   void touchInput(ui::Container& c, int type, float x, float y, float twipsPerPx);
 
   WebHost& host_;
@@ -113,7 +98,6 @@ class WindowView : public ui::FormView {
   std::unordered_map<int, Area*> byCanvas_;
   std::unordered_map<const ui::Control*, int> widgets_;
   std::unordered_map<int, ui::Control*> controlsById_;
-  std::unordered_map<const ui::Timer*, std::unique_ptr<Ticker>> intervals_;
   // The element over each painted label; names and places follow the labels,
   // and only what changed goes to the page.
   struct Item {
@@ -125,7 +109,6 @@ class WindowView : public ui::FormView {
   };
   std::vector<Item> items_;
   bool itemsStale_ = true;
-  bool visible_ = true;
   ui::Touch touch_;
   FocusRings rings_;
 };

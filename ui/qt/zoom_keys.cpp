@@ -1,17 +1,12 @@
-// Zoom levels and the keys that step through them.
-#include "ui/qt/zoom.h"
+// Ctrl with +, - and 0, from every window of the application.
+#include "ui/qt/zoom_keys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <algorithm>
 #include <optional>
-
-#include "ui/units.h"
 
 namespace zemlox::qt {
 namespace {
-
-constexpr auto& kLevels = ui::kZoomSteps;
 
 // +1, -1 or 0 for a zoom key, else nothing.
 std::optional<int> zoomKey(const QKeyEvent& k) {
@@ -27,42 +22,15 @@ std::optional<int> zoomKey(const QKeyEvent& k) {
 
 }  // namespace
 
-Zoom::Zoom(std::function<bool(double)> fits, std::function<void()> changed)
-    : fits_(std::move(fits)), changed_(std::move(changed)) {
+ZoomKeys::ZoomKeys(std::function<void(int)> pressed) : pressed_(std::move(pressed)) {
   if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
 }
 
-Zoom::~Zoom() {
+ZoomKeys::~ZoomKeys() {
   if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
 }
 
-double Zoom::factor() const { return kLevels[static_cast<size_t>(level_)]; }
-
-void Zoom::step(int direction) {
-  if (direction > 0) {
-    // Steps start from what is shown, not from a level a large window holds back.
-    const int next = level_ + 1;
-    if (next >= static_cast<int>(kLevels.size()) || (fits_ && !fits_(kLevels[static_cast<size_t>(next)])))
-      return;
-    wanted_ = next;
-  } else {
-    wanted_ = direction == 0 ? 0 : std::max(0, level_ - 1);
-  }
-  apply();
-}
-
-void Zoom::refit() { apply(); }
-
-void Zoom::apply() {
-  // 100 % stands even where a window is larger than its screen.
-  int level = wanted_;
-  while (level > 0 && fits_ && !fits_(kLevels[static_cast<size_t>(level)])) --level;
-  if (level == level_) return;
-  level_ = level;
-  if (changed_) changed_();
-}
-
-bool Zoom::eventFilter(QObject* watched, QEvent* e) {
+bool ZoomKeys::eventFilter(QObject* watched, QEvent* e) {
   // A zoom key stays a zoom key in a list's text field too: it is taken
   // before any widget sees it, and so is its override query.
   if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride)
@@ -74,7 +42,7 @@ bool Zoom::eventFilter(QObject* watched, QEvent* e) {
     return true;
   }
   // A held key steps once: every step lays every window out again.
-  if (!static_cast<QKeyEvent*>(e)->isAutoRepeat()) step(*dir);
+  if (!static_cast<QKeyEvent*>(e)->isAutoRepeat() && pressed_) pressed_(*dir);
   return true;
 }
 

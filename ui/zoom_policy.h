@@ -1,0 +1,47 @@
+// The program's zoom, one rule on the desktop and in the browser. The host
+// reports the space (whether everything would fit at a factor: the screens'
+// available areas, or the browser window) and the keys; the policy picks
+// the factor, and the host applies it to every window.
+//
+// The rule: Ctrl with + takes the next of ui::kZoomSteps above what is shown,
+// if everything fits there; Ctrl with - the next below, at least 100 %; Ctrl
+// with 0 goes back to the start. The factor in force is the step asked for,
+// held back to the largest step that fits; when not even 100 % fits, the
+// largest hundredth that does, never below 25 %. The start differs by the
+// space alone: a desktop window has its own size and starts at 100 %; a
+// browser page is the browser's window and starts fitted to it, in
+// hundredths (so a one-pixel resize does not change it), from 25 % up.
+#pragma once
+
+#include <functional>
+
+namespace ui {
+
+class ZoomPolicy {
+ public:
+  enum class Space { Screen, Page };
+  // Whether every window fits the space at a factor; larger factors fit no
+  // better than smaller ones.
+  using Fits = std::function<bool(double)>;
+
+  static constexpr double kLowest = 0.25;
+
+  explicit ZoomPolicy(Space space) : start_(space == Space::Screen ? 0 : kFit), wanted_(start_) {}
+
+  // The factor in force: layout pixels to a pixel.
+  double factor() const { return factor_; }
+  // Ctrl with + (+1), - (-1) or 0 (0). Whether the factor changed.
+  bool key(int direction, const Fits& fits);
+  // Windows came or went, or the space changed. Whether the factor changed.
+  bool refit(const Fits& fits);
+
+ private:
+  static constexpr int kFit = -1;
+  double fitted(const Fits& fits, double most) const;
+
+  int start_;
+  int wanted_;  // an index into ui::kZoomSteps, or kFit
+  double factor_ = 1;
+};
+
+}  // namespace ui
