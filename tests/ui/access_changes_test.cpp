@@ -13,7 +13,6 @@ struct Recorder : ui::FormView {
   std::vector<const ui::Control*> changes;
   void invalidate(const ui::Container&, const ui::RectF&) override {}
   void widgetChanged(const ui::Control&) override {}
-  void timerChanged(const ui::Timer&) override {}
   void inputEnabledChanged() override {}
   void accessChanged(const ui::Control& c) override { changes.push_back(&c); }
 };
