@@ -17,7 +17,7 @@ void FocusRings::draw(int id, ui::ControlKind kind, const Span& r, double scale)
   ui::PaintList list;
   ui::paintFocusRing(list, kind, {0, 0, r.w, r.h}, ui::PixelGrid{scale});
   DrawList dl;
-  toDrawList(dl, list);
+  toDrawList(dl, list, {{0, 0, r.w, r.h}});
   dl.replayOn(it->second);
 }
 
