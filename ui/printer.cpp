@@ -1,6 +1,8 @@
 // Recording printer: the page as a list of operations.
 #include "ui/printer.h"
 
+#include "ui/font_metrics.h"
+
 namespace ui {
 
 namespace {
@@ -22,6 +24,10 @@ void RecordingPrinter::print(const std::string& text) {
   op.text = text;
   op.fontName = font_;
   op.fontSize = size_;
+  // The position is the top-left corner of the first character cell: the
+  // baseline lies the font's ascent below it, the same for every printer.
+  const FaceMetrics& m = faceMetrics(typefaceOf(font_));
+  op.baseline = y_ + size_ * static_cast<float>(m.ascent) / static_cast<float>(m.unitsPerEm);
   page_.ops.push_back(op);
 }
 

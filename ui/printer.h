@@ -18,6 +18,7 @@ struct PrintOp {
   std::string text;
   std::string fontName;
   float fontSize = 0;
+  float baseline = 0;  // text: where its baseline lies, from the font's own ascent
 };
 
 // The paper every host prints on, in points: the sheet as it lies, where

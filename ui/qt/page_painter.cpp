@@ -30,10 +30,7 @@ QFont pageFont(const std::string& face, float points, const QPaintDevice& device
 
 void paintText(QPainter& p, const ui::PrintOp& op) {
   p.setFont(pageFont(op.fontName, op.fontSize, *p.device()));
-  // The position is the top-left corner of the first character cell.
-  const QRectF box(op.x1, op.y1, 10000, 10000);
-  p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
-             qs(op.text));
+  p.drawText(QPointF(op.x1, op.baseline), qs(op.text));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 #include "ui/color.h"
 #include "ui/font.h"
-#include "ui/web/raster.h"
+#include "ui/web/device_scale.h"
 
 namespace zemlox::web {
 

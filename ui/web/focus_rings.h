@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "ui/control.h"
-#include "ui/web/raster.h"
+#include "ui/web/device_scale.h"
 
 namespace zemlox::web {
 

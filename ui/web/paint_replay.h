@@ -7,7 +7,7 @@
 
 #include "ui/paint_list.h"
 #include "ui/web/draw_list.h"
-#include "ui/web/raster.h"
+#include "ui/web/device_scale.h"
 
 namespace zemlox::web {
 

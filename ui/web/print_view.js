@@ -27,12 +27,9 @@ Object.assign(ZX, {
     ZX.ink = ZX.svg('g', {fill: 'none', stroke: 'black', 'stroke-width': pen}, ZX.page);
   },
 
+  // `y` is the text's baseline.
   printText(x, y, text, family, size) {
-    // The position is the top-left corner of the first character cell.
-    const c = ZX.measure || (ZX.measure = document.createElement('canvas').getContext('2d'));
-    c.font = '100px ' + family;
-    const ascent = c.measureText('\u6C34').fontBoundingBoxAscent / 100;
-    const t = ZX.svg('text', {x, y: y + ascent * size, 'font-family': family, 'font-size': size,
+    const t = ZX.svg('text', {x, y, 'font-family': family, 'font-size': size,
                               fill: 'black', 'xml:space': 'preserve'}, ZX.page);
     t.textContent = text;
   },

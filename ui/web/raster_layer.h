@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "ui/drawing_layer.h"
-#include "ui/web/raster.h"
+#include "ui/web/device_scale.h"
 
 namespace zemlox::web {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ui/application.h"
-#include "ui/web/raster.h"
+#include "ui/web/device_scale.h"
 #include "ui/web/window_view.h"
 #include "ui/zoom_policy.h"
 

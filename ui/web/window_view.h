@@ -15,7 +15,7 @@
 #include "ui/touch.h"
 #include "ui/web/focus_rings.h"
 #include "ui/web/draw_list.h"
-#include "ui/web/raster.h"
+#include "ui/web/device_scale.h"
 #include "ui/web/raster_layer.h"
 
 namespace zemlox::web {
