@@ -14,7 +14,4 @@ namespace zemlox::web {
 // `dirty`: the parts of the area being repainted, which the list covers.
 void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>& dirty);
 
-// A rectangle in twips of a container as device pixels of its canvas.
-inline Span toDevice(const ui::RectF& r, const Scale& sc) { return ui::PixelGrid{sc.s}.rect(r); }
-
 }  // namespace zemlox::web

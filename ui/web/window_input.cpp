@@ -1,0 +1,102 @@
+// One window's input from the page: pointer and touch on its canvases in
+// twips of the area under them, and its buttons, lists and label elements
+// by element number.
+#include <algorithm>
+
+#include "ui/units.h"
+#include "ui/web/dom.h"
+#include "ui/web/web_host.h"
+#include "ui/web/window_view.h"
+
+namespace zemlox::web {
+
+bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch) {
+  if (!form_) return false;
+  Area* area = nullptr;
+  if (canvas == window_ && touch) {
+    area = byContainer_.at(form_);
+  } else if (auto it = byCanvas_.find(canvas); it != byCanvas_.end()) {
+    area = it->second;
+  }
+  if (!area) return false;
+  ui::Container& c = *area->container;
+  const double toTwips = dom::pixelRatio() * ui::kTwipsPerPixel / scale_.s;
+  const float tx = static_cast<float>(x * toTwips), ty = static_cast<float>(y * toTwips);
+  if (touch) {
+    touchInput(c, type, tx, ty, static_cast<float>(toTwips));
+    return true;
+  }
+  ui::MouseState s{buttons, mods};
+  switch (type) {
+    case 0: c.mouseMove(s, tx, ty); break;
+    case 1: c.mouseDown(s, tx, ty); break;
+    case 2: c.mouseUp(s, tx, ty); break;
+    default: break;
+  }
+  return true;
+}
+
+// type: 0 move, 1 press, 2 release, 3 the browser cancelled the touch.
+void WindowView::touchInput(ui::Container& c, int type, float x, float y, float twipsPerPx) {
+  switch (type) {
+    case 0: touch_.move(c, x, y); break;
+    case 1: {
+      std::vector<ui::Touch::Extra> extras;
+      if (&c == form_) {
+        // The title bar's close box, a title bar high and wide, above the client area.
+        const auto side = static_cast<float>(kTitleBarPx * ui::kTwipsPerPixel);
+        extras.push_back({{form_->style().clientWidth - side, -side, side, side}, window_});
+      }
+      touch_.press(c, x, y, twipsPerPx, std::move(extras));
+      break;
+    }
+    case 2: {
+      const ui::Touch::Outcome out = touch_.release(c, x, y);
+      if (out.extra == window_ && form_) form_->closeBox();
+      else if (auto w = widgets_.find(out.list); out.list && w != widgets_.end()) dom::openList(w->second);
+      break;
+    }
+    default: touch_.cancel(c); break;
+  }
+}
+
+bool WindowView::buttonClicked(int id) {
+  auto it = controlsById_.find(id);
+  if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::Button) return false;
+  static_cast<ui::Button*>(it->second)->click();
+  return true;
+}
+
+bool WindowView::comboPicked(int id, int index) {
+  auto it = controlsById_.find(id);
+  if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::ComboBox) return false;
+  static_cast<ui::ComboBox*>(it->second)->pick(index);
+  return true;
+}
+
+bool WindowView::comboStepped(int id, int direction) {
+  auto it = controlsById_.find(id);
+  if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::ComboBox) return false;
+  static_cast<ui::ComboBox*>(it->second)->step(direction);
+  return true;
+}
+
+bool WindowView::comboTyped(int id, const std::string& text) {
+  auto it = controlsById_.find(id);
+  if (it == controlsById_.end() || it->second->kind() != ui::ControlKind::ComboBox) return false;
+  static_cast<ui::ComboBox*>(it->second)->type(text);
+  return true;
+}
+
+std::optional<bool> WindowView::itemKey(int id, ui::Key key, int shift) {
+  auto it = std::find_if(items_.begin(), items_.end(), [id](const Item& item) { return item.id == id; });
+  if (it == items_.end() || !form_) return std::nullopt;
+  const bool done = form_->keyboard().press(*it->label, key, shift);
+  if (form_) {
+    itemsStale_ = true;
+    host_.scheduleFrame();
+  }
+  return done;
+}
+
+}  // namespace zemlox::web
