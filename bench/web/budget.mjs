@@ -172,7 +172,7 @@ const windows = [
   ['wave2', '縦波（Ｐ波）・横波(Ｓ波)の比較', 200], ['kansoku', '地震計の記録', 100],
 ];
 
-await z.run('budget', async browser => {
+await z.run('every figure measured', async browser => {
   const bytes = siteBytes(z.site);
   console.log(`${'site files together'.padEnd(44)} ${(bytes / 1e6).toFixed(3).padStart(9)} MB   budget 3 MB`);
   if (bytes > 3e6) over.push(`site files ${(bytes / 1e6).toFixed(3)} MB (budget 3 MB)`);
