@@ -1,5 +1,5 @@
-// Focus items over painted labels, the tab chain, accessible roles and names,
-// and announcements for the Qt host.
+// The tab chain, accessible roles and names, the items over painted labels
+// kept where their labels are, and announcements for the Qt host.
 #include "ui/qt/access_layer.h"
 
 #include <QAccessible>
@@ -40,55 +40,11 @@ QAccessibleInterface* roleFactory(const QString&, QObject* o) {
   return nullptr;
 }
 
-std::optional<ui::Key> keyOf(const QKeyEvent* e) {
-  switch (e->key()) {
-    case Qt::Key_Space: return ui::Key::Space;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return ui::Key::Enter;
-    case Qt::Key_Escape: return ui::Key::Escape;
-    case Qt::Key_Left: return ui::Key::Left;
-    case Qt::Key_Right: return ui::Key::Right;
-    case Qt::Key_Up: return ui::Key::Up;
-    case Qt::Key_Down: return ui::Key::Down;
-    default: return std::nullopt;
-  }
-}
-
-int shiftOf(const QKeyEvent* e) { return (e->modifiers() & Qt::ShiftModifier) ? ui::kShiftKey : 0; }
-
 // Where an item stands in its container widget: on the label, placed as the
 // window places its widgets.
 QRect itemRect(const FormWidget& w, const ui::Label& l) { return toQRect(PixelGrid{w.zoom()}.rect(l.bounds())); }
 
 }  // namespace
-
-PaintedItem::PaintedItem(ui::Label& label, bool target, QWidget* parent)
-    : QWidget(parent), label_(&label), target_(target) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);  // the view routes the mouse itself
-  setFocusPolicy(target ? Qt::TabFocus : Qt::NoFocus);
-}
-
-void PaintedItem::paintEvent(QPaintEvent*) {
-  if (hasFocus()) paintFocusRing(*this, ui::ControlKind::Label, windowZoom(*this));
-}
-
-void PaintedItem::keyPressEvent(QKeyEvent* e) {
-  const std::optional<ui::Key> key = keyOf(e);
-  ui::Form* form = label_ ? label_->form() : nullptr;
-  if (key && form && form->keyboard().press(*label_, *key, shiftOf(e))) return;
-  QWidget::keyPressEvent(e);
-}
-
-void PaintedItem::focusInEvent(QFocusEvent* e) {
-  if (ui::Form* form = label_ ? label_->form() : nullptr) form->keyboard().setFocus(label_);
-  update();
-  QWidget::focusInEvent(e);
-}
-
-void PaintedItem::focusOutEvent(QFocusEvent* e) {
-  update();
-  QWidget::focusOutEvent(e);
-}
 
 AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), form_(form) {
   static const bool installed = [] {

@@ -13,30 +13,11 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/qt/painted_item.h"
 
 namespace zemlox::qt {
 
 class FormWidget;
-
-// Stands over one painted label: paints nothing but the focus rectangle,
-// takes no mouse input, and is what assistive technology sees of the label.
-class PaintedItem : public QWidget {
- public:
-  PaintedItem(ui::Label& label, bool target, QWidget* parent);
-  ui::Label* label() const { return label_; }
-  bool target() const { return target_; }
-  void detach() { label_ = nullptr; }
-
- protected:
-  void paintEvent(QPaintEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
-  void focusInEvent(QFocusEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
-
- private:
-  ui::Label* label_;
-  bool target_;
-};
 
 class AccessLayer : public QObject {
  public:
