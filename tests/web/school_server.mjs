@@ -9,6 +9,8 @@
 //   serve(dir, {stall: ['fonts/a.woff2']}) — these paths never answered
 //   serve(dir, {halfway: ['zemlox.wasm']}) — half of these files sent, the rest never (while in the array);
 //     each such answer begun is listed in `stalled`
+// `log` lists every path asked for; `pageLog` leaves out what the service
+// worker asked for (its requests name sw.js as their referrer).
 import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -20,13 +22,14 @@ export const known = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascri
 
 export async function serve(dir, {types = {}, unknown = [], missing = [], files = {}, stall = [], halfway = []} = {}) {
   const root = path.resolve(dir);
-  const log = [], stalled = [];
+  const log = [], pageLog = [], stalled = [];
   const server = http.createServer((req, res) => {
     let p = decodeURIComponent(new URL(req.url, 'http://x').pathname).replace(/^\/+/, '');
     if (p === '' || p.endsWith('/')) p += 'index.html';
     const ext = path.extname(p);
     const file = files[p] || path.join(root, p);
     log.push(p);
+    if (!/\/sw\.js$/.test(req.headers.referer || '')) pageLog.push(p);
     if (stall.includes(p)) return;
     const type = ext in types ? types[ext] : known[ext];
     if (missing.includes(p) || unknown.includes(ext) || (!files[p] && !file.startsWith(root + path.sep)) ||
@@ -46,5 +49,5 @@ export async function serve(dir, {types = {}, unknown = [], missing = [], files 
   await new Promise(r => server.listen(0, '127.0.0.1', r));
   const url = `http://127.0.0.1:${server.address().port}/`;
   const close = () => new Promise(r => { server.close(r); server.closeAllConnections(); });
-  return {url, port: server.address().port, log, stalled, close};
+  return {url, port: server.address().port, log, pageLog, stalled, close};
 }
