@@ -78,6 +78,17 @@ TEST_P(Parity, ObservationWindowMidRunAndAfter) {
   w.unload();
 }
 
+TEST_P(Parity, MenuWithItsPicture) {
+  app::Module1 module(app);
+  module.Main();
+  ui::Form& menu = *module.mainForm();
+  {
+    image_test::ImageHost image(menu);
+    EXPECT_EQ(differing(menu, image, "menu"), 0);
+  }
+  menu.unload();
+}
+
 TEST_P(Parity, RecordAndBlockLesson) {
   record::frm_Kiroku rec(app);
   rec.setRandomSource([] { return 0.25f; });

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "tests/image/bmp_file.h"
 #include "ui/controls.h"
 #include "ui/paint_areas.h"
+#include "ui/picture_scaling.h"
 
 namespace image_test {
 namespace {
@@ -125,7 +127,19 @@ void ImageHost::replay(const ui::PaintList& list, int dx, int dy, const ui::PxRe
         for (const ui::PaintItem& f : item.stamp->fills)
           image_.fill(shifted(f.rect, dx + item.rect.x, dy + item.rect.y).intersected(bounds), ui::pixelOf(f.color));
         break;
-      case ui::PaintItem::Image: break;  // pictures are decoded by the real hosts
+      case ui::PaintItem::Image: {
+        const std::string& name = list.image(item);
+        auto found = pictures_.find(name);
+        if (found == pictures_.end()) found = pictures_.emplace(name, readBundledBmp(name)).first;
+        const ui::PixelBuffer& from = found->second;
+        const ui::PxRect to = shifted(item.rect, dx, dy);
+        const std::vector<int> xs = ui::pictureSamples(from.width(), to.w), ys = ui::pictureSamples(from.height(), to.h);
+        const ui::PxRect part = shifted(item.clip, dx, dy).intersected(to).intersected(bounds);
+        for (int y = part.y; y < part.bottom(); ++y)
+          for (int x = part.x; x < part.right(); ++x)
+            image_.fill({x, y, 1, 1}, from.at(xs[static_cast<size_t>(x - to.x)], ys[static_cast<size_t>(y - to.y)]));
+        break;
+      }
       case ui::PaintItem::Drawing: {
         const ui::PixelBuffer& px = item.layer->pixels();
         const ui::PxRect part = shifted(item.layer->painted(), dx, dy).intersected(bounds);

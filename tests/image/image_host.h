@@ -1,10 +1,13 @@
 // A host with no toolkit at all: it gives a window's surfaces drawing layers
 // and turns the window layer's paint lists into one image of the client
-// area at any zoom, so pixel tests of every window run in plain C++. Glyphs
-// are not drawn (that is the real hosts' job); their text runs are kept.
+// area at any zoom, so pixel tests of every window run in plain C++. Pictures
+// are read from the source tree; glyphs are not drawn (that is the real
+// hosts' job), their text runs are kept.
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/drawing_layer.h"
@@ -40,6 +43,7 @@ class ImageHost {
   ui::PixelGrid grid_;
   ui::PixelBuffer image_;
   std::vector<ui::TextRun> texts_;
+  std::map<std::string, ui::PixelBuffer> pictures_;  // by resource name, as read
 };
 
 // How many pixels of `img` inside `r` are exactly colour `c`.

@@ -1,6 +1,7 @@
 // Exact pixels as every host shows them: lines land in the pixel their
 // coordinate falls in, one device pixel per layout pixel times the rounded
-// scale; diagonals and circles are aliased and unbroken.
+// scale; diagonals and circles are aliased and unbroken; a picture's pixels
+// repeat evenly, none dropped when it grows.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/picture_scaling.h"
 #include "ui/raster.h"
 
 using namespace ui;
@@ -104,3 +106,16 @@ TEST(Raster, CirclesAreClosedRingsWithTheirInsideFilled) {
   }
 }
 
+
+TEST(Raster, PicturesShowTheSourcePixelUnderEachPixelsCentre) {
+  // Whole scales repeat each source pixel exactly; others never skip one.
+  EXPECT_EQ(pictureSamples(3, 9), (std::vector<int>{0, 0, 0, 1, 1, 1, 2, 2, 2}));
+  EXPECT_EQ(pictureSamples(4, 6), (std::vector<int>{0, 1, 1, 2, 3, 3}));
+  EXPECT_EQ(pictureSamples(4, 2), (std::vector<int>{1, 3}));
+  for (int to : {164, 205, 246, 328, 410, 492}) {
+    const std::vector<int> at = pictureSamples(164, to);
+    EXPECT_EQ(at.front(), 0);
+    EXPECT_EQ(at.back(), 163);
+    for (size_t d = 1; d < at.size(); ++d) EXPECT_LE(at[d] - at[d - 1], 1) << to << " at " << d;
+  }
+}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/drawing_layer.h"
+#include "ui/picture_scaling.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/direct_fill.h"
 #include "ui/qt/raster_layer.h"
@@ -39,14 +40,24 @@ void drawText(QPainter& p, const ui::TextRun& run) {
   p.restore();
 }
 
-// A picture scaled to the size given, smoothed once per size.
+// A picture scaled to the size given by the window layer's rule, once per size.
 const QImage& picture(const std::string& resource, const QSize& size) {
   struct Entry { QImage original, scaled; };
   static QHash<QString, Entry> cache;
   Entry& e = cache[QString::fromStdString(resource)];
-  if (e.original.isNull()) e.original = QImage(QString::fromStdString(resource));
+  if (e.original.isNull())
+    e.original = QImage(QString::fromStdString(resource)).convertToFormat(QImage::Format_RGB32);
   if (size == e.original.size() || e.original.isNull()) return e.original;
-  if (e.scaled.size() != size) e.scaled = e.original.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (e.scaled.size() != size) {
+    e.scaled = QImage(size, QImage::Format_RGB32);
+    const std::vector<int> xs = ui::pictureSamples(e.original.width(), size.width());
+    const std::vector<int> ys = ui::pictureSamples(e.original.height(), size.height());
+    for (int y = 0; y < size.height(); ++y) {
+      const auto* from = reinterpret_cast<const QRgb*>(e.original.constScanLine(ys[static_cast<size_t>(y)]));
+      auto* to = reinterpret_cast<QRgb*>(e.scaled.scanLine(y));
+      for (int x = 0; x < size.width(); ++x) to[x] = from[xs[static_cast<size_t>(x)]];
+    }
+  }
   return e.scaled;
 }
 

@@ -403,8 +403,8 @@ var ZX = {
       ZX.images.set(url, img);
     }
     if (!img.complete || !img.naturalWidth) return;
-    c.imageSmoothingEnabled = w !== img.naturalWidth || h !== img.naturalHeight;
-    c.imageSmoothingQuality = 'high';
+    // Each device pixel shows the picture's pixel under its centre, as in every host.
+    c.imageSmoothingEnabled = false;
     c.drawImage(img, x, y, w, h);
   },
 
