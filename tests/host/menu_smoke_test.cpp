@@ -1,5 +1,6 @@
-// The Qt host draws the menu and the P-wave lesson as laid out: picture,
-// band, particles and the window's drawings in the right colours and layers.
+// The Qt host's menu: its picture is the size the window gives it, its
+// buttons are real ones in the frame, reached by Tab in the menu's order with
+// the window layer's focus ring; closing, minimising and unloading mid-tick.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,44 +18,20 @@ namespace {
 
 using Host = HostTest;
 
-TEST_F(Host, MenuShowsThePictureOnPaleYellowAndRealButtons) {
+TEST_F(Host, MenuHasItsPictureAndRealButtons) {
   app::Module1 module(app);
   module.Main();
   app::frmMain& menu = *module.mainForm();
   QImage img = render(menu);
   ASSERT_EQ(img.width(), static_cast<int>(433 * img.devicePixelRatio()));
-  // Just inside the picture box's sunken border: the picture's background.
-  EXPECT_EQ(pixelAtTwips(img, 600 + 45, 1200 + 45), QColor(251, 251, 196));
   // The picture is scaled from the size the window gives it: the file's.
   EXPECT_EQ(QImage(QString::fromStdString(menu.Picture1.picture())).size(),
             QSize(menu.Picture1.pictureWidth(), menu.Picture1.pictureHeight()));
-  // The window face under the title.
-  EXPECT_EQ(pixelAtTwips(img, 3300, 3800), QColor(240, 240, 240));
   auto* record = qobject_cast<QPushButton*>(host.widget(menu)->widgetFor(menu.Command4));
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->text(), QString::fromUtf8("地震計の記録"));
   EXPECT_EQ(record->geometry(), QRect(16, 24, 153, 25));  // inside the frame, in pixels
   app.form(0).unload();
-}
-
-TEST_F(Host, PWaveParticlesLieOnTheBandAndDrawingsAboveIt) {
-  waves::frm_Pwave w(app);
-  w.show();
-  w.Timer1.tick();
-  QImage img = render(w);
-  EXPECT_EQ(pixelAtTwips(img, 300, 1000), QColor(255, 255, 192));  // the band
-  // The red particle's centre after the first tick.
-  const float cx = w.Shape2[15].left() + 67.5f, cy = w.Shape2[15].top() + 67.5f;
-  EXPECT_EQ(pixelAtTwips(img, cx, cy), QColor(255, 192, 192));
-  EXPECT_EQ(pixelAtTwips(img, w.Shape2[3].left() + 67.5f, cy), QColor(192, 192, 255));
-  // A drawing on the window surface covers the band's fill and stays.
-  w.surface().line(150, 1012.5f, 11000, 1012.5f, 0x00000000);
-  w.Timer1.tick();
-  img = render(w);
-  EXPECT_LT(pixelAtTwips(img, 3000, 1012.5f).value(), 60);
-  w.surface().clear();
-  img = render(w);
-  EXPECT_EQ(pixelAtTwips(img, 3000, 1000), QColor(255, 255, 192));
 }
 
 TEST_F(Host, KeyboardStartsOnTheRecordButtonAndTabsThroughTheMenuInOrder) {
