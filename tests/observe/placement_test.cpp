@@ -2,8 +2,6 @@
 // does it through clicks and pointer moves routed by the window layer.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 #include "kansoku_fixture.h"
 #include "observe/colours.h"
 
@@ -160,27 +158,6 @@ INSTANTIATE_TEST_SUITE_P(Outside, HypocentreDepth,
                          ::testing::Values(OutsideMove{2000, -1}, OutsideMove{2000, -3000},
                                            OutsideMove{-10, 500}, OutsideMove{6135, 500},
                                            OutsideMove{2000, 1815}, OutsideMove{9000, -9000}));
-
-TEST_F(Placement, DepthStaysPositiveUnderRandomPointerTraffic) {
-  std::uint32_t seed = 12345;
-  auto next = [&seed](float lo, float hi) {
-    seed = seed * 1664525u + 1013904223u;
-    return lo + (hi - lo) * static_cast<float>(seed >> 8) / static_cast<float>(1u << 24);
-  };
-  clickLabel(w.nfoc);
-  for (int k = 0; k < 5000; ++k) {
-    const float x = next(-2000, 8000), y = next(-2000, 3000);
-    if (k % 3 == 0)
-      w.nfoc.mouseMove({1, 0}, x - w.nfoc.left(), y - w.nfoc.top());
-    else
-      moveTo(w.map2, x, y);
-    ASSERT_GT(w.foc.top() + w.foc.width() / 2, 0) << "move " << k;
-  }
-  clickLabel(w.nfoc);
-  w.Command2_Click();
-  runToEnd();
-  for (double d : w.hypoDist) EXPECT_GT(d, 0);
-}
 
 }  // namespace
 }  // namespace observe_test
