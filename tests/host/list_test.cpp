@@ -1,7 +1,8 @@
 // The observation window's settings lists on the Qt host, driven with real
 // key and mouse events: only a pick (an item clicked in the open list, the
-// arrow keys, the wheel) runs the list's click handler; typed text, Enter,
-// Escape and leaving the list only change the text.
+// arrow keys, the wheel, each stepping by the window layer's rule) runs the
+// list's click handler; typed text, Enter, Escape and leaving the list only
+// change the text.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -81,42 +82,28 @@ TEST_F(ListHost, TypingAnItemThenEnterEscapeOrLeavingTheListPicksNothing) {
   EXPECT_EQ(mag->currentIndex(), 2);  // a typed item is the selected one too
 }
 
-TEST_F(ListHost, TheShownItemIsSelectedAndTheArrowsAndWheelStepOnFromIt) {
+// Which item an arrow or the wheel picks is the window layer's rule (its
+// own tests hold the cases); here Qt's list must ask it, not step itself.
+TEST_F(ListHost, TheArrowsAndTheWheelPickWhatTheWindowLayerSteps) {
   QComboBox* speed = list(w.speed);
-  EXPECT_EQ(speed->currentText(), QStringLiteral("中"));
-  EXPECT_EQ(speed->currentIndex(), 1);
+  EXPECT_EQ(speed->currentIndex(), 1);  // the shown 中 is the selected item
   finishRun();
   speed->setFocus();
-  key(Qt::Key_Down);  // 中 → 遅, a pick
-  EXPECT_EQ(w.speed.text(), "遅");
-  EXPECT_EQ(w.Timer1.interval(), 50);
-  EXPECT_FALSE(w.Command5.visible()) << "an arrow pick did not run speed_Click";
-  key(Qt::Key_Up);
-  key(Qt::Key_Up);  // 遅 → 中 → 速
+  key(Qt::Key_Up);  // 中 → 速, a pick
   EXPECT_EQ(w.Timer1.interval(), 10);
-  // The wheel steps too: one notch down from 速 is 中.
-  QWheelEvent notch(QPointF(10, 10), speed->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(speed, &notch);
-  EXPECT_EQ(w.speed.text(), "中");
-  EXPECT_EQ(w.Timer1.interval(), 20);
-}
-
-TEST_F(ListHost, AfterTypedTextTheArrowsStepFromTheItemTheWindowLayerSelected) {
-  finishRun();
-  QComboBox* speed = list(w.speed);
-  speed->setFocus();
-  key(Qt::Key_Up);  // 中 → 速
+  EXPECT_FALSE(w.Command5.visible()) << "an arrow pick did not run speed_Click";
   speed->lineEdit()->selectAll();
   type(QStringLiteral("x"));
   ASSERT_EQ(w.speed.text(), "x");
-  key(Qt::Key_Up);  // nothing before 速: the typed text stays
-  EXPECT_EQ(w.speed.text(), "x");
-  EXPECT_EQ(speed->currentText(), QStringLiteral("x"));
   key(Qt::Key_Down);  // on from 速, not from the list's top
   EXPECT_EQ(w.speed.text(), "中");
-  EXPECT_EQ(w.speed.stepTarget(1), 2);
   EXPECT_EQ(speed->currentIndex(), w.speed.selected());
+  // The wheel steps too: one notch down from 中 is 遅.
+  QWheelEvent notch(QPointF(10, 10), speed->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(speed, &notch);
+  EXPECT_EQ(w.speed.text(), "遅");
+  EXPECT_EQ(w.Timer1.interval(), 50);
 }
 
 TEST_F(ListHost, TheOpenListHighlightsTheShownItemAndAClickedItemIsPicked) {

@@ -1,6 +1,7 @@
 // What only the Qt host does with pixels, at 100 % and 200 % zoom (and again
 // under QT_SCALE_FACTOR=2): repaints piece by piece leave nothing stale, bold
-// carries more ink, and the zoom keys work on any window. The pixels the
+// carries more ink, glyphs stay on their lines, and the zoom keys work on any
+// window. The pixels the
 // window layer decides are the image host's tests' and the parity test's.
 #include <gtest/gtest.h>
 
@@ -143,6 +144,30 @@ TEST_P(Pixels, ZoomKeysRelayOutEveryWindowCentredOnItsScreen) {
   for (int i = 0; i < 9; ++i) pressZoomKey(host.widget(w), Qt::Key_Equal);
   EXPECT_EQ(host.zoom().factor(), 3.0);
   app.form(0).unload();
+}
+
+// Glyphs go on the lines the window layer broke, nowhere else: the
+// hypocentre's name 「　震源」 is one line, none of its ink under it.
+TEST_P(Pixels, TextStaysOnTheLinesTheWindowLayerBroke) {
+  observe::frm_Kansoku w(app);
+  w.show();
+  zoomTo(w);
+  const QImage img = render(w);
+  const QRect view = host.widget(w)->widgetFor(w.map2)->geometry();
+  const qreal dpr = img.devicePixelRatio();
+  const QRect label = zemlox::qt::toQRect(grid(img).rect(w.nfoc.bounds()))
+                          .translated(static_cast<int>(view.x() * dpr), static_cast<int>(view.y() * dpr));
+  // Below the first line of 8.25 pt text (11 px at 100 %) the label is bare.
+  const int firstLine = static_cast<int>(std::ceil(11 * 1.25 * GetParam() * dpr));
+  int below = 0, above = 0;
+  for (int y = label.top(); y <= label.bottom(); ++y)
+    for (int x = label.left(); x <= label.right(); ++x) {
+      // The text's dark red, not the grid dots under the transparent label.
+      const QColor c = img.pixelColor(x, y);
+      (y >= label.top() + firstLine ? below : above) += c.red() >= 150 && c.red() <= 210 && c.green() < 60 && c.blue() < 60;
+    }
+  EXPECT_GT(above, 0);
+  EXPECT_EQ(below, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zoom, Pixels, ::testing::Values(1.0, 2.0),
