@@ -1,8 +1,7 @@
 // zemlox_image_render WINDOW STATE ZOOM OUT: the image host's picture of a
 // window (the observation window, or the menu) as a PPM file, and OUT.json
-// listing what only a real host draws there (text boxes, buttons, lists, the
-// menu's picture, and with "after" the record's traces, which come from
-// random numbers): the browser tests compare the page's pixels with it
+// listing what only a real host draws there (text boxes, buttons, lists,
+// and with "after" the record's traces, which come from random numbers): the browser tests compare the page's pixels with it
 // everywhere else.
 #include <cstdio>
 #include <cstdlib>
@@ -57,8 +56,6 @@ int main(int argc, char** argv) {
   for (const ui::Control* c : w.controls()) {
     if (!c->visible()) continue;
     if (c->kind() == ui::ControlKind::Button || c->kind() == ui::ControlKind::ComboBox) put(host.placeOf(*c).grown(1));
-    // The image host decodes no pictures.
-    if (auto* box = dynamic_cast<const ui::PictureBox*>(c); box && !box->picture().empty()) put(host.placeOf(*c));
   }
   // Inside the record's sunken edge.
   if (after) put(host.placeOf(kansoku.kiroku).grown(-2 * ui::PixelGrid{zoom}.lineWidth(1)));

@@ -1,7 +1,7 @@
 // The menu and the observation window as the browser paints them from the
 // window layer's paint lists: at 100 % and 125 %, the menu with its frame's
-// caption and the observation window before and after a run, every pixel but
-// those inside glyphs, the page's own controls and the menu's picture is the
+// caption and picture and the observation window before and after a run,
+// every pixel but those inside glyphs and the page's own controls is the
 // image host's (and so the desktop's); at every page size the hypocentre's name 「　震源」
 // stands on one line, and after a run neither view keeps a pixel of a ring
 // (the stations' blue border excepted, counted before the run).
