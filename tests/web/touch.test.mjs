@@ -1,10 +1,10 @@
 // A finger on an emulated iPad (1024 x 768 and 768 x 1024, two device pixels
 // to a CSS pixel, touch only) in headless Chromium: the menu and lesson open
-// by taps; station B and the hypocentre carried by a drag, checked by the
-// marker's fill under the finger and where it lands; a touch 10 px outside
-// a label's box picks it up; the touch area of a list, as measured by
-// touches; no page scroll or zoom after drags on the background,
-// a title bar and the views; and the page as large as the window at four sizes.
+// by taps; station B and the hypocentre carried by a drag land where the
+// finger lifts; a touch 10 px outside a label's box picks it up; the touch
+// area of a list, as measured by touches; no page scroll or zoom after drags
+// on the background, a title bar and the views; and the page as large as the
+// window at four sizes.
 import * as z from './lib.mjs';
 
 const caption = '地震計の記録';
@@ -29,10 +29,8 @@ async function drag(page, from, to, steps = 6) {
   for (let k = 1; k <= steps; ++k)
     await page.touchscreen.touchMove(from.x + (to.x - from.x) * k / steps, from.y + (to.y - from.y) * k / steps);
   await z.frames(page, 2);
-  const during = await z.shot(page);
   await page.touchscreen.touchEnd();
   await z.frames(page, 2);
-  return during;
 }
 
 // Puts a picked-up marker down where it stands, with Escape on its element.
@@ -85,15 +83,13 @@ await z.run('touch', async browser => {
     await z.frames(page, 2);
     const tag = `${width} x ${height}`;
 
-    // Station B by a drag from its label's middle to a grid crossing.
-    let b = await marker(page, 1);
-    const to = z.at(win, plan[0] + 2500, plan[1] + 2300);
-    let img = await drag(page, {x: b.x + b.w / 2, y: b.y + b.h / 2}, to);
-    // While carried it is white, its corner 50 twips up and left of the finger.
-    z.check(img.at(win, plan[0] + 2500 - 50 + 67, plan[1] + 2300 - 50 + 67) === 'ffffff', `${tag}: station B not carried under the finger`);
-    img = await z.shot(page);
+    // The finger's page position reaches the window layer in the right
+    // twips (where a drag carries and drops is the window layer's test):
+    // station B by a drag from its label's middle to a grid crossing.
+    const b = await marker(page, 1);
+    await drag(page, {x: b.x + b.w / 2, y: b.y + b.h / 2}, z.at(win, plan[0] + 2500, plan[1] + 2300));
+    let img = await z.shot(page);
     z.check(img.at(win, plan[0] + 2517, plan[1] + 2317) === 'c0c0ff', `${tag}: station B not put down where the finger lifted: ${img.at(win, plan[0] + 2517, plan[1] + 2317)}`);
-    z.check(img.at(win, plan[0] + 1087, plan[1] + 2427) === 'ffffc0', `${tag}: station B's old place is not bare`);
     z.check(!(await marker(page, 1)).carried, `${tag}: station B still picked up`);
 
     // The hypocentre by a drag, 300 twips deeper and further right.
@@ -102,13 +98,11 @@ await z.run('touch', async browser => {
     img = await z.shot(page);
     z.check(img.at(win, section[0] + 3017, section[1] + 1317) === 'ffc0c0', `${tag}: the hypocentre was not dragged: ${img.at(win, section[0] + 3017, section[1] + 1317)}`);
 
-    // 10 px left of and 10 px below station A's label box it still picks A up.
+    // 10 px left of station A's label box the page hands the touch on and it picks A up.
     const a = await marker(page, 0);
-    for (const [x, y] of [[a.x - 10, a.y + a.h / 2], [a.x + a.w / 2, a.y + a.h + 10]]) {
-      await tapAt(page, x, y);
-      z.check((await marker(page, 0)).carried, `${tag}: a touch 10 px outside A's label did not pick it up`);
-      await putDown(page, 0);
-    }
+    await tapAt(page, a.x - 10, a.y + a.h / 2);
+    z.check((await marker(page, 0)).carried, `${tag}: a touch 10 px outside A's label did not pick it up`);
+    await putDown(page, 0);
     // The size list's touch area as measured: the browser's own aim at its
     // text must not cut it short. (The labels' areas are the window layer's.)
     const list = await page.evaluate(() => {
