@@ -35,8 +35,9 @@ await z.run('focus', async browser => {
   await z.openLesson(page, 'kansoku', '地震計の記録');
   z.check(await focused(page) === '地震の大きさ', `the observation opened with the focus on ${await focused(page)}`);
 
-  // The speed list shows 中. Up picks 速; typed text keeps 速 as the place
-  // the arrows start from: Up has nothing before it, Down picks 中.
+  // The speed list shows 中. Up picks 速; after typed text the page asks the
+  // window layer where the arrows step from (its own tests hold the cases):
+  // Down picks 中, on from 速.
   const speed = 'ｼﾐｭﾚｰｼｮﾝの速度';
   await tabTo(page, speed);
   await page.keyboard.press('ArrowUp');
@@ -45,8 +46,6 @@ await z.run('focus', async browser => {
   await page.keyboard.press('a');
   await page.keyboard.up('Control');
   await page.keyboard.type('x');
-  await page.keyboard.press('ArrowUp');
-  z.check(await listText(page, speed) === 'x', `Up after typed text from 速 shows ${await listText(page, speed)}`);
   await page.keyboard.press('ArrowDown');
   z.check(await listText(page, speed) === '中', `Down after typed text from 速 shows ${await listText(page, speed)}`);
   await page.keyboard.press('ArrowUp');  // back to the fast run
