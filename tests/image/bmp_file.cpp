@@ -1,4 +1,5 @@
-// A bitmap file's header and rows, bottom-up unless its height is negative.
+// Reading a bitmap file: its header, then its rows, which are stored bottom-up
+// unless the height is negative, each padded to four bytes.
 #include "tests/image/bmp_file.h"
 
 #include <cstdint>
