@@ -455,7 +455,8 @@ ZX.startWithFonts = (families, start) => {
     start();
     performance.mark('zemlox-started');
     if (self.zxStart) self.zxStart.done();
-    requestAnimationFrame(() => performance.mark('zemlox-first-frame'));
+    // Once the frame with the menu has been drawn.
+    requestAnimationFrame(() => setTimeout(() => performance.mark('zemlox-first-frame')));
     for (const f of printed) document.fonts.load('16px ' + f, '\u6C34').catch(() => {});
   });
 };
