@@ -29,7 +29,10 @@ void FocusRings::draw(int id, ui::ControlKind kind, const Span& r, double scale)
   const auto it = rings_.find(id);
   if (it == rings_.end()) return;
   Ring& ring = it->second;
+  // Placed and sized at once, with the window's other elements: the page lays
+  // them out together, not once more when the ring is drawn.
   dom::place(ring.canvas, r.x, r.y, r.w, r.h);
+  dom::resizeCanvas(ring.canvas, r.w, r.h);
   ring.kind = kind;
   ring.place = r;
   ring.scale = scale;
@@ -50,7 +53,6 @@ void FocusRings::drawNow(int id) {
 void FocusRings::paint(Ring& ring) {
   ring.waiting = false;
   const Span& r = ring.place;
-  dom::resizeCanvas(ring.canvas, r.w, r.h);
   ui::PaintList list;
   ui::paintFocusRing(list, ring.kind, {0, 0, r.w, r.h}, ui::PixelGrid{ring.scale});
   DrawList dl;
