@@ -3,13 +3,14 @@
 // size against 3 MB; navigation over http to the menu's first paint against
 // an empty page with one canvas and one line in the bundled font, in
 // Chromium, Firefox and WebKit, each in a fresh profile, the two pages
-// alternating; and per window in Chromium, a tick plus the repaint it causes
-// against a bare page making the same canvas calls on canvases of the same sizes.
+// alternating, with the steps of the start the page marks on the way; and
+// per window in Chromium, a tick plus the repaint it causes against a bare
+// page making the same canvas calls on canvases of the same sizes.
 // The last line names every figure over its budget.
 // Run after scripts/build-web.sh, on an X display for WebKit:
-// xvfb-run -a node bench/web/budget.mjs. It serves the site with its own
-// build of the program (bench_site.mjs) and an index.html that marks the
-// first paint, the same in every engine; the site itself has neither.
+// xvfb-run -a node bench/web/budget.mjs [first-paint]. It serves the site
+// with its own build of the program (bench_site.mjs) and an index.html that
+// marks the first paint, the same in every engine; the site itself has neither.
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -60,21 +61,28 @@ function markedIndex() {
   return file;
 }
 
-const markTime = m => {
+// Once the named mark is there: the milliseconds from navigation to it,
+// and to each step of the start the page marked on the way (the page's
+// marks, and when its html had come and had been read).
+const markTimes = m => {
   const e = performance.getEntriesByName(m)[0];
-  return e ? e.startTime : null;
+  if (!e) return null;
+  const nav = performance.getEntriesByType('navigation')[0];
+  const steps = nav ? {'html here': nav.responseEnd, 'html read': nav.domContentLoadedEventStart} : {};
+  for (const s of performance.getEntriesByType('mark')) if (s.name.startsWith('zemlox-')) steps[s.name] = s.startTime;
+  return {ms: e.startTime, steps};
 };
 
-// Milliseconds from navigation to the named mark, in a fresh profile each time.
+// The same, in a fresh profile each time.
 async function firstPaint(browser, url, mark) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   await page.setViewport({width: 1280, height: 800});
   await page.goto(url);
-  const t = await page.waitForFunction(markTime, {}, mark);
-  const ms = await t.jsonValue();
+  const t = await page.waitForFunction(markTimes, {}, mark);
+  const times = await t.jsonValue();
   await context.close();
-  return ms;
+  return times;
 }
 
 // The same in WebKit, a new MiniBrowser each time.
@@ -83,8 +91,8 @@ async function firstPaintWebKit(url, mark) {
   try {
     await eng.goto(url);
     for (let i = 0; i < 200; ++i) {
-      const ms = await eng.eval(markTime, mark);
-      if (ms !== null) return ms;
+      const times = await eng.eval(markTimes, mark);
+      if (times !== null) return times;
       await z.sleep(50);
     }
     throw new Error('WebKit: no first paint');
@@ -99,7 +107,12 @@ async function firstPaints(server, label, measure) {
     menu.push(await measure(server.url, 'zemlox-first-paint'));
     floor.push(await measure(server.url + 'floor.html', 'floor-first-paint'));
   }
-  row(`${label} first paint`, median(menu), median(floor), 'ms', 1.5);
+  row(`${label} first paint`, median(menu.map(t => t.ms)), median(floor.map(t => t.ms)), 'ms', 1.5);
+  // Each step's median, in the order they come.
+  const names = [...new Set(menu.flatMap(t => Object.keys(t.steps)))];
+  const steps = names.map(n => [n, median(menu.map(t => t.steps[n]).filter(v => v !== undefined))])
+    .sort((a, b) => a[1] - b[1]);
+  console.log(steps.map(([n, ms]) => `  ${n.padEnd(42)} ${ms.toFixed(1).padStart(9)} ms`).join('\n'));
 }
 
 // Program: a tick with its repaint, drawn through (as the browser does every
@@ -172,6 +185,9 @@ const windows = [
   ['wave2', '縦波（Ｐ波）・横波(Ｓ波)の比較', 200], ['kansoku', '地震計の記録', 100],
 ];
 
+// With `first-paint`, only the first paints are measured.
+const onlyFirstPaint = process.argv.includes('first-paint');
+
 await z.run('every figure measured', async browser => {
   const bytes = siteBytes(z.site);
   console.log(`${'site files together'.padEnd(44)} ${(bytes / 1e6).toFixed(3).padStart(9)} MB   budget 3 MB`);
@@ -187,6 +203,7 @@ await z.run('every figure measured', async browser => {
       await fox.close();
     }
     await firstPaints(server, 'WebKit', firstPaintWebKit);
+    if (onlyFirstPaint) return;
 
     const page = await z.openProgram(browser, server.url, {width: 1280, height: 800});
     await zoom100(page);

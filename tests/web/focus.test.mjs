@@ -2,7 +2,7 @@
 // opens with the focus on its first control in tab order (not on the window
 // element); 再スタート hiding itself hands the focus on to 閉じる rather than
 // dropping it to the page; after typed text that is no item, the arrows
-// step on from the item the list last showed.
+// step on from the item the list last showed; a button Tab reaches shows its ring.
 import * as z from './lib.mjs';
 import {zoom100} from './zoom-keys.mjs';
 
@@ -51,6 +51,13 @@ await z.run('focus', async browser => {
   await page.keyboard.press('ArrowUp');  // back to the fast run
 
   await tabTo(page, '地震発生');
+  // Its ring, drawn after the window's first frame, is there once it has the focus.
+  const ring = await page.evaluate(() => {
+    const c = document.activeElement.nextElementSibling;
+    if (!c || c.className !== 'zx-ring') return 'no ring';
+    return c.getContext('2d').getImageData(0, 0, c.width, c.height).data.filter((v, i) => i % 4 === 3 && v).length;
+  });
+  z.check(ring > 0, `the ring of 地震発生 with the focus: ${ring} pixels`);
   await page.keyboard.press('Space');
   await tabTo(page, '一時停止');
   await page.keyboard.press('Space');

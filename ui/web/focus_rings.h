@@ -12,13 +12,35 @@ namespace zemlox::web {
 
 class FocusRings {
  public:
+  FocusRings();
+  ~FocusRings();
+  FocusRings(const FocusRings&) = delete;
+  FocusRings& operator=(const FocusRings&) = delete;
+
   // Gives element `id` (a button or a marker) a ring.
   void add(int id);
-  // Places element `id`'s ring on it at `r` and draws it at `scale`.
+  // Places element `id`'s ring on it at `r`. The ring of the element with
+  // the focus is drawn at once; the others, unseen until their element takes
+  // the focus, once the page's next frame is out, so that they never hold a
+  // window's first frame back.
   void draw(int id, ui::ControlKind kind, const Span& r, double scale);
+  // Element `id` takes the focus: its ring is drawn now if it is still waiting.
+  void drawNow(int id);
 
  private:
-  std::unordered_map<int, int> rings_;  // element -> its ring's canvas
+  struct Ring {
+    int canvas = 0;
+    ui::ControlKind kind = ui::ControlKind::Button;
+    Span place;
+    double scale = 1;
+    bool waiting = false;
+  };
+  static void paint(Ring& ring);
+  // A frame's callbacks run before it is drawn: the waiting rings come in a task after it.
+  static int afterFrame(double, void*);
+  static void drawWaiting(void*);
+
+  std::unordered_map<int, Ring> rings_;  // by element
 };
 
 }  // namespace zemlox::web

@@ -449,12 +449,14 @@ ZX.pageRead.then(() => {
 ZX.startWithFonts = (families, start) => {
   ZX.families = families;
   const shown = families[0], printed = families.slice(1);
-  const fonts = document.fonts.load('16px ' + shown, '\u6C34').catch(() => {});
+  const fonts = document.fonts.load('16px ' + shown, '\u6C34').then(() => performance.mark('zemlox-font'), () => {});
   Promise.all([Promise.race([fonts, new Promise(r => setTimeout(r, 3000))]), ZX.pageRead]).then(() => {
     performance.mark('zemlox-start');
     start();
     performance.mark('zemlox-started');
     if (self.zxStart) self.zxStart.done();
+    // Once the frame with the menu has been drawn.
+    requestAnimationFrame(() => setTimeout(() => performance.mark('zemlox-first-frame')));
     for (const f of printed) document.fonts.load('16px ' + f, '\u6C34').catch(() => {});
   });
 };

@@ -119,7 +119,7 @@ void WindowView::syncItems() {
     if (const bool shown = l.visible() && !item.name.empty(); shown != item.shown) {
       item.shown = shown;
       if (!shown && dom::hasFocus(item.id))
-        if (const int next = focusElement(keys.after(l))) dom::focus(next);
+        if (const int next = focusElement(keys.after(l))) focus(next);
       dom::setVisible(item.id, shown);
     }
   }
@@ -213,7 +213,7 @@ void WindowView::sync(const ui::Control& c, int id) {
   // A hidden element would drop the focus to the page: the window layer
   // hands it on first.
   if (!c.visible() && form_ && dom::hasFocus(id))
-    if (const int next = focusElement(form_->keyboard().after(c))) dom::focus(next);
+    if (const int next = focusElement(form_->keyboard().after(c))) focus(next);
   dom::setVisible(id, c.visible());
 }
 
@@ -232,7 +232,12 @@ int WindowView::focusElement(const ui::Control* c) const {
 void WindowView::focusFirst() {
   if (!form_) return;
   const int first = focusElement(form_->keyboard().first());
-  dom::focus(first ? first : window_);
+  focus(first ? first : window_);
+}
+
+void WindowView::focus(int id) {
+  rings_.drawNow(id);
+  dom::focus(id);
 }
 
 void WindowView::markDirty(Area& a, const Span& s) {

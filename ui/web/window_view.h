@@ -84,6 +84,8 @@ class WindowView : public ui::FormView {
   void place(const ui::Control& c, int id);
   // The element that takes the focus for a control: its own or its item's.
   int focusElement(const ui::Control* c) const;
+  // Gives element `id` the focus, its ring drawn first.
+  void focus(int id);
   void sync(const ui::Control& c, int id);
   void markDirty(Area& a, const Span& s);
   void paintArea(Area& a);

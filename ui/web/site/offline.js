@@ -48,14 +48,17 @@
       note('このブラウザーでは、オフラインでの利用はできません。');
       return;
     }
-    // Once the page has loaded: the worker's first install fetches the
-    // program's files, which would otherwise compete with its start.
     navigator.serviceWorker.register('sw.js').catch(e => {
       if (!navigator.serviceWorker.controller)
         note(e.name === 'SecurityError' ? 'このブラウザーの設定では、オフラインでの利用はできません。'
                                         : 'オフラインでは使えません。sw.js を読み込めませんでした。');
     });
   };
-  if (document.readyState === 'complete') start();
-  else window.addEventListener('load', start);
+  // Once the menu has been shown (or the start's message), when the page is
+  // idle: the worker's first install fetches and checks every file of the
+  // program, which would otherwise compete with its start.
+  const idle = () => (window.requestIdleCallback ? requestIdleCallback(start, {timeout: 1000}) : setTimeout(start, 100));
+  if (window.zxStart) window.zxStart.settled.then(() => requestAnimationFrame(() => setTimeout(idle)));
+  else if (document.readyState === 'complete') idle();
+  else window.addEventListener('load', idle);
 })();
