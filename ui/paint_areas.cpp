@@ -150,7 +150,8 @@ void paintControls(PaintList& out, const Container& c, GraphicLayer layer, const
   const int margin = 2 * g.lineWidth(2);
   for (const Control* ctl : c.children()) {
     if (!ctl->visible() || ctl->isWidget() || !inLayer(ctl->kind(), layer)) continue;
-    if (!finite(ctl->bounds()) || !g.rect(ctl->bounds()).grown(margin).intersects(area)) continue;
+    const RectF bounds = ctl->bounds();
+    if (!finite(bounds) || !g.rect(bounds).grown(margin).intersects(area)) continue;
     switch (ctl->kind()) {
       case ControlKind::Label: paintLabel(out, static_cast<const Label&>(*ctl), g); break;
       case ControlKind::Shape: paintCachedShape(out, static_cast<const Shape&>(*ctl), g); break;

@@ -8,7 +8,9 @@ void PaintList::fill(const PxRect& r, Color c) {
   PaintItem i;
   i.kind = PaintItem::Fill;
   i.rect = r;
-  i.color = resolve(c) & 0xFFFFFFu;
+  // A line makes hundreds of fills of one plain colour: only interface
+  // colours need the table.
+  i.color = (isSystemColor(c) ? resolve(c) : c) & 0xFFFFFFu;
   items_.push_back(i);
 }
 

@@ -21,6 +21,7 @@ EM_JS(void, zx_join_tab, (int id), { ZX.joinTab(id); });
 EM_JS(void, zx_focus, (int id), { ZX.focus(id); });
 EM_JS(int, zx_has_focus, (int id), { return ZX.hasFocus(id); });
 EM_JS(void, zx_window_state, (int id, int z, int active, int inert), { ZX.windowState(id, z, active, inert); });
+EM_JS(void, zx_request_frame, (), { ZX.requestFrame(); });
 EM_JS(void, zx_replay, (int id, const int32_t* ops, int n), { ZX.replay(id, ops >> 2, n); });
 EM_JS(void, zx_put_pixels, (int id, const uint32_t* p, int stride, int x, int y, int w, int h),
       { ZX.putPixels(id, p, stride, x, y, w, h); });
@@ -57,6 +58,7 @@ void joinTabOrder(int id) { zx_join_tab(id); }
 void focus(int id) { zx_focus(id); }
 bool hasFocus(int id) { return zx_has_focus(id) != 0; }
 void setWindowState(int window, int z, bool active, bool inert) { zx_window_state(window, z, active, inert); }
+void requestFrame() { zx_request_frame(); }
 void replay(int target, const int32_t* ops, int count) { zx_replay(target, ops, count); }
 void putPixels(int target, const uint32_t* p, int stride, int x, int y, int w, int h) {
   zx_put_pixels(target, p, stride, x, y, w, h);

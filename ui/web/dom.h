@@ -42,6 +42,8 @@ void focus(int id);
 // Whether the focus is on the element or inside it.
 bool hasFocus(int id);
 void setWindowState(int window, int z, bool active, bool inert);
+// zx_frame is called at the next browser frame.
+void requestFrame();
 void replay(int target, const int32_t* ops, int count);
 // Copies a w x h part at (x, y) of a pixel buffer `stride` pixels wide
 // (red, green, blue, alpha bytes) onto the same place of canvas `target`.

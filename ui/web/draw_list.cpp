@@ -13,6 +13,9 @@ int32_t ptr(const char* p) { return static_cast<int32_t>(reinterpret_cast<intptr
 }  // namespace
 
 void DrawList::colour(ui::Color c) {
+  // Most fills of a list have the colour of the one before.
+  if (c == given_ && colour_ >= 0) return;
+  given_ = c;
   const ui::Color v = ui::resolve(c);
   const int32_t rgb = (ui::red(v) << 16) | (ui::green(v) << 8) | ui::blue(v);
   if (rgb == colour_) return;
@@ -29,7 +32,10 @@ void DrawList::rect(const Span& s) {
     ops_.push_back(0);
   }
   ++ops_[static_cast<size_t>(open_)];
-  ops_.insert(ops_.end(), {s.x, s.y, s.w, s.h});
+  ops_.push_back(s.x);
+  ops_.push_back(s.y);
+  ops_.push_back(s.w);
+  ops_.push_back(s.h);
 }
 
 void DrawList::clip(const std::vector<Span>& area) {

@@ -49,7 +49,8 @@ class DrawList {
 
   std::vector<int32_t> ops_;
   std::deque<std::string> strings_;  // alive until replayed; a deque keeps them in place
-  int32_t colour_ = -1;
+  int32_t colour_ = -1;  // the canvas's fill colour as RGB; -1: not known
+  ui::Color given_ = 0;  // the colour colour_ was made from
   long open_ = -1;  // the count of the Rects run being added to
 };
 

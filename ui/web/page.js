@@ -302,6 +302,11 @@ var ZX = {
     return c;
   },
 
+  // The next browser frame repaints the windows (zx_frame). One callback
+  // for the whole run: asking for a frame allocates nothing.
+  requestFrame() { requestAnimationFrame(ZX.onFrame); },
+  onFrame() { Module._zx_frame(); },
+
   // Draws a draw list (see draw_list.h) starting at HEAP32[p].
   replay(id, p, n) {
     const rec = ZX.el[id];

@@ -80,6 +80,11 @@ EMSCRIPTEN_KEEPALIVE void zx_close(int window) {
   });
 }
 
+// The browser frame asked for by the host: the windows' changes are painted.
+EMSCRIPTEN_KEEPALIVE void zx_frame() {
+  if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->paintNow();
+}
+
 // A picture file finished loading: everything is painted afresh.
 EMSCRIPTEN_KEEPALIVE void zx_repaint_all() {
   if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->relayout();

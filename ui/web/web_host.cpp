@@ -17,11 +17,6 @@ WebHost* g_host = nullptr;
 // Room kept around the windows in the browser window, in CSS pixels.
 constexpr double kMargin = 8;
 
-EM_BOOL onFrame(double, void*) {
-  if (g_host) g_host->paintNow();
-  return EM_FALSE;
-}
-
 void onClock(void*) {
   if (g_host) g_host->clockFrame();
 }
@@ -117,7 +112,7 @@ void WebHost::clockFrame() {
 void WebHost::scheduleFrame() {
   if (frameScheduled_) return;
   frameScheduled_ = true;
-  emscripten_request_animation_frame(onFrame, nullptr);
+  dom::requestFrame();
 }
 
 void WebHost::paintNow() {

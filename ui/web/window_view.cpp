@@ -253,10 +253,13 @@ void WindowView::accessChanged(const ui::Control&) {
 }
 
 void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
-  auto it = byContainer_.find(&c);
-  if (it == byContainer_.end()) return;
-  Area& a = *it->second;
-  markDirty(a, ui::PixelGrid{scale_.s}.dirty(r).intersected({0, 0, a.w, a.h}));
+  // Called for every control that moves in a tick; a window has a handful
+  // of areas, so a walk over them beats hashing.
+  for (auto it = areas_.rbegin(); it != areas_.rend(); ++it)
+    if (Area& a = **it; a.container == &c) {
+      markDirty(a, ui::PixelGrid{scale_.s}.dirty(r).intersected({0, 0, a.w, a.h}));
+      return;
+    }
 }
 
 void WindowView::widgetChanged(const ui::Control& c) {
