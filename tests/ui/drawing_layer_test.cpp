@@ -91,6 +91,15 @@ TEST(DrawingLayer, ANewZoomDrawsEverythingAsIfDrawnThere) {
   }
 }
 
+TEST(DrawingLayer, AnEmptyLayerRedrawnCountsNothingPaintedButTellsTheHostItAllChanged) {
+  PxRect told;
+  DrawingLayer layer([&](const PxRect& r) { told = told.united(r); });
+  layer.setGrid(PixelGrid{1}, 100, 80);
+  layer.setGrid(PixelGrid{1.5}, 150, 120);
+  EXPECT_EQ(told, (PxRect{0, 0, 150, 120}));
+  EXPECT_TRUE(layer.painted().empty());
+}
+
 TEST(DrawingLayer, ClearEmptiesTheLayerAndTellsTheHostWhere) {
   PxRect told;
   DrawingLayer layer([&](const PxRect& r) { told = told.united(r); });
