@@ -20,11 +20,9 @@ EM_JS(void, zx_when_fonts_ready, (const char* pgothic, const char* gothic), {
 }  // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE void zx_start() {
-  if (g_start && g_app) g_start(*g_app);
+  zemlox::web::WebHost* host = zemlox::web::WebHost::current();
+  if (g_start && g_app && host) host->start([] { g_start(*g_app); });
   g_start = nullptr;
-  // The menu is drawn at once, so the browser's next frame shows it whole
-  // rather than its empty window first.
-  if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->paintNow();
 }
 
 namespace zemlox::web {

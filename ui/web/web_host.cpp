@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ui/form.h"
 #include "ui/web/dom.h"
@@ -75,7 +76,7 @@ void WebHost::formShown(ui::Form& f) {
   std::rotate(it, it + 1, views_.end());
   relayout();
   restack();
-  v->focusFirst();
+  focusTop();
 }
 
 void WebHost::formShownModal(ui::Form& f) { formShown(f); }
@@ -89,7 +90,7 @@ void WebHost::formUnloaded(ui::Form& f) {
   scheduleFrame();
   relayout();
   restack();
-  if (!views_.empty()) views_.back()->focusFirst();
+  focusTop();
 }
 
 void WebHost::lastFormUnloaded() { dom::showEnded(); }
@@ -119,6 +120,22 @@ void WebHost::paintNow() {
   frameScheduled_ = false;
   unloaded_.clear();
   for (auto& v : views_) v->paint();
+}
+
+void WebHost::start(const std::function<void()>& run) {
+  // The menu is painted at once, so the browser's next frame shows it whole
+  // rather than its empty window first. The focus waits for the paint's
+  // changes: focusing lays the page out, and it is then laid out only once.
+  starting_ = true;
+  run();
+  starting_ = false;
+  paintNow();
+  if (std::exchange(focusWaiting_, false)) focusTop();
+}
+
+void WebHost::focusTop() {
+  if (starting_) focusWaiting_ = true;
+  else if (!views_.empty()) views_.back()->focusFirst();
 }
 
 ui::ZoomPolicy::Fits WebHost::space() const {

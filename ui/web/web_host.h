@@ -4,6 +4,7 @@
 // zoom and title, and a closing screen when the last window goes.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,8 @@ class WebHost : public ui::Host {
   void scheduleFrame();
   // Paints every window's changes now.
   void paintNow();
+  // Runs the program's start and paints its first frame, the focus given last.
+  void start(const std::function<void()>& run);
   // Lays every shown window out again at the current zoom and page size.
   void relayout();
   // Stacking, active title bars, focus-blocking and the page's title.
@@ -54,9 +57,13 @@ class WebHost : public ui::Host {
   // The space the zoom policy gets: whether every shown window fits the
   // browser window at a factor.
   ui::ZoomPolicy::Fits space() const;
+  // The focus on the top window's first control (during the start, once
+  // its first frame is painted).
+  void focusTop();
 
   ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Page};
   bool frameScheduled_ = false;
+  bool starting_ = false, focusWaiting_ = false;
   long clockTimeout_ = 0;  // 0 when none is set
 };
 

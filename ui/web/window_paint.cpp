@@ -24,8 +24,8 @@ Span bounding(const std::vector<Span>& spans) {
 
 void WindowView::paint() {
   if (!form_) return;
-  if (itemsStale_) syncItems();
   for (auto& a : areas_) paintArea(*a);
+  if (itemsStale_) syncItems();
 }
 
 void WindowView::paintArea(Area& a) {
