@@ -18,10 +18,11 @@ void DrawingLayer::setBackground(std::optional<Color> background) {
 
 void DrawingLayer::setGrid(const PixelGrid& grid, int w, int h) {
   w = std::max(1, w), h = std::max(1, h);
-  if (grid == grid_ && w == buffer_.width() && h == buffer_.height()) return;
+  if (grid == grid_ && w == extent_.w && h == extent_.h) return;
+  extent_ = {0, 0, w, h};
   if (complete_ || buffer_.width() == 0) {
     grid_ = grid;
-    buffer_.resize(w, h, backgroundPixel());
+    buffer_ = {};
     redraw();
     return;
   }
@@ -38,12 +39,19 @@ void DrawingLayer::setGrid(const PixelGrid& grid, int w, int h) {
   touched(buffer_.rect());
 }
 
+bool DrawingLayer::held() {
+  if (buffer_.width() == 0 && !extent_.empty() && (opaque() || !ops_.empty()))
+    buffer_.resize(extent_.w, extent_.h, backgroundPixel());
+  return buffer_.width() != 0;
+}
+
 void DrawingLayer::redraw() {
+  held();
   buffer_.fillAll(backgroundPixel());
   painted_ = {};
   for (const DrawOp& op : ops_) draw(op);
   // All of it changed, but only the drawings are painted on.
-  if (dirty_) dirty_(buffer_.rect());
+  if (dirty_) dirty_(extent_);
 }
 
 void DrawingLayer::remember(const DrawOp& op) {
@@ -68,7 +76,7 @@ void DrawingLayer::clear(const Surface&) {
   complete_ = true;
   buffer_.fillAll(backgroundPixel());
   painted_ = {};
-  if (dirty_) dirty_(buffer_.rect());
+  if (dirty_) dirty_(extent_);
 }
 
 void DrawingLayer::line(const Surface&, float x1, float y1, float x2, float y2, Color c) {
@@ -90,7 +98,7 @@ void DrawingLayer::circle(const Surface&, float cx, float cy, float r, Color out
 }
 
 void DrawingLayer::draw(const DrawOp& op) {
-  if (buffer_.width() == 0) return;
+  if (!held()) return;
   const int t = grid_.lineWidth(1);
   PxRect bounds;
   const Pixel ink = pixelOf(op.color, order_);

@@ -28,6 +28,10 @@ class DrawingLayer : public SurfaceSink {
   void setGrid(const PixelGrid& grid, int w, int h);
   const PixelGrid& grid() const { return grid_; }
 
+  // The device pixels the layer covers, w x h from setGrid.
+  PxRect extent() const { return extent_; }
+  // Its pixels: none in a see-through layer that has had nothing drawn, as
+  // most windows never draw; any drawing makes them, all of extent().
   const PixelBuffer& pixels() const { return buffer_; }
   ByteOrder order() const { return order_; }
   // The device pixels drawn on since the last clear (all of an opaque layer).
@@ -40,6 +44,8 @@ class DrawingLayer : public SurfaceSink {
 
  private:
   void redraw();
+  // Makes the pixels if the layer should have them; whether it has.
+  bool held();
   void draw(const DrawOp& op);
   void remember(const DrawOp& op);
   void touched(const PxRect& r);
@@ -49,6 +55,7 @@ class DrawingLayer : public SurfaceSink {
   ByteOrder order_;
   std::optional<Color> background_;
   PixelGrid grid_;
+  PxRect extent_;
   PixelBuffer buffer_;
   PxRect painted_;
   std::vector<DrawOp> ops_;

@@ -91,13 +91,25 @@ TEST(DrawingLayer, ANewZoomDrawsEverythingAsIfDrawnThere) {
   }
 }
 
-TEST(DrawingLayer, AnEmptyLayerRedrawnCountsNothingPaintedButTellsTheHostItAllChanged) {
+TEST(DrawingLayer, ASeeThroughLayerHoldsNoPixelsUntilSomethingIsDrawn) {
   PxRect told;
   DrawingLayer layer([&](const PxRect& r) { told = told.united(r); });
+  Surface s;
   layer.setGrid(PixelGrid{1}, 100, 80);
   layer.setGrid(PixelGrid{1.5}, 150, 120);
+  // A new zoom still tells the host all of it changed, but nothing is painted.
   EXPECT_EQ(told, (PxRect{0, 0, 150, 120}));
   EXPECT_TRUE(layer.painted().empty());
+  EXPECT_EQ(layer.pixels().width(), 0);
+  layer.line(s, 150, 150, 450, 150, kRed);
+  EXPECT_EQ(layer.pixels().rect(), layer.extent());
+  EXPECT_EQ(count(layer.pixels(), kRed), 32 * 2);
+  EXPECT_EQ(layer.painted(), (PxRect{15, 15, 32, 2}));
+  // An opaque one stands for the background: it always has them.
+  layer.clear(s);
+  layer.setBackground(kWhite);
+  layer.setGrid(PixelGrid{1}, 40, 30);
+  EXPECT_EQ(count(layer.pixels(), kWhite), 40 * 30);
 }
 
 TEST(DrawingLayer, ClearEmptiesTheLayerAndTellsTheHostWhere) {

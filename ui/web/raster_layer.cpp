@@ -19,7 +19,7 @@ void RasterLayer::changed(const Span& s) {
 
 void RasterLayer::resize(const Scale& scale, int w, int h) {
   const ui::PixelGrid g{scale.s};
-  if (g == grid() && w == pixels().width() && h == pixels().height()) return;
+  if (g == grid() && w == extent().w && h == extent().h) return;
   dom::resizeCanvas(id_, std::max(1, w), std::max(1, h));
   setGrid(g, w, h);
   pending_ = pixels().rect();
