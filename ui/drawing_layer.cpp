@@ -46,8 +46,9 @@ bool DrawingLayer::held() {
 }
 
 void DrawingLayer::redraw() {
-  held();
-  buffer_.fillAll(backgroundPixel());
+  // Pixels made just now hold the background already.
+  if (buffer_.width() != 0) buffer_.fillAll(backgroundPixel());
+  else held();
   painted_ = {};
   for (const DrawOp& op : ops_) draw(op);
   // All of it changed, but only the drawings are painted on.
