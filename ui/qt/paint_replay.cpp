@@ -2,7 +2,9 @@
 #include "ui/qt/paint_replay.h"
 
 #include <QHash>
+#include <QGlyphRun>
 #include <QImage>
+#include <QTextLayout>
 #include <vector>
 
 #include "ui/drawing_layer.h"
@@ -24,17 +26,42 @@ const QFont& fontFor(const std::string& face, int sizePx) {
   return *it;
 }
 
+// A line's glyphs, shaped once: shaping and finding the fonts for each
+// script cost far more than drawing, and the same lines come back every
+// time their label repaints. Positions are from the line's start on its
+// baseline.
+const QList<QGlyphRun>& shaped(const std::string& face, int sizePx, const std::string& line) {
+  static QHash<QString, QList<QGlyphRun>> cache;
+  const QString s = QString::fromStdString(line);
+  const QString key = QStringLiteral("%1/%2/").arg(QString::fromStdString(face)).arg(sizePx) + s;
+  auto it = cache.constFind(key);
+  if (it != cache.constEnd()) return *it;
+  QTextLayout layout(s, fontFor(face, sizePx));
+  layout.beginLayout();
+  QTextLine l = layout.createLine();
+  l.setNumColumns(static_cast<int>(s.size()));
+  layout.endLayout();
+  QList<QGlyphRun> runs = l.glyphRuns();
+  const QPointF up(0, l.ascent());
+  for (QGlyphRun& r : runs) {
+    QList<QPointF> at = r.positions();
+    for (QPointF& q : at) q -= up;
+    r.setPositions(at);
+  }
+  return *cache.insert(key, runs);
+}
+
 // Each line at its baseline, clipped to the label as a label clips its text.
 void drawText(QPainter& p, const ui::TextRun& run) {
   p.save();
   p.setClipRect(QRect(run.box.x, run.box.y, run.box.w, run.box.h), Qt::IntersectClip);
-  p.setFont(fontFor(run.face, run.sizePx));
   p.setPen(colour(run.color));
   for (size_t k = 0; k < run.lines.size(); ++k) {
     const int y = run.box.y + run.baseline + static_cast<int>(k) * run.lineStep;
     if (y - run.baseline >= run.box.bottom()) break;
-    const QString s = QString::fromStdString(run.lines[k]);
-    for (int dx = 0; dx <= run.strike; ++dx) p.drawText(QPoint(run.box.x + dx, y), s);
+    const QList<QGlyphRun>& glyphs = shaped(run.face, run.sizePx, run.lines[k]);
+    for (int dx = 0; dx <= run.strike; ++dx)
+      for (const QGlyphRun& g : glyphs) p.drawGlyphRun(QPointF(run.box.x + dx, y), g);
   }
   p.restore();
 }
