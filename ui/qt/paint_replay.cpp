@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QGlyphRun>
 #include <QImage>
+#include <QRawFont>
 #include <QTextLayout>
 #include <vector>
 
@@ -29,9 +30,14 @@ const QFont& fontFor(const std::string& face, int sizePx) {
 // A line's glyphs, shaped once: shaping and finding the fonts for each
 // script cost far more than drawing, and the same lines come back every
 // time their label repaints. Positions are from the line's start on its
-// baseline.
-const QList<QGlyphRun>& shaped(const std::string& face, int sizePx, const std::string& line) {
-  static QHash<QString, QList<QGlyphRun>> cache;
+// baseline; `ink` bounds every pixel the glyphs may touch.
+struct Shaped {
+  QList<QGlyphRun> runs;
+  QRect ink;
+};
+
+const Shaped& shaped(const std::string& face, int sizePx, const std::string& line) {
+  static QHash<QString, Shaped> cache;
   const QString s = QString::fromStdString(line);
   const QString key = QStringLiteral("%1/%2/").arg(QString::fromStdString(face)).arg(sizePx) + s;
   auto it = cache.constFind(key);
@@ -41,29 +47,44 @@ const QList<QGlyphRun>& shaped(const std::string& face, int sizePx, const std::s
   QTextLine l = layout.createLine();
   l.setNumColumns(static_cast<int>(s.size()));
   layout.endLayout();
-  QList<QGlyphRun> runs = l.glyphRuns();
+  Shaped out{l.glyphRuns(), {}};
   const QPointF up(0, l.ascent());
-  for (QGlyphRun& r : runs) {
+  QRectF ink;
+  for (QGlyphRun& r : out.runs) {
     QList<QPointF> at = r.positions();
     for (QPointF& q : at) q -= up;
     r.setPositions(at);
+    const QList<quint32> glyphs = r.glyphIndexes();
+    for (qsizetype i = 0; i < glyphs.size() && i < at.size(); ++i)
+      ink |= r.rawFont().boundingRect(glyphs[i]).translated(at[i]);
   }
-  return *cache.insert(key, runs);
+  // Smoothed edges may reach a pixel past the outlines.
+  out.ink = ink.toAlignedRect().adjusted(-2, -2, 2, 2);
+  return *cache.insert(key, out);
 }
 
-// Each line at its baseline, clipped to the label as a label clips its text.
-void drawText(QPainter& p, const ui::TextRun& run) {
-  p.save();
-  p.setClipRect(QRect(run.box.x, run.box.y, run.box.w, run.box.h), Qt::IntersectClip);
-  p.setPen(colour(run.color));
+// Each line at its baseline, clipped to the label as a label clips its
+// text; lines whose glyphs lie wholly outside `clip` are left out.
+void drawText(QPainter& p, const ui::TextRun& run, const QRect& clip) {
+  const QRect box(run.box.x, run.box.y, run.box.w, run.box.h);
+  const QRect visible = box & clip;
+  if (visible.isEmpty()) return;
+  bool clipped = false;
   for (size_t k = 0; k < run.lines.size(); ++k) {
     const int y = run.box.y + run.baseline + static_cast<int>(k) * run.lineStep;
     if (y - run.baseline >= run.box.bottom()) break;
-    const QList<QGlyphRun>& glyphs = shaped(run.face, run.sizePx, run.lines[k]);
+    const Shaped& line = shaped(run.face, run.sizePx, run.lines[k]);
+    if (!line.ink.adjusted(0, 0, run.strike, 0).translated(run.box.x, y).intersects(visible)) continue;
+    if (!clipped) {
+      clipped = true;
+      p.save();
+      p.setClipRect(box, Qt::IntersectClip);
+      p.setPen(colour(run.color));
+    }
     for (int dx = 0; dx <= run.strike; ++dx)
-      for (const QGlyphRun& g : glyphs) p.drawGlyphRun(QPointF(run.box.x + dx, y), g);
+      for (const QGlyphRun& g : line.runs) p.drawGlyphRun(QPointF(run.box.x + dx, y), g);
   }
-  p.restore();
+  if (clipped) p.restore();
 }
 
 // A picture scaled to the size given, smoothed once per size.
@@ -120,7 +141,7 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
     }
     flush();
     switch (item.kind) {
-      case ui::PaintItem::Text: drawText(p, list.text(item)); break;
+      case ui::PaintItem::Text: drawText(p, list.text(item), clip); break;
       case ui::PaintItem::Image: {
         const QImage& img = picture(list.image(item), QSize(item.rect.w, item.rect.h));
         const QRect part = QRect(item.clip.x, item.clip.y, item.clip.w, item.clip.h) & clip;
