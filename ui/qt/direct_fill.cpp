@@ -47,4 +47,35 @@ void DirectFill::fill(int x, int y, int w, int h, unsigned rgb) const {
   }
 }
 
+bool DirectFill::copy(const ui::DrawingLayer& layer, const QRect& clip) const {
+  const ui::PixelBuffer& b = layer.pixels();
+  const ui::PxRect drawn = layer.painted();
+  const QRect part = QRect(drawn.x, drawn.y, drawn.w, drawn.h) & clip & QRect(0, 0, b.width(), b.height());
+  if (part.isEmpty()) return true;
+  // The buffer is in Qt's byte order. A layer's pixels are its drawings'
+  // own colours or clear, so drawn over they replace or leave what is there.
+  const bool opaque = layer.opaque();
+  if (!opaque)
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+      const ui::Pixel* s = b.row(y);
+      for (int x = part.left(); x <= part.right(); ++x)
+        if (s[x] != 0 && s[x] >> 24 != 0xFF) return false;
+    }
+  for (const Box& a : allowed_) {
+    const int x0 = std::max(part.left(), a.x0), x1 = std::min(part.right() + 1, a.x1);
+    const int y0 = std::max(part.top(), a.y0), y1 = std::min(part.bottom() + 1, a.y1);
+    for (int row = y0; row < y1 && x0 < x1; ++row) {
+      const ui::Pixel* s = b.row(row);
+      auto* d = reinterpret_cast<quint32*>(bits_ + row * stride_);
+      if (opaque) {
+        std::copy(s + x0, s + x1, d + x0);
+        continue;
+      }
+      for (int x = x0; x < x1; ++x)
+        if (s[x] != 0) d[x] = s[x];
+    }
+  }
+  return true;
+}
+
 }  // namespace zemlox::qt

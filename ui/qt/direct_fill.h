@@ -1,12 +1,14 @@
-// Solid fills written straight into the image a raster painter draws on:
-// a line's dozens of one-pixel runs then cost a few stores each instead of
-// a trip through the paint engine. Anything else (a printer, a picture, an
-// unusual format) keeps the painter's own path.
+// Solid fills and drawing layers written straight into the image a raster
+// painter draws on: a line's dozens of one-pixel runs then cost a few
+// stores each instead of a trip through the paint engine. Anything else (a
+// printer, a picture, an unusual format) keeps the painter's own path.
 #pragma once
 
 #include <QPainter>
 #include <QRect>
 #include <vector>
+
+#include "ui/drawing_layer.h"
 
 namespace zemlox::qt {
 
@@ -19,6 +21,10 @@ class DirectFill {
   // Fills x, y, w, h (painter coordinates) with an opaque QRgb, inside
   // the clip and the area Qt is repainting.
   void fill(int x, int y, int w, int h, unsigned rgb) const;
+  // Copies the drawing layer's part inside `clip` (painter coordinates)
+  // as drawn over what is there: false, having written nothing, if a pixel
+  // is neither opaque nor clear (the paint engine then blends it).
+  bool copy(const ui::DrawingLayer& layer, const QRect& clip) const;
 
  private:
   struct Box { int x0, y0, x1, y1; };  // x1, y1 past the last pixel

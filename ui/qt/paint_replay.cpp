@@ -47,7 +47,19 @@ const Shaped& shaped(const std::string& face, int sizePx, const std::string& lin
   QTextLine l = layout.createLine();
   l.setNumColumns(static_cast<int>(s.size()));
   layout.endLayout();
-  Shaped out{l.glyphRuns(), {}};
+  // Runs split by script but in one font are drawn as one, in order.
+  Shaped out;
+  for (const QGlyphRun& r : l.glyphRuns()) {
+    QGlyphRun* last = out.runs.isEmpty() ? nullptr : &out.runs.last();
+    if (last && last->rawFont() == r.rawFont() && last->flags() == r.flags()) {
+      const QList<quint32> glyphs = last->glyphIndexes() + r.glyphIndexes();
+      const QList<QPointF> at = last->positions() + r.positions();
+      last->setGlyphIndexes(glyphs);
+      last->setPositions(at);
+    } else {
+      out.runs.append(r);
+    }
+  }
   const QPointF up(0, l.ascent());
   QRectF ink;
   for (QGlyphRun& r : out.runs) {
@@ -117,15 +129,16 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
   };
   const DirectFill direct(p, clip);
   auto fill = [&](const ui::PaintItem& f, int dx, int dy) {
-    // Large fills are the paint engine's (it fills wide rows faster); the
-    // many small ones are written directly, clipped there.
-    if (direct.usable() && f.rect.w * f.rect.h <= kDirectPixels) {
-      flush();
-      direct.fill(f.rect.x + dx, f.rect.y + dy, f.rect.w, f.rect.h, qRgb(ui::red(f.color), ui::green(f.color), ui::blue(f.color)));
-      return;
-    }
     const QRect r = QRect(f.rect.x + dx, f.rect.y + dy, f.rect.w, f.rect.h) & clip;
     if (r.isEmpty()) return;
+    // Large fills are the paint engine's (it fills wide rows faster); the
+    // many small ones, and the parts of large ones a small repaint needs,
+    // are written directly.
+    if (direct.usable() && r.width() * r.height() <= kDirectPixels) {
+      flush();
+      direct.fill(r.x(), r.y(), r.width(), r.height(), qRgb(ui::red(f.color), ui::green(f.color), ui::blue(f.color)));
+      return;
+    }
     if (!run.empty() && f.color != runColour) flush();
     runColour = f.color;
     run.push_back(r);
@@ -148,7 +161,9 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
         if (!part.isEmpty()) p.drawImage(part.topLeft(), img, part.translated(-item.rect.x, -item.rect.y));
         break;
       }
-      case ui::PaintItem::Drawing: copyLayer(p, *item.layer, clip); break;
+      case ui::PaintItem::Drawing:
+        if (!direct.usable() || !direct.copy(*item.layer, clip)) copyLayer(p, *item.layer, clip);
+        break;
       case ui::PaintItem::Fill:
       case ui::PaintItem::Stamped: break;
     }
