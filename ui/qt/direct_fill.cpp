@@ -8,6 +8,12 @@
 #include <cmath>
 
 namespace zemlox::qt {
+namespace {
+
+// Pixels of a see-through layer copied here at most.
+constexpr int kMostSeeThrough = 4096;
+
+}  // namespace
 
 DirectFill::DirectFill(QPainter& p, const QRect& clip) {
   QPaintEngine* engine = p.paintEngine();
@@ -54,7 +60,10 @@ bool DirectFill::copy(const ui::DrawingLayer& layer, const QRect& clip) const {
   if (part.isEmpty()) return true;
   // The buffer is in Qt's byte order. A layer's pixels are its drawings'
   // own colours or clear, so drawn over they replace or leave what is there.
+  // A wide part of a see-through layer is the paint engine's: it skips
+  // clear pixels many at a time.
   const bool opaque = layer.opaque();
+  if (!opaque && part.width() * part.height() > kMostSeeThrough) return false;
   if (!opaque)
     for (int y = part.top(); y <= part.bottom(); ++y) {
       const ui::Pixel* s = b.row(y);
