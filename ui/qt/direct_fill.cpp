@@ -41,18 +41,6 @@ DirectFill::DirectFill(QPainter& p, const QRect& clip) {
   bits_ = image->bits() + dy * stride_ + dx * 4;
 }
 
-void DirectFill::fill(int x, int y, int w, int h, unsigned rgb) const {
-  const quint32 v = 0xFF000000u | rgb;
-  for (const Box& a : allowed_) {
-    const int x0 = std::max(x, a.x0), x1 = std::min(x + w, a.x1);
-    const int y0 = std::max(y, a.y0), y1 = std::min(y + h, a.y1);
-    for (int row = y0; row < y1 && x0 < x1; ++row) {
-      auto* p = reinterpret_cast<quint32*>(bits_ + row * stride_);
-      std::fill(p + x0, p + x1, v);
-    }
-  }
-}
-
 bool DirectFill::copy(const ui::DrawingLayer& layer, const QRect& clip) const {
   const ui::PixelBuffer& b = layer.pixels();
   const ui::PxRect drawn = layer.painted();

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRawFont>
 #include <QTextLayout>
+#include <algorithm>
 #include <vector>
 
 #include "ui/drawing_layer.h"
@@ -128,20 +129,24 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
     run.clear();
   };
   const DirectFill direct(p, clip);
+  const bool directly = direct.usable();
+  const int cx0 = clip.left(), cy0 = clip.top(), cx1 = cx0 + clip.width(), cy1 = cy0 + clip.height();
+  // Called for every span of every line: kept to plain integer steps.
   auto fill = [&](const ui::PaintItem& f, int dx, int dy) {
-    const QRect r = QRect(f.rect.x + dx, f.rect.y + dy, f.rect.w, f.rect.h) & clip;
-    if (r.isEmpty()) return;
+    const int x0 = std::max(f.rect.x + dx, cx0), x1 = std::min(f.rect.x + dx + f.rect.w, cx1);
+    const int y0 = std::max(f.rect.y + dy, cy0), y1 = std::min(f.rect.y + dy + f.rect.h, cy1);
+    if (x0 >= x1 || y0 >= y1) return;
     // Large fills are the paint engine's (it fills wide rows faster); the
     // many small ones, and the parts of large ones a small repaint needs,
     // are written directly.
-    if (direct.usable() && r.width() * r.height() <= kDirectPixels) {
+    if (directly && (x1 - x0) * (y1 - y0) <= kDirectPixels) {
       flush();
-      direct.fill(r.x(), r.y(), r.width(), r.height(), qRgb(ui::red(f.color), ui::green(f.color), ui::blue(f.color)));
+      direct.fill(x0, y0, x1 - x0, y1 - y0, qRgb(ui::red(f.color), ui::green(f.color), ui::blue(f.color)));
       return;
     }
     if (!run.empty() && f.color != runColour) flush();
     runColour = f.color;
-    run.push_back(r);
+    run.emplace_back(x0, y0, x1 - x0, y1 - y0);
   };
   for (const ui::PaintItem& item : list.items()) {
     if (item.kind == ui::PaintItem::Fill) {
