@@ -32,6 +32,8 @@ const QFont& fontFor(const std::string& face, int sizePx) {
 // script cost far more than drawing, and the same lines come back every
 // time their label repaints. Positions are from the line's start on its
 // baseline; `ink` bounds every pixel the glyphs may touch.
+constexpr qsizetype kMostShapedLines = 4096;
+
 struct Shaped {
   QList<QGlyphRun> runs;
   QRect ink;
@@ -43,6 +45,9 @@ const Shaped& shaped(const std::string& face, int sizePx, const std::string& lin
   const QString key = QStringLiteral("%1/%2/").arg(QString::fromStdString(face)).arg(sizePx) + s;
   auto it = cache.constFind(key);
   if (it != cache.constEnd()) return *it;
+  // Labels whose text changes as a lesson runs (times, distances) would
+  // fill it without end: it starts afresh now and then.
+  if (cache.size() >= kMostShapedLines) cache.clear();
   QTextLayout layout(s, fontFor(face, sizePx));
   layout.beginLayout();
   QTextLine l = layout.createLine();
