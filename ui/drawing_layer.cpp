@@ -42,7 +42,8 @@ void DrawingLayer::redraw() {
   buffer_.fillAll(backgroundPixel());
   painted_ = {};
   for (const DrawOp& op : ops_) draw(op);
-  touched(buffer_.rect());
+  // All of it changed, but only the drawings are painted on.
+  if (dirty_) dirty_(buffer_.rect());
 }
 
 void DrawingLayer::remember(const DrawOp& op) {
