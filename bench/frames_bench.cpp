@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -132,6 +133,31 @@ void keepRunning(W& w) {
   if (!w.Timer1.enabled()) w.Command2_Click();
 }
 
+// The window's controls a tick showed or hid: a hand-written program
+// repaints each where it stands (a label, or a line with its width).
+class Shown {
+ public:
+  void before(const ui::Form& f) {
+    seen_.clear();
+    for (const ui::Control* c : f.children()) seen_.push_back(c->visible());
+  }
+  std::vector<QRect> changed(const ui::Form& f) const {
+    std::vector<QRect> out;
+    const auto& all = f.children();
+    for (size_t i = 0; i < all.size() && i < seen_.size(); ++i)
+      if (all[i]->visible() != seen_[i]) {
+        const ui::RectF b = all[i]->bounds();
+        out.push_back(QRect(QPoint(static_cast<int>(std::floor(b.left / 15)), static_cast<int>(std::floor(b.top / 15))),
+                            QPoint(static_cast<int>(std::ceil((b.left + b.width) / 15)),
+                                   static_cast<int>(std::ceil((b.top + b.height) / 15)))));
+      }
+    return out;
+  }
+
+ private:
+  std::vector<bool> seen_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,7 +173,14 @@ int main(int argc, char** argv) {
   compare<waves::frm_Wave>("Wave (62 particles)", 200, [](auto& w) { return bandsOf(w.Shape1); });
   compare<waves::frm_Wave2>("Wave2 (250 lines)", 200, [](auto& w) { return bandsOf(w.Shape1); });
   auto none = [](auto&) { return std::vector<QRect>{}; };
-  compare<record::frm_Kiroku>("Kiroku (one segment)", 500, none, keepRunning<record::frm_Kiroku>);
+  // The record shows its explanations and markers as the pen passes them.
+  Shown shown;
+  compare<record::frm_Kiroku>(
+      "Kiroku (one segment)", 500, [&](auto& w) { return shown.changed(w); },
+      [&](auto& w) {
+        keepRunning(w);
+        shown.before(w);
+      });
   compare<observe::frm_Kansoku>("Kansoku run (4 discs, 5 traces)", 400, none,
                                 keepRunning<observe::frm_Kansoku>);
   std::string last;

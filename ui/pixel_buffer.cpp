@@ -2,6 +2,7 @@
 #include "ui/pixel_buffer.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace ui {
 
@@ -23,16 +24,17 @@ void PixelBuffer::fill(const PxRect& r, Pixel p) {
 PxRect PixelBuffer::paintRow(const PxRect& r, Pixel p) {
   PxRect changed;
   const PxRect c = r.intersected(rect());
+  const auto other = [p](Pixel q) { return q != p; };
   for (int y = c.y; y < c.bottom(); ++y) {
     Pixel* row = px_.data() + static_cast<size_t>(y) * w_;
-    int first = -1, last = -1;
-    for (int x = c.x; x < c.right(); ++x) {
-      if (row[x] == p) continue;
-      row[x] = p;
-      if (first < 0) first = x;
-      last = x;
-    }
-    if (first >= 0) changed = changed.united({first, y, last + 1 - first, 1});
+    // From the first pixel that differs to the last: what lies between is
+    // filled whole, its pixels of the colour already staying as they are.
+    Pixel* first = std::find_if(row + c.x, row + c.right(), other);
+    if (first == row + c.right()) continue;
+    Pixel* end = std::find_if(std::make_reverse_iterator(row + c.right()), std::make_reverse_iterator(first), other).base();
+    std::fill(first, end, p);
+    const int x = static_cast<int>(first - row);
+    changed = changed.united({x, y, static_cast<int>(end - first), 1});
   }
   return changed;
 }

@@ -8,6 +8,12 @@
 #include <cmath>
 
 namespace zemlox::qt {
+namespace {
+
+// Pixels of a see-through layer copied here at most.
+constexpr int kMostSeeThrough = 4096;
+
+}  // namespace
 
 DirectFill::DirectFill(QPainter& p, const QRect& clip) {
   QPaintEngine* engine = p.paintEngine();
@@ -35,16 +41,38 @@ DirectFill::DirectFill(QPainter& p, const QRect& clip) {
   bits_ = image->bits() + dy * stride_ + dx * 4;
 }
 
-void DirectFill::fill(int x, int y, int w, int h, unsigned rgb) const {
-  const quint32 v = 0xFF000000u | rgb;
+bool DirectFill::copy(const ui::DrawingLayer& layer, const QRect& clip) const {
+  const ui::PixelBuffer& b = layer.pixels();
+  const ui::PxRect drawn = layer.painted();
+  const QRect part = QRect(drawn.x, drawn.y, drawn.w, drawn.h) & clip & QRect(0, 0, b.width(), b.height());
+  if (part.isEmpty()) return true;
+  // The buffer is in Qt's byte order. A layer's pixels are its drawings'
+  // own colours or clear, so drawn over they replace or leave what is there.
+  // A wide part of a see-through layer is the paint engine's: it skips
+  // clear pixels many at a time.
+  const bool opaque = layer.opaque();
+  if (!opaque && part.width() * part.height() > kMostSeeThrough) return false;
+  if (!opaque)
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+      const ui::Pixel* s = b.row(y);
+      for (int x = part.left(); x <= part.right(); ++x)
+        if (s[x] != 0 && s[x] >> 24 != 0xFF) return false;
+    }
   for (const Box& a : allowed_) {
-    const int x0 = std::max(x, a.x0), x1 = std::min(x + w, a.x1);
-    const int y0 = std::max(y, a.y0), y1 = std::min(y + h, a.y1);
+    const int x0 = std::max(part.left(), a.x0), x1 = std::min(part.right() + 1, a.x1);
+    const int y0 = std::max(part.top(), a.y0), y1 = std::min(part.bottom() + 1, a.y1);
     for (int row = y0; row < y1 && x0 < x1; ++row) {
-      auto* p = reinterpret_cast<quint32*>(bits_ + row * stride_);
-      std::fill(p + x0, p + x1, v);
+      const ui::Pixel* s = b.row(row);
+      auto* d = reinterpret_cast<quint32*>(bits_ + row * stride_);
+      if (opaque) {
+        std::copy(s + x0, s + x1, d + x0);
+        continue;
+      }
+      for (int x = x0; x < x1; ++x)
+        if (s[x] != 0) d[x] = s[x];
     }
   }
+  return true;
 }
 
 }  // namespace zemlox::qt
