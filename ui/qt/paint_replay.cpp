@@ -183,7 +183,7 @@ void replay(QPainter& p, const ui::PaintList& list, const QRect& clip) {
         break;
       }
       case ui::PaintItem::Drawing:
-        if (!direct.usable() || !direct.copy(*item.layer, clip)) copyLayer(p, *item.layer, clip);
+        if (!directly || !direct.copy(*item.layer, clip)) copyLayer(p, *item.layer, clip);
         break;
       case ui::PaintItem::Fill:
       case ui::PaintItem::Stamped: break;

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "ui/form.h"
 #include "ui/web/dom.h"
@@ -130,12 +129,11 @@ void WebHost::start(const std::function<void()>& run) {
   run();
   starting_ = false;
   paintNow();
-  if (std::exchange(focusWaiting_, false)) focusTop();
+  focusTop();
 }
 
 void WebHost::focusTop() {
-  if (starting_) focusWaiting_ = true;
-  else if (!views_.empty()) views_.back()->focusFirst();
+  if (!starting_ && !views_.empty()) views_.back()->focusFirst();
 }
 
 ui::ZoomPolicy::Fits WebHost::space() const {

@@ -63,7 +63,7 @@ class WebHost : public ui::Host {
 
   ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Page};
   bool frameScheduled_ = false;
-  bool starting_ = false, focusWaiting_ = false;
+  bool starting_ = false;
   long clockTimeout_ = 0;  // 0 when none is set
 };
 
