@@ -35,6 +35,17 @@ PxRect PixelGrid::rect(const RectF& r) const {
   return {l, t, px(static_cast<double>(r.left) + r.width) - l, px(static_cast<double>(r.top) + r.height) - t};
 }
 
+PxRect PixelGrid::areaRect(const RectF& r) const {
+  auto edge = [&](double twips) {
+    const double hostPx = std::round(clamped(dev(twips)) / unit);
+    return static_cast<int>(std::lround(hostPx * unit));
+  };
+  const int l = edge(r.left), t = edge(r.top);
+  return {l, t, edge(static_cast<double>(r.left) + r.width) - l, edge(static_cast<double>(r.top) + r.height) - t};
+}
+
+PxRect PixelGrid::windowSize(double width, double height) const { return areaRect({0, 0, static_cast<float>(width), static_cast<float>(height)}); }
+
 PxRect PixelGrid::dirty(const RectF& r) const {
   if (!std::isfinite(r.left) || !std::isfinite(r.top) || !std::isfinite(r.width) || !std::isfinite(r.height))
     return {-100000, -100000, 200000, 200000};

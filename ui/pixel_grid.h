@@ -1,7 +1,8 @@
 // Twips to device pixels at one scale (zoom × the screen's pixel ratio), as
 // every host places what it paints: control edges round to the nearest pixel
 // edge, a line goes through the pixel whose centre is nearest its coordinate,
-// and a line n layout pixels wide is n × round(scale) device pixels.
+// a line n layout pixels wide is n × round(scale) device pixels, and a
+// window's size and its areas' edges fall on whole pixels of the host.
 #pragma once
 
 #include <algorithm>
@@ -41,6 +42,9 @@ struct PxRect {
 
 struct PixelGrid {
   double scale = 1;  // device pixels per layout pixel
+  // Device pixels per pixel of the host (the screen's pixel ratio): a host
+  // sizes windows and places its own widgets in whole host pixels only.
+  double unit = 1;
 
   // Device pixels of a length or position in twips, unrounded.
   double dev(double twips) const;
@@ -57,6 +61,12 @@ struct PixelGrid {
   // outwards, with room for the widest line drawn on it; absurd or
   // non-finite rectangles cover everything.
   PxRect dirty(const RectF& r) const;
+  // Where a host widget (an area such as a frame or picture box, or a native
+  // control) stands in its container: each edge at the whole host pixel
+  // nearest to it, as device pixels. At unit 1 this is rect().
+  PxRect areaRect(const RectF& r) const;
+  // A window's client area of that size in twips, by the same rule.
+  PxRect windowSize(double width, double height) const;
   bool operator==(const PixelGrid&) const = default;
 };
 

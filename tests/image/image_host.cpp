@@ -64,19 +64,19 @@ ui::DrawingLayer& ImageHost::layerOf(const ui::Surface& s) {
 }
 
 ui::PxRect ImageHost::placeOf(const ui::Control& c) const {
-  ui::PxRect r = grid_.rect(c.bounds());
+  ui::PxRect r = c.isWidget() ? grid_.areaRect(c.bounds()) : grid_.rect(c.bounds());
   for (const ui::Container* in = c.container(); in && in != &form_;) {
     const auto& holder = dynamic_cast<const ui::Control&>(*in);
-    const ui::PxRect h = grid_.rect({holder.left(), holder.top(), holder.width(), holder.height()});
+    const ui::PxRect h = grid_.areaRect(holder.bounds());
     r = shifted(r, h.x, h.y);
     in = holder.container();
   }
   return r;
 }
 
-const ui::PixelBuffer& ImageHost::render(double zoom) {
-  grid_ = ui::PixelGrid{zoom};
-  const ui::PxRect size = grid_.rect({0, 0, form_.style().clientWidth, form_.style().clientHeight});
+const ui::PixelBuffer& ImageHost::render(double zoom, double unit) {
+  grid_ = ui::PixelGrid{zoom, unit};
+  const ui::PxRect size = grid_.windowSize(form_.style().clientWidth, form_.style().clientHeight);
   image_.resize(size.w, size.h, ui::kClearPixel);
   texts_.clear();
   ui::DrawingLayer& own = layerOf(form_.surface());
@@ -91,7 +91,7 @@ const ui::PixelBuffer& ImageHost::render(double zoom) {
 void ImageHost::paintArea(const ui::Container& c, int dx, int dy) {
   for (const ui::Control* ctl : c.children()) {
     if (!ctl->visible() || !ctl->isWidget()) continue;
-    const ui::PxRect r = grid_.rect({ctl->left(), ctl->top(), ctl->width(), ctl->height()});
+    const ui::PxRect r = grid_.areaRect(ctl->bounds());
     const ui::PxRect size{0, 0, r.w, r.h}, at = shifted(r, dx, dy);
     ui::PaintList list;
     if (ctl->kind() == ui::ControlKind::PictureBox) {

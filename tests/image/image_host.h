@@ -25,8 +25,9 @@ class ImageHost {
   ImageHost(const ImageHost&) = delete;
   ImageHost& operator=(const ImageHost&) = delete;
 
-  // The client area at `zoom` device pixels per layout pixel.
-  const ui::PixelBuffer& render(double zoom);
+  // The client area at `zoom` device pixels per layout pixel, on a screen of
+  // `unit` device pixels per host pixel (where windows and areas stand).
+  const ui::PixelBuffer& render(double zoom, double unit = 1);
   // The text runs of the last render, with their boxes in window pixels.
   const std::vector<ui::TextRun>& texts() const { return texts_; }
   // Where a control of the window stands in the last render.

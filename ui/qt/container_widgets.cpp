@@ -13,7 +13,9 @@
 
 namespace zemlox::qt {
 
-PixelGrid deviceGrid(const QWidget& w, double zoom) { return PixelGrid{zoom * w.devicePixelRatioF()}; }
+PixelGrid deviceGrid(const QWidget& w, double zoom) {
+  return PixelGrid{zoom * w.devicePixelRatioF(), w.devicePixelRatioF()};
+}
 
 QSize deviceSize(const QWidget& w) {
   const double dpr = w.devicePixelRatioF();

@@ -169,7 +169,7 @@ QMargins FormWidget::frame() const {
 bool FormWidget::fitsScreen(double zoom, const QMargins& frame) const {
   if (!form_) return true;
   const ui::WindowStyle& st = form_->style();
-  const QSize outer = toQRect(PixelGrid{zoom}.rect({0, 0, st.clientWidth, st.clientHeight})).size().grownBy(frame);
+  const QSize outer = widgetRect({0, 0, st.clientWidth, st.clientHeight}, zoom, devicePixelRatioF()).size().grownBy(frame);
   const QRect area = screenArea();
   return outer.width() <= area.width() && outer.height() <= area.height();
 }

@@ -77,7 +77,7 @@ class FormWidget : public QWidget, public ui::FormView {
   QRect screenArea() const;
   void flushDirty();
   // Logical pixels of a layout rectangle at this window's zoom.
-  QRect logicalRect(const ui::RectF& r) const { return toQRect(PixelGrid{zoom_}.rect(r)); }
+  QRect logicalRect(const ui::RectF& r) const { return widgetRect(r, zoom_, devicePixelRatioF()); }
 
   ui::Form* form_;
   double zoom_;

@@ -2,8 +2,16 @@
 #include "ui/qt/pixel_grid.h"
 
 #include <QPaintDevice>
+#include <cmath>
 
 namespace zemlox::qt {
+
+QRect widgetRect(const ui::RectF& r, double zoom, double ratio) {
+  const ui::PxRect d = PixelGrid{zoom * ratio, ratio}.areaRect(r);
+  auto logical = [&](int device) { return static_cast<int>(std::lround(device / ratio)); };
+  const int l = logical(d.x), t = logical(d.y);
+  return QRect(l, t, logical(d.right()) - l, logical(d.bottom()) - t);
+}
 
 void useDevicePixels(QPainter& p) {
   const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
