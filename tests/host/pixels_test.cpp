@@ -1,8 +1,8 @@
 // What only the Qt host does with pixels, at 100 % and 200 % zoom (and again
-// under QT_SCALE_FACTOR=2): repaints piece by piece leave nothing stale, bold
-// carries more ink, glyphs stay on their lines, and the zoom keys work on any
-// window. The pixels the
-// window layer decides are the image host's tests' and the parity test's.
+// under QT_SCALE_FACTOR=2): repaints piece by piece leave nothing stale and
+// cut no glyph, bold carries more ink, glyphs stay on their lines, and the
+// zoom keys work on any window. The pixels the window layer decides are the
+// image host's tests' and the parity test's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -76,6 +76,29 @@ TEST_P(Pixels, PiecewiseRepaintsLeaveNothingStale) {
     ASSERT_EQ(shown.size(), full.size());
     EXPECT_TRUE(shown == full) << f->style().caption;
   }
+}
+
+// A window repainted tile by tile, each tile a partial update of Qt's own,
+// shows what one whole repaint shows, glyphs included: the menu's large bold
+// title is cut by many tiles' edges.
+TEST_P(Pixels, GlyphsRepaintedTileByTileAreWhole) {
+  app::Module1 module(app);
+  module.Main();
+  app::frmMain& menu = *module.mainForm();
+  zoomTo(menu);
+  QWidget* w = host.widget(menu);
+  const QImage whole = render(menu).convertToFormat(QImage::Format_RGB32);
+  QImage tiled(whole.size(), QImage::Format_RGB32);
+  tiled.setDevicePixelRatio(whole.devicePixelRatio());
+  tiled.fill(Qt::magenta);
+  const int tw = 37, th = 5;
+  for (int y = 0; y < w->height(); y += th)
+    for (int x = 0; x < w->width(); x += tw) w->render(&tiled, QPoint(x, y), QRegion(x, y, tw, th));
+  int differ = 0;
+  for (int y = 0; y < whole.height(); ++y)
+    for (int x = 0; x < whole.width(); ++x) differ += whole.pixel(x, y) != tiled.pixel(x, y);
+  EXPECT_EQ(differ, 0) << "of " << whole.width() * whole.height();
+  app.form(0).unload();
 }
 
 // Ink of the pixels of a rectangle: how far they lie from the background
