@@ -156,7 +156,7 @@ void WebHost::relayout() {
   const double dpr = dom::pixelRatio();
   const double viewW = dom::viewWidth(), viewH = dom::viewHeight();
   zoom_.refit(space());
-  const Scale sc{zoom_.factor() * dpr};
+  const Scale sc{zoom_.factor() * dpr, dpr};
   int deskW = static_cast<int>(std::lround(viewW * dpr)), deskH = static_cast<int>(std::lround(viewH * dpr));
   for (auto& v : views_) {
     deskW = std::max(deskW, v->outerWidth(sc));

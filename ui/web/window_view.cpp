@@ -149,12 +149,16 @@ void WindowView::detach() {
   items_.clear();
 }
 
+Span WindowView::clientSize(const Scale& sc) const {
+  return ui::PixelGrid{sc.s, sc.unit}.windowSize(form_->style().clientWidth, form_->style().clientHeight);
+}
+
 int WindowView::outerWidth(const Scale& sc) const {
-  return form_ ? sc.px(form_->style().clientWidth) + 2 * sc.thickness(kEdgePx) : 0;
+  return form_ ? clientSize(sc).w + 2 * sc.thickness(kEdgePx) : 0;
 }
 
 int WindowView::outerHeight(const Scale& sc) const {
-  return form_ ? sc.px(form_->style().clientHeight) + sc.px(kTitleBarPx * ui::kTwipsPerPixel) +
+  return form_ ? clientSize(sc).h + sc.px(kTitleBarPx * ui::kTwipsPerPixel) +
                      2 * sc.thickness(kEdgePx)
                : 0;
 }
@@ -162,14 +166,14 @@ int WindowView::outerHeight(const Scale& sc) const {
 void WindowView::layout(const Scale& scale, int x, int y) {
   if (!form_) return;
   scale_ = scale;
-  const int cw = scale.px(form_->style().clientWidth), ch = scale.px(form_->style().clientHeight);
+  const Span client = clientSize(scale);
+  const int cw = client.w, ch = client.h;
   dom::place(window_, x, y, cw, ch);
   dom::frameWindow(window_, scale.px(kTitleBarPx * ui::kTwipsPerPixel), scale.thickness(kEdgePx),
                    ui::controlFontPixels(scale.s), scale.s / dom::pixelRatio());
   for (auto& a : areas_) {
     if (a->control) {
-      const Span r = toDevice({a->control->left(), a->control->top(), a->control->width(),
-                               a->control->height()}, scale);
+      const Span r = areaToDevice(a->control->bounds(), scale);
       a->w = r.w, a->h = r.h;
     } else {
       a->w = cw, a->h = ch;
@@ -189,7 +193,7 @@ void WindowView::layout(const Scale& scale, int x, int y) {
 }
 
 void WindowView::place(const ui::Control& c, int id) {
-  const Span r = toDevice({c.left(), c.top(), c.width(), c.height()}, scale_);
+  const Span r = areaToDevice(c.bounds(), scale_);
   dom::place(id, r.x, r.y, r.w, r.h);
   rings_.draw(id, c.kind(), r, scale_.s);
 }

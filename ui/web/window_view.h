@@ -42,6 +42,8 @@ class WindowView : public ui::FormView {
   void layout(const Scale& scale, int x, int y);
   int outerWidth(const Scale& sc) const;
   int outerHeight(const Scale& sc) const;
+  // The client area's size in device pixels at that scale.
+  Span clientSize(const Scale& sc) const;
   void setStacking(int z, bool active);
   // The focus on the control the window layer opens the window with.
   void focusFirst();
