@@ -38,7 +38,7 @@ struct Parity : HostTest, ::testing::WithParamInterface<double> {
   int differing(ui::Form& f, image_test::ImageHost& image, const char* what) {
     zoomTo(GetParam());
     const QImage shown = render(f).convertToFormat(QImage::Format_RGB32);
-    const ui::PixelBuffer& px = image.render(GetParam() * shown.devicePixelRatio());
+    const ui::PixelBuffer& px = image.render(GetParam() * shown.devicePixelRatio(), shown.devicePixelRatio());
     EXPECT_EQ(shown.width(), px.width());
     EXPECT_EQ(shown.height(), px.height());
     std::vector<ui::PxRect> hostOnly;

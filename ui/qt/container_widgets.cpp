@@ -19,7 +19,9 @@ PixelGrid deviceGrid(const QWidget& w, double zoom) {
 
 QSize deviceSize(const QWidget& w) {
   const double dpr = w.devicePixelRatioF();
-  return QSize(static_cast<int>(std::ceil(w.width() * dpr)), static_cast<int>(std::ceil(w.height() * dpr)));
+  const QPoint at = w.mapTo(w.window(), QPoint(0, 0));
+  auto edge = [dpr](int logical) { return static_cast<int>(std::lround(logical * dpr)); };
+  return QSize(edge(at.x() + w.width()) - edge(at.x()), edge(at.y() + w.height()) - edge(at.y()));
 }
 
 QRect deviceRect(const QWidget& w, const QRect& logical) {
