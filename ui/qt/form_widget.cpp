@@ -260,7 +260,8 @@ void FormWidget::flushDirty() {
   // exactly; at a fractional one a margin covers Qt's rounding back.
   const int margin = dpr_ == std::floor(dpr_) ? 0 : 1;
   for (size_t i = 0; i < areaWidgets_.size(); ++i)
-    for (const ui::PxRect& r : frame_->takeDirty(i))
+    if (!frame_->areas()[i].dirty.empty())
+      for (const ui::PxRect& r : frame_->takeDirty(i))
       areaWidgets_[i]->update(logical(r).adjusted(-margin, -margin, margin, margin));
   if (access_) access_->apply(frame_->itemChanges());
 }
