@@ -3,6 +3,7 @@
 #include "ui/form_frame.h"
 
 #include <cmath>
+#include <utility>
 
 #include "ui/keyboard.h"
 #include "ui/paint_areas.h"
@@ -62,8 +63,10 @@ void FormFrame::changed() {
 
 void FormFrame::markDirty(size_t area, const PxRect& r) {
   if (r.empty()) return;
+  // The host hears of an area's first change only: it takes them all at once.
+  const bool first = areas_[area].dirty.empty();
   areas_[area].dirty.add(r);
-  changed();
+  if (first) changed();
 }
 
 void FormFrame::invalidate(const Container& c, const RectF& r) {
@@ -97,8 +100,8 @@ void FormFrame::paint(size_t area, const PxRect& clip, PaintList& out) const {
 void FormFrame::labelChanged(const Control& label) {
   for (Item& item : items_)
     if (item.label == &label) {
-      item.stale = itemsStale_ = true;
-      changed();
+      item.stale = true;
+      if (!std::exchange(itemsStale_, true)) changed();
       return;
     }
 }

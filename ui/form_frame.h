@@ -45,7 +45,8 @@ class FormFrame {
   };
 
   // Walks the window's areas (a parent before its children) and labels.
-  // `changed` runs whenever there is something new for the host to take.
+  // `changed` runs when there is something for the host to take where there
+  // was nothing: the host takes everything in one go.
   FormFrame(Form& form, std::function<void()> changed);
   FormFrame(const FormFrame&) = delete;
   FormFrame& operator=(const FormFrame&) = delete;
