@@ -17,7 +17,4 @@ struct Scale {
   int thickness(int widthPx) const { return ui::PixelGrid{s}.lineWidth(widthPx); }
 };
 
-// A rectangle in twips of a container as device pixels of its canvas.
-inline Span toDevice(const ui::RectF& r, const Scale& sc) { return ui::PixelGrid{sc.s}.rect(r); }
-
 }  // namespace zemlox::web
