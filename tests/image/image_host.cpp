@@ -6,7 +6,6 @@
 
 #include "tests/image/bmp_file.h"
 #include "ui/controls.h"
-#include "ui/paint_areas.h"
 #include "ui/picture_scaling.h"
 
 namespace image_test {
@@ -40,7 +39,7 @@ class ImageHost::Layer : public ui::DrawingLayer {
   ui::SurfaceSink* next;
 };
 
-ImageHost::ImageHost(ui::Form& form) : form_(form) {
+ImageHost::ImageHost(ui::Form& form) : form_(form), frame_(form, nullptr) {
   auto attach = [&](ui::Surface& s, std::optional<ui::Color> background) {
     layers_.push_back(std::make_unique<Layer>(s, background));
   };
@@ -50,6 +49,11 @@ ImageHost::ImageHost(ui::Form& form) : form_(form) {
       auto& box = static_cast<ui::PictureBox&>(*c);
       attach(box.surface(), box.picture().empty() ? std::optional(box.backColor()) : std::nullopt);
     }
+  for (size_t i = 0; i < frame_.areas().size(); ++i) {
+    const ui::Container* c = frame_.areas()[i].container;
+    if (c == &form) frame_.setLayer(i, &layerOf(form.surface()));
+    else if (auto* box = dynamic_cast<const ui::PictureBox*>(c)) frame_.setLayer(i, &layerOf(box->surface()));
+  }
 }
 
 ImageHost::~ImageHost() {
@@ -76,37 +80,30 @@ ui::PxRect ImageHost::placeOf(const ui::Control& c) const {
 
 const ui::PixelBuffer& ImageHost::render(double zoom, double unit) {
   grid_ = ui::PixelGrid{zoom, unit};
-  const ui::PxRect size = grid_.windowSize(form_.style().clientWidth, form_.style().clientHeight);
-  image_.resize(size.w, size.h, ui::kClearPixel);
+  frame_.setGrid(grid_);
+  const std::vector<ui::FormFrame::Area>& areas = frame_.areas();
+  image_.resize(areas[0].rect.w, areas[0].rect.h, ui::kClearPixel);
   texts_.clear();
-  ui::DrawingLayer& own = layerOf(form_.surface());
-  own.setGrid(grid_, size.w, size.h);
-  ui::PaintList list;
-  ui::paintForm(list, form_, own, grid_, size);
-  replay(list, 0, 0, size);
-  paintArea(form_, 0, 0);
-  return image_;
-}
-
-void ImageHost::paintArea(const ui::Container& c, int dx, int dy) {
-  for (const ui::Control* ctl : c.children()) {
-    if (!ctl->visible() || !ctl->isWidget()) continue;
-    const ui::PxRect r = grid_.areaRect(ctl->bounds());
-    const ui::PxRect size{0, 0, r.w, r.h}, at = shifted(r, dx, dy);
-    ui::PaintList list;
-    if (ctl->kind() == ui::ControlKind::PictureBox) {
-      auto& box = static_cast<const ui::PictureBox&>(*ctl);
-      ui::DrawingLayer& layer = layerOf(box.surface());
-      layer.setGrid(grid_, r.w, r.h);
-      ui::paintPictureBox(list, box, layer, grid_, size, size);
-    } else if (ctl->kind() == ui::ControlKind::Frame) {
-      ui::paintFrame(list, static_cast<const ui::Frame&>(*ctl), grid_, size, size);
-    } else {
-      continue;  // buttons and lists are the hosts' own widgets
+  // Each area at its place in the window, a parent before its children; a
+  // hidden area hides what lies in it.
+  std::vector<ui::PxRect> at(areas.size());
+  std::vector<bool> shown(areas.size(), true);
+  for (size_t i = 0; i < areas.size(); ++i) {
+    const ui::FormFrame::Area& a = areas[i];
+    frame_.takeDirty(i);
+    at[i] = a.rect;
+    if (a.parent >= 0) {
+      const auto parent = static_cast<size_t>(a.parent);
+      shown[i] = shown[parent] && a.control->visible();
+      at[i] = shifted(a.rect, at[parent].x, at[parent].y);
     }
-    replay(list, at.x, at.y, at);
-    paintArea(dynamic_cast<const ui::Container&>(*ctl), at.x, at.y);
+    if (!shown[i]) continue;
+    if (a.layer) a.layer->setGrid(grid_, a.rect.w, a.rect.h);
+    ui::PaintList list;
+    frame_.paint(i, {0, 0, a.rect.w, a.rect.h}, list);
+    replay(list, at[i].x, at[i].y, at[i]);
   }
+  return image_;
 }
 
 void ImageHost::replay(const ui::PaintList& list, int dx, int dy, const ui::PxRect& clip) {

@@ -1,6 +1,6 @@
 // A host with no toolkit at all: it gives a window's surfaces drawing layers
-// and turns the window layer's paint lists into one image of the client
-// area at any zoom, so pixel tests of every window run in plain C++. Pictures
+// and turns the window's frame (each area's paint list at its place) into
+// one image of the client area at any zoom, so pixel tests of every window run in plain C++. Pictures
 // are read from the source tree; glyphs are not drawn (that is the real
 // hosts' job), their text runs are kept.
 #pragma once
@@ -12,6 +12,7 @@
 
 #include "ui/drawing_layer.h"
 #include "ui/form.h"
+#include "ui/form_frame.h"
 #include "ui/paint_list.h"
 
 namespace image_test {
@@ -36,10 +37,10 @@ class ImageHost {
  private:
   class Layer;
   ui::DrawingLayer& layerOf(const ui::Surface& s);
-  void paintArea(const ui::Container& c, int dx, int dy);
   void replay(const ui::PaintList& list, int dx, int dy, const ui::PxRect& clip);
 
   ui::Form& form_;
+  ui::FormFrame frame_;
   std::vector<std::unique_ptr<Layer>> layers_;
   ui::PixelGrid grid_;
   ui::PixelBuffer image_;

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <optional>
-#include <utility>
 
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
@@ -40,10 +39,6 @@ QAccessibleInterface* roleFactory(const QString&, QObject* o) {
   return nullptr;
 }
 
-// Where an item stands in its container widget: on the label, placed as the
-// window places its widgets.
-QRect itemRect(const FormWidget& w, const ui::Label& l) { return toQRect(PixelGrid{w.zoom()}.rect(l.bounds())); }
-
 }  // namespace
 
 AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), form_(form) {
@@ -52,12 +47,10 @@ AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), 
     return true;
   }();
   (void)installed;
-  const ui::Keyboard& keys = form.keyboard();
+  for (const ui::FormFrame::Item& item : window.formFrame().items())
+    items_.emplace_back(new PaintedItem(*item.label, item.target, window.containerWidget(*item.label->container())));
   for (ui::Control* c : form.controls()) {
-    if (c->kind() == ui::ControlKind::Label) {
-      QWidget* parent = window.containerWidget(*c->container());
-      if (parent) items_.emplace_back(new PaintedItem(static_cast<ui::Label&>(*c), keys.isTarget(*c), parent));
-    } else if (QWidget* w = window.widgetFor(*c)) {
+    if (QWidget* w = window.widgetFor(*c)) {
       if (!c->accessibleName().empty()) {
         w->setAccessibleName(qs(c->accessibleName()));
         // On Linux a list is read by its text; the name goes on the field that takes the focus.
@@ -71,9 +64,8 @@ AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), 
     }
   }
   announcer_ = new Announcer(&window);
-  window.installEventFilter(this);  // a new size is a new scale for the items
   chainTabOrder();
-  sync();
+  apply(window.formFrame().itemChanges());
 }
 
 AccessLayer::~AccessLayer() {
@@ -87,7 +79,6 @@ AccessLayer::~AccessLayer() {
     item->deleteLater();
   }
   for (QObject* b : buttons_.keys()) b->removeEventFilter(this);
-  window_.removeEventFilter(this);
   if (announcer_) announcer_->deleteLater();
 }
 
@@ -115,43 +106,26 @@ void AccessLayer::chainTabOrder() {
   if (QWidget* w = focusWidgetFor(form_.keyboard().first())) w->setFocus(Qt::OtherFocusReason);
 }
 
-void AccessLayer::handOnFocus(const ui::Control& c, QWidget* w) {
+void AccessLayer::handOnFocus(const ui::Control& c, QWidget* w) { handOnFocus(w, form_.keyboard().after(c)); }
+
+void AccessLayer::handOnFocus(QWidget* w, const ui::Control* next) {
   QWidget* f = window_.focusWidget();
   if (!w || !f || (f != w && !w->isAncestorOf(f))) return;
   // Qt would pass it down its own chain; the window layer decides instead.
-  if (QWidget* next = focusWidgetFor(form_.keyboard().after(c))) next->setFocus(Qt::TabFocusReason);
+  if (QWidget* to = focusWidgetFor(next)) to->setFocus(Qt::TabFocusReason);
 }
 
-void AccessLayer::scheduleSync() {
-  all_ = true;
-  if (pending_) return;
-  pending_ = true;
-  QMetaObject::invokeMethod(this, [this] { sync(); }, Qt::QueuedConnection);
-}
-
-void AccessLayer::labelChanged(const ui::Control& label) {
-  changed_.insert(&label);
-  if (pending_) return;
-  pending_ = true;
-  QMetaObject::invokeMethod(this, [this] { sync(); }, Qt::QueuedConnection);
-}
-
-void AccessLayer::sync() {
-  pending_ = false;
-  const bool all = std::exchange(all_, false);
-  const QSet<const ui::Control*> changed = std::exchange(changed_, {});
-  const ui::Keyboard& keys = form_.keyboard();
-  for (const QPointer<PaintedItem>& item : items_) {
-    ui::Label* label = item ? item->label() : nullptr;
-    if (!label || !label->exists() || (!all && !changed.contains(label))) continue;
-    const QString name = qs(keys.accessibleName(*label));
-    if (item->accessibleName() != name) item->setAccessibleName(name);
-    const QRect r = itemRect(window_, *label);
-    if (item->geometry() != r) item->setGeometry(r);
-    const bool shown = label->visible() && !name.isEmpty();
-    if (item->isVisibleTo(item->parentWidget()) == shown) continue;
-    if (!shown) handOnFocus(*label, item);
-    item->setVisible(shown);
+void AccessLayer::apply(const std::vector<ui::FormFrame::ItemChange>& changes) {
+  for (const ui::FormFrame::ItemChange& change : changes) {
+    PaintedItem* item = items_[change.item];
+    if (!item || !item->label()) continue;
+    const ui::FormFrame::Item& now = window_.formFrame().items()[change.item];
+    if (change.name) item->setAccessibleName(qs(now.name));
+    if (change.place) item->setGeometry(window_.logical(now.place));
+    if (change.shown) {
+      if (!now.shown) handOnFocus(item, change.handOn);
+      item->setVisible(now.shown);
+    }
   }
 }
 
@@ -166,7 +140,6 @@ void AccessLayer::announce(const std::string& text) {
 }
 
 bool AccessLayer::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == &window_ && e->type() == QEvent::Resize) scheduleSync();
   if (e->type() != QEvent::KeyPress) return false;
   const auto* k = static_cast<QKeyEvent*>(e);
   if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;

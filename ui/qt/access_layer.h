@@ -1,11 +1,11 @@
 // Keys and assistive technology in one window widget: the tab chain in the
 // window layer's order, a focusable item over each painted target (the focus
-// rectangle, keys passed to ui/), a named item over every painted label,
-// names for the widgets the layout names, and announcements.
+// rectangle, keys passed to ui/), a named item over every painted label as
+// the window's frame changes it, names for the widgets the layout names, and
+// announcements.
 #pragma once
 
 #include <QHash>
-#include <QSet>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/form_frame.h"
 #include "ui/qt/painted_item.h"
 
 namespace zemlox::qt {
@@ -26,16 +27,14 @@ class AccessLayer : public QObject {
   AccessLayer(const AccessLayer&) = delete;
   AccessLayer& operator=(const AccessLayer&) = delete;
 
-  // The window's scale changed: every item follows its label once the
-  // event at hand is done.
-  void scheduleSync();
-  // What the window layer says of a label changed: its item follows.
-  void labelChanged(const ui::Control& label);
+  // The frame's changes to the items over labels.
+  void apply(const std::vector<ui::FormFrame::ItemChange>& changes);
   void announce(const std::string& text);
   PaintedItem* itemFor(const ui::Control& c) const;
   // `c` is being hidden with `w`, its widget: where the window's focus is on
   // it, the focus goes where the window layer hands it on.
   void handOnFocus(const ui::Control& c, QWidget* w);
+  void handOnFocus(QWidget* w, const ui::Control* next);
 
  protected:
   // Enter clicks a focused button, as Space does.
@@ -43,7 +42,6 @@ class AccessLayer : public QObject {
 
  private:
   void chainTabOrder();
-  void sync();
   // The widget that takes the focus for a control: its own or its item.
   QWidget* focusWidgetFor(const ui::Control* c) const;
 
@@ -52,9 +50,6 @@ class AccessLayer : public QObject {
   std::vector<QPointer<PaintedItem>> items_;
   QHash<QObject*, ui::Control*> buttons_;
   QPointer<QWidget> announcer_;
-  bool pending_ = false;
-  bool all_ = false;
-  QSet<const ui::Control*> changed_;  // labels whose items are behind
 };
 
 }  // namespace zemlox::qt

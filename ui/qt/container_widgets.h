@@ -1,26 +1,25 @@
 // Widgets for the window layer's containers inside a window: picture boxes
-// (background, picture, raster layer, then their controls) and frames (a
-// group box with its painted controls). Both pass mouse and touch input to
-// ui/ and paint on the device pixel grid of the window's zoom.
+// and frames (a group box whose title stays its accessible name). Each is one
+// area of its window's frame: it paints through the window, and passes mouse
+// and touch input to ui/.
 #pragma once
 
 #include <QGroupBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
-#include <memory>
+#include <type_traits>
 
 #include "ui/controls.h"
 #include "ui/qt/pixel_grid.h"
-#include "ui/qt/raster_layer.h"
 
 namespace zemlox::qt {
+
+class FormWidget;
 
 // The pixel grid of a widget shown at `zoom`, and its size in device pixels.
 PixelGrid deviceGrid(const QWidget& w, double zoom);
 QSize deviceSize(const QWidget& w);
-// Routes a touch event on a container's widget through its window's finger.
-bool routeWindowTouch(QWidget& w, ui::Container& c, QEvent* e, double zoom);
 // A repainted area in logical pixels as device pixels, rounded outwards.
 QRect deviceRect(const QWidget& w, const QRect& logical);
 // Paints a repaint of several rectangles one rectangle at a time, each with
@@ -42,13 +41,20 @@ void forEachClip(QPainter& p, const QPaintEvent& e, Paint paint) {
   p.setClipping(false);
 }
 
-class PictureWidget : public QWidget {
+// One area of a window: painted by the window's frame, its input routed to
+// its container.
+template <class Base>
+class AreaWidget : public Base {
  public:
-  PictureWidget(ui::PictureBox& box, QWidget* parent);
-  ~PictureWidget() override;
-  void detach();
-  void reloadPicture();
-  void setZoom(double zoom);
+  AreaWidget(ui::Container& c, FormWidget& window, size_t area, QWidget* parent)
+      : Base(parent), container_(&c), window_(&window), area_(area) {
+    this->setAttribute(Qt::WA_AcceptTouchEvents);
+    if constexpr (std::is_same_v<Base, QWidget>) {  // a picture box
+      this->setMouseTracking(true);  // pupils carry items with no button held
+      this->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+  }
+  void detach() { container_ = nullptr; }
 
  protected:
   bool event(QEvent* e) override;
@@ -58,27 +64,12 @@ class PictureWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
-  ui::PictureBox* box_;
-  double zoom_ = 1;
-  std::unique_ptr<RasterLayer> layer_;
+  ui::Container* container_;
+  FormWidget* window_;
+  size_t area_;
 };
 
-class FrameWidget : public QGroupBox {
- public:
-  FrameWidget(ui::Frame& frame, QWidget* parent);
-  void detach() { frame_ = nullptr; }
-  void setZoom(double zoom) { zoom_ = zoom; }
-
- protected:
-  bool event(QEvent* e) override;
-  void paintEvent(QPaintEvent* e) override;
-  void mouseMoveEvent(QMouseEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
-
- private:
-  ui::Frame* frame_;
-  double zoom_ = 1;
-};
+using PictureWidget = AreaWidget<QWidget>;
+using FrameWidget = AreaWidget<QGroupBox>;
 
 }  // namespace zemlox::qt

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "ui/qt/access_layer.h"
 #include "ui/qt/container_widgets.h"
@@ -15,7 +17,6 @@
 #include "ui/qt/drop_down_list.h"
 #include "ui/qt/focus_ring.h"
 #include "ui/qt/mouse.h"
-#include "ui/paint_areas.h"
 #include "ui/qt/paint_replay.h"
 #include "ui/qt/pixel_grid.h"
 
@@ -39,11 +40,29 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
   finger_.openList = [this](ui::ComboBox& list) {
     if (auto* w = qobject_cast<QComboBox*>(widgets_.value(&list))) w->showPopup();
   };
-  // The window's drawings lie above its shapes: a transparent layer.
-  layer_ = std::make_unique<RasterLayer>(this);
-  form.surface().setSink(layer_.get());
-  containers_.insert(&form, this);
+  frame_ = std::make_unique<ui::FormFrame>(form, [this] {
+    if (flushPosted_) return;
+    flushPosted_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+      flushPosted_ = false;
+      flushDirty();
+    }, Qt::QueuedConnection);
+  });
+  const size_t areas = frame_->areas().size();
+  areaWidgets_.assign(areas, nullptr);
+  layers_.resize(areas);
+  areaWidgets_[0] = this;
+  for (size_t i = 0; i < areas; ++i) {
+    const ui::FormFrame::Area& a = frame_->areas()[i];
+    if (a.kind == ui::FormFrame::AreaKind::Frame) continue;
+    layers_[i] = std::make_unique<RasterLayer>([this, i](const ui::PxRect& r) { frame_->markDirty(i, r); });
+    ui::Surface& surface = a.kind == ui::FormFrame::AreaKind::Window
+                               ? form.surface() : static_cast<ui::PictureBox&>(*a.container).surface();
+    surface.setSink(layers_[i].get());
+    frame_->setLayer(i, layers_[i].get());
+  }
   build(form, this);
+  syncGrid();
   access_ = std::make_unique<AccessLayer>(*this, form);
   form.setView(this);
 }
@@ -69,14 +88,16 @@ void FormWidget::release() {
     if (auto* list = dynamic_cast<DropDownList*>(it.value())) list->onStep = nullptr;
     it.value()->disconnect(this);
   }
-  if (form_->surface().sink() == layer_.get()) form_->surface().setSink(nullptr);
+  for (size_t i = 0; i < layers_.size(); ++i) {
+    if (!layers_[i]) continue;
+    ui::Container* c = frame_->areas()[i].container;
+    ui::Surface& surface = c == form_ ? form_->surface() : static_cast<ui::PictureBox*>(c)->surface();
+    if (surface.sink() == layers_[i].get()) surface.setSink(nullptr);
+  }
   if (form_->view() == this) form_->setView(nullptr);
   form_ = nullptr;
   widgets_.clear();
-  containers_.clear();
-  dirty_.clear();
-  lastDirtyWidget_ = nullptr;
-  lastDirty_ = nullptr;
+  areaWidgets_.clear();
 }
 
 void FormWidget::build(ui::Container& c, QWidget* parent) {
@@ -86,7 +107,7 @@ void FormWidget::build(ui::Container& c, QWidget* parent) {
     widgets_.insert(ctl, w);
     sync(*ctl, w);
     if (auto* box = dynamic_cast<ui::Container*>(ctl)) {
-      containers_.insert(box, w);
+      areaWidgets_[static_cast<size_t>(frame_->areaOf(*box))] = w;
       build(*box, w);
     }
   }
@@ -115,14 +136,12 @@ QWidget* FormWidget::makeWidget(ui::Control& c, QWidget* parent) {
       return w;
     }
     case ui::ControlKind::Frame: {
-      auto* w = new FrameWidget(static_cast<ui::Frame&>(c), parent);
-      w->setZoom(zoom_);
-      return w;
+      auto& frame = static_cast<ui::Frame&>(c);
+      return new FrameWidget(frame, *this, static_cast<size_t>(frame_->areaOf(frame)), parent);
     }
     case ui::ControlKind::PictureBox: {
-      auto* w = new PictureWidget(static_cast<ui::PictureBox&>(c), parent);
-      w->setZoom(zoom_);
-      return w;
+      auto& box = static_cast<ui::PictureBox&>(c);
+      return new PictureWidget(box, *this, static_cast<size_t>(frame_->areaOf(box)), parent);
     }
     default:
       return nullptr;
@@ -144,10 +163,15 @@ void FormWidget::sync(const ui::Control& c, QWidget* w) {
     case ui::ControlKind::Frame:
       static_cast<FrameWidget*>(w)->setTitle(qs(static_cast<const ui::Frame&>(c).caption()));
       break;
-    case ui::ControlKind::PictureBox:
-      static_cast<PictureWidget*>(w)->reloadPicture();
-      w->update();
+    case ui::ControlKind::PictureBox: {
+      // With nothing under its drawings the layer is opaque and holds the
+      // background too: one copy per repaint instead of a fill and a blend.
+      auto& box = static_cast<const ui::PictureBox&>(c);
+      const auto area = static_cast<size_t>(frame_->areaOf(box));
+      layers_[area]->setBackground(box.picture().empty() ? std::optional(box.backColor()) : std::nullopt);
+      frame_->invalidateAll(box);
       break;
+    }
     default:
       break;
   }
@@ -198,41 +222,52 @@ void FormWidget::setZoom(double zoom, const QMargins& frame) {
   setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
   setFont(widgetFont(zoom_));
   for (auto it = widgets_.begin(); it != widgets_.end(); ++it) {
-    if (auto* pw = dynamic_cast<PictureWidget*>(it.value())) pw->setZoom(zoom_);
-    if (auto* fw = dynamic_cast<FrameWidget*>(it.value())) fw->setZoom(zoom_);
     const ui::Control& c = *it.key();
     it.value()->setGeometry(logicalRect({c.left(), c.top(), c.width(), c.height()}));
   }
-  update();
+  syncGrid();
   // Stacking and focus stay as they are: a modal lesson stays above the menu.
   if (isVisible()) centre(frame);
 }
 
+QWidget* FormWidget::containerWidget(const ui::Container& c) const {
+  const int area = frame_ ? frame_->areaOf(c) : -1;
+  return area >= 0 && static_cast<size_t>(area) < areaWidgets_.size() ? areaWidgets_[static_cast<size_t>(area)] : nullptr;
+}
+
+QRect FormWidget::logical(const ui::PxRect& d) const {
+  const double dpr = dpr_ > 0 ? dpr_ : 1;
+  return QRectF(d.x / dpr, d.y / dpr, d.w / dpr, d.h / dpr).toAlignedRect();
+}
+
+void FormWidget::syncGrid() {
+  const double dpr = devicePixelRatioF();
+  const ui::PixelGrid g{zoom_ * dpr, dpr};
+  if (g == frame_->grid() && dpr == dpr_) return;
+  dpr_ = dpr;
+  frame_->setGrid(g);
+  for (size_t i = 0; i < layers_.size(); ++i)
+    if (layers_[i]) layers_[i]->setGrid(g, frame_->areas()[i].rect.w, frame_->areas()[i].rect.h);
+}
+
 void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
-  QWidget* w = containers_.value(&c);
-  if (!w) return;
-  if (w != lastDirtyWidget_) {
-    lastDirtyWidget_ = w;
-    lastDirty_ = &dirty_[w];
-  }
-  lastDirty_->add(PixelGrid{zoom_}.dirty(r));
-  // A frame's or an event's changes reach Qt once control returns to it.
-  if (!flushPosted_) {
-    flushPosted_ = true;
-    QMetaObject::invokeMethod(this, [this] {
-      flushPosted_ = false;
-      flushDirty();
-    }, Qt::QueuedConnection);
-  }
+  if (frame_ && form_) frame_->invalidate(c, r);
 }
 
 void FormWidget::flushDirty() {
-  for (auto it = dirty_.begin(); it != dirty_.end(); ++it)
-    for (const ui::PxRect& r : it.value().take()) it.key()->update(toQRect(r));
+  if (!form_) return;
+  // At a whole pixel ratio the logical rectangle covers the device pixels
+  // exactly; at a fractional one a margin covers Qt's rounding back.
+  const int margin = dpr_ == std::floor(dpr_) ? 0 : 1;
+  for (size_t i = 0; i < areaWidgets_.size(); ++i)
+    if (!frame_->areas()[i].dirty.empty())
+      for (const ui::PxRect& r : frame_->takeDirty(i))
+      areaWidgets_[i]->update(logical(r).adjusted(-margin, -margin, margin, margin));
+  if (access_) access_->apply(frame_->itemChanges());
 }
 
 void FormWidget::accessChanged(const ui::Control& c) {
-  if (access_) access_->labelChanged(c);
+  if (form_) frame_->labelChanged(c);
 }
 
 void FormWidget::announce(const std::string& text) {
@@ -242,17 +277,18 @@ void FormWidget::announce(const std::string& text) {
 void FormWidget::widgetChanged(const ui::Control& c) { sync(c, widgets_.value(&c)); }
 
 
-void FormWidget::paintEvent(QPaintEvent* e) {
-  QPainter p(this);
+void FormWidget::paintEvent(QPaintEvent* e) { paintArea(0, *this, *e); }
+
+void FormWidget::paintArea(size_t area, QWidget& w, const QPaintEvent& e) {
   if (!form_) return;
+  QPainter p(&w);
   useDevicePixels(p);
-  const PixelGrid g = deviceGrid(*this, zoom_);
-  const QSize size = deviceSize(*this);
-  layer_->setGrid(g, size.width(), size.height());
-  forEachClip(p, *e, [&](const QRect& clip) {
+  // A new screen may have brought a new pixel ratio: what follows repaints all.
+  syncGrid();
+  forEachClip(p, e, [&](const QRect& clip) {
     static ui::PaintList list;  // reused: its storage outlives the frame
     list.clear();
-    ui::paintForm(list, *form_, *layer_, g, toPx(clip));
+    frame_->paint(area, toPx(clip), list);
     replay(p, list, clip);
   });
 }

@@ -1,17 +1,18 @@
 // One top-level widget per loaded window: builds Qt widgets for buttons,
-// frames, combo boxes and picture boxes, paints the window's shapes, drawings,
-// lines and labels in that order on the device pixel grid of its zoom, says
-// when it is shown, hidden or minimised, and forwards input.
+// frames, combo boxes and picture boxes, hands the window layer's frame to
+// them (repaints where it is dirty, the paint list of each area), says when
+// it is shown, hidden or minimised, and forwards input.
 #pragma once
 
 #include <QHash>
+#include <vector>
 #include <QMargins>
 #include <functional>
 #include <QWidget>
 #include <memory>
 
 #include "ui/form.h"
-#include "ui/dirty_rects.h"
+#include "ui/form_frame.h"
 #include "ui/qt/pixel_grid.h"
 #include "ui/qt/raster_layer.h"
 #include "ui/qt/touch_input.h"
@@ -43,7 +44,12 @@ class FormWidget : public QWidget, public ui::FormView {
   double zoom() const { return zoom_; }
   ui::Form* form() const { return form_; }
   QWidget* widgetFor(const ui::Control& c) const { return widgets_.value(&c); }
-  QWidget* containerWidget(const ui::Container& c) const { return containers_.value(&c); }
+  QWidget* containerWidget(const ui::Container& c) const;
+  ui::FormFrame& formFrame() { return *frame_; }
+  // Paints one area of the frame on its widget.
+  void paintArea(size_t area, QWidget& w, const QPaintEvent& e);
+  // Device pixels as the logical pixels Qt places and repaints in.
+  QRect logical(const ui::PxRect& device) const;
   AccessLayer* access() const { return access_.get(); }
   // The finger on this window, wherever in it the touch began.
   Finger& finger() { return finger_; }
@@ -76,22 +82,22 @@ class FormWidget : public QWidget, public ui::FormView {
   // The available area of the screen the window is on.
   QRect screenArea() const;
   void flushDirty();
+  // The frame and the drawing layers follow the zoom and the screen's pixel ratio.
+  void syncGrid();
   // Logical pixels of a layout rectangle at this window's zoom.
   QRect logicalRect(const ui::RectF& r) const { return widgetRect(r, zoom_, devicePixelRatioF()); }
 
   ui::Form* form_;
   double zoom_;
-  std::unique_ptr<RasterLayer> layer_;
+  std::unique_ptr<ui::FormFrame> frame_;
+  // By the frame's area: its widget, and the layer of its surface if it has one.
+  std::vector<QWidget*> areaWidgets_;
+  std::vector<std::unique_ptr<RasterLayer>> layers_;
   std::unique_ptr<AccessLayer> access_;
   QHash<const ui::Control*, QWidget*> widgets_;
-  QHash<const ui::Container*, QWidget*> containers_;
   Finger finger_;
-  // Changes since they were last handed to Qt, per container widget. They
-  // are handed over once control returns to Qt.
-  QHash<QWidget*, ui::DirtyRects> dirty_;
-  // The entry the last change went to: a tick's changes mostly share one.
-  QWidget* lastDirtyWidget_ = nullptr;
-  ui::DirtyRects* lastDirty_ = nullptr;
+  double dpr_ = 0;
+  // The frame's changes are handed to Qt once control returns to it.
   bool flushPosted_ = false;
 };
 

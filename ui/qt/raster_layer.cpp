@@ -2,19 +2,12 @@
 #include "ui/qt/raster_layer.h"
 
 #include <QImage>
-#include <cmath>
+#include <utility>
 
 namespace zemlox::qt {
 
-RasterLayer::RasterLayer(QWidget* widget)
-    : ui::DrawingLayer([widget](const ui::PxRect& d) {
-        // Widget updates are in logical pixels. At a whole pixel ratio the
-        // aligned rectangle covers the drawing's pixels exactly; at a
-        // fractional one a margin covers Qt's rounding back to device pixels.
-        const double dpr = widget->devicePixelRatioF();
-        const QRect logical = QRectF(d.x / dpr, d.y / dpr, d.w / dpr, d.h / dpr).toAlignedRect();
-        widget->update(dpr == std::floor(dpr) ? logical : logical.adjusted(-1, -1, 1, 1));
-      }, ui::ByteOrder::Bgra) {}
+RasterLayer::RasterLayer(std::function<void(const ui::PxRect&)> dirty)
+    : ui::DrawingLayer(std::move(dirty), ui::ByteOrder::Bgra) {}
 
 void copyLayer(QPainter& p, const ui::DrawingLayer& layer, const QRect& deviceClip) {
   const ui::PixelBuffer& b = layer.pixels();

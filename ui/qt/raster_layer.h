@@ -1,10 +1,10 @@
 // A drawing surface's layer in a Qt widget: the window layer rasterises the
-// drawings into its pixel buffer; this copies the buffer to the screen and
-// asks Qt to repaint where drawings land.
+// drawings into its pixel buffer, in Qt's own byte order; this copies the
+// buffer to the screen.
 #pragma once
 
 #include <QPainter>
-#include <QWidget>
+#include <functional>
 
 #include "ui/drawing_layer.h"
 
@@ -12,8 +12,8 @@ namespace zemlox::qt {
 
 class RasterLayer : public ui::DrawingLayer {
  public:
-  // `widget` is repainted where drawings land.
-  explicit RasterLayer(QWidget* widget);
+  // `dirty` is told the device pixels each drawing changes.
+  explicit RasterLayer(std::function<void(const ui::PxRect&)> dirty);
 };
 
 // Copies the layer's part inside `deviceClip` to the origin of a painter

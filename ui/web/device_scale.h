@@ -18,10 +18,4 @@ struct Scale {
   int thickness(int widthPx) const { return ui::PixelGrid{s}.lineWidth(widthPx); }
 };
 
-// A rectangle in twips of a container as device pixels of its canvas.
-inline Span toDevice(const ui::RectF& r, const Scale& sc) { return ui::PixelGrid{sc.s}.rect(r); }
-// Where an element of the page (a window, a canvas, a native control) stands
-// in its container: on the whole CSS pixels a desktop would place it on.
-inline Span areaToDevice(const ui::RectF& r, const Scale& sc) { return ui::PixelGrid{sc.s, sc.unit}.areaRect(r); }
-
 }  // namespace zemlox::web

@@ -12,14 +12,14 @@ namespace zemlox::web {
 
 bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, int mods, bool touch) {
   if (!form_) return false;
-  Area* area = nullptr;
+  ui::Container* area = nullptr;
   if (canvas == window_ && touch) {
-    area = byContainer_.at(form_);
-  } else if (auto it = byCanvas_.find(canvas); it != byCanvas_.end()) {
-    area = it->second;
+    area = form_;
+  } else if (auto it = std::find(canvases_.begin(), canvases_.end(), canvas); it != canvases_.end()) {
+    area = frame_->areas()[static_cast<size_t>(it - canvases_.begin())].container;
   }
   if (!area) return false;
-  ui::Container& c = *area->container;
+  ui::Container& c = *area;
   const double toTwips = dom::pixelRatio() * ui::kTwipsPerPixel / scale_.s;
   const float tx = static_cast<float>(x * toTwips), ty = static_cast<float>(y * toTwips);
   if (touch) {
@@ -89,13 +89,12 @@ bool WindowView::comboTyped(int id, const std::string& text) {
 }
 
 std::optional<bool> WindowView::itemKey(int id, ui::Key key, int shift) {
-  auto it = std::find_if(items_.begin(), items_.end(), [id](const Item& item) { return item.id == id; });
+  auto it = std::find(items_.begin(), items_.end(), id);
   if (it == items_.end() || !form_) return std::nullopt;
-  const bool done = form_->keyboard().press(*it->label, key, shift);
-  if (form_) {
-    itemsStale_ = true;
-    host_.scheduleFrame();
-  }
+  ui::Label& label = *frame_->items()[static_cast<size_t>(it - items_.begin())].label;
+  const bool done = form_->keyboard().press(label, key, shift);
+  // Picking an item up or putting it down renames it.
+  if (form_) frame_->labelsChanged();
   return done;
 }
 

@@ -1,9 +1,8 @@
 // One window's repaint in the page: each area with changes gets the window
 // layer's paint list for its dirty part, replayed on its canvas once per
-// browser frame.
+// browser frame; then the label elements follow what changed.
 #include <algorithm>
 
-#include "ui/paint_areas.h"
 #include "ui/web/paint_replay.h"
 #include "ui/web/web_host.h"
 #include "ui/web/window_view.h"
@@ -24,32 +23,21 @@ Span bounding(const std::vector<Span>& spans) {
 
 void WindowView::paint() {
   if (!form_) return;
-  for (auto& a : areas_) paintArea(*a);
-  if (itemsStale_) syncItems();
+  for (size_t i = 0; i < canvases_.size(); ++i) paintArea(i);
+  applyItemChanges();
 }
 
-void WindowView::paintArea(Area& a) {
-  if (a.dirty.empty()) return;
-  const std::vector<Span> dirty = a.dirty.take();
-  const Span area = bounding(dirty);
-  const ui::PixelGrid g{scale_.s};
-  const Span size{0, 0, a.w, a.h};
+void WindowView::paintArea(size_t area) {
+  if (frame_->areas()[area].dirty.empty()) return;
+  const std::vector<Span> dirty = frame_->takeDirty(area);
   static ui::PaintList list;  // reused: its storage outlives the frame
   list.clear();
-  switch (a.kind) {
-    case AreaKind::Window: ui::paintForm(list, *form_, *a.layer, g, area); break;
-    case AreaKind::Frame:
-      ui::paintFrame(list, static_cast<const ui::Frame&>(*a.control), g, size, area);
-      break;
-    case AreaKind::Picture:
-      ui::paintPictureBox(list, static_cast<const ui::PictureBox&>(*a.control), *a.layer, g, size, area);
-      break;
-  }
+  frame_->paint(area, bounding(dirty), list);
   static DrawList dl;  // reused like the list: replaying it leaves it empty
   dl.clip(dirty);
   toDrawList(dl, list, dirty);
   dl.unclip();
-  dl.replayOn(a.canvas);
+  dl.replayOn(canvases_[area]);
 }
 
 }  // namespace zemlox::web

@@ -20,36 +20,36 @@ std::string joined(const std::vector<std::string>& items) {
 
 }  // namespace
 
-WindowView::WindowView(WebHost& host, ui::Form& form) : host_(host), form_(&form) {
+WindowView::WindowView(WebHost& host, ui::Form& form)
+    : host_(host), form_(&form), frame_(std::make_unique<ui::FormFrame>(form, [this] { host_.scheduleFrame(); })) {
   window_ = dom::create(dom::Kind::Window, 0);
   dom::setText(window_, form.style().caption);
-  addArea(AreaKind::Window, form, nullptr, window_, true);
+  canvases_.resize(frame_->areas().size());
+  layers_.resize(frame_->areas().size());
+  addCanvas(0, window_);
   build(form, window_);
   buildItems();
   form.setView(this);
 }
 
+// An area's canvas, under everything else in its element, and a layer for
+// its surface if it draws.
+void WindowView::addCanvas(size_t area, int element) {
+  const ui::FormFrame::Area& a = frame_->areas()[area];
+  canvases_[area] = dom::create(dom::Kind::Canvas, element);
+  if (a.kind == ui::FormFrame::AreaKind::Frame) return;
+  layers_[area] = std::make_unique<RasterLayer>([this, area](const Span& s) { frame_->markDirty(area, s); });
+  ui::Surface& surface = a.kind == ui::FormFrame::AreaKind::Window ? static_cast<ui::Form&>(*a.container).surface()
+                                                                  : static_cast<ui::PictureBox&>(*a.container).surface();
+  surface.setSink(layers_[area].get());
+  frame_->setLayer(area, layers_[area].get());
+}
+
 WindowView::~WindowView() { detach(); }
 
-WindowView::Area& WindowView::addArea(AreaKind kind, ui::Container& c, const ui::Control* ctl,
-                                      int element, bool drawing) {
-  auto a = std::make_unique<Area>();
-  a->kind = kind;
-  a->container = &c;
-  a->control = ctl;
-  a->element = element;
-  a->canvas = dom::create(dom::Kind::Canvas, element);
-  Area* raw = a.get();
-  if (drawing) {
-    a->layer = std::make_unique<RasterLayer>([this, raw](const Span& s) { markDirty(*raw, s); });
-    ui::Surface& surface = kind == AreaKind::Window ? static_cast<ui::Form&>(c).surface()
-                                                    : static_cast<ui::PictureBox&>(c).surface();
-    surface.setSink(a->layer.get());
-  }
-  byContainer_[&c] = raw;
-  byCanvas_[a->canvas] = raw;
-  areas_.push_back(std::move(a));
-  return *raw;
+int WindowView::areaElement(size_t area) const {
+  const ui::Control* c = frame_->areas()[area].control;
+  return c ? widgets_.at(c) : window_;
 }
 
 void WindowView::build(ui::Container& c, int parentElement) {
@@ -64,12 +64,12 @@ void WindowView::build(ui::Container& c, int parentElement) {
       case ui::ControlKind::ComboBox: id = dom::create(dom::Kind::Combo, parentElement); break;
       case ui::ControlKind::Frame:
         id = dom::create(dom::Kind::Group, parentElement);
-        addArea(AreaKind::Frame, static_cast<ui::Frame&>(*ctl), ctl, id, false);
+        addCanvas(static_cast<size_t>(frame_->areaOf(static_cast<ui::Frame&>(*ctl))), id);
         build(static_cast<ui::Frame&>(*ctl), id);
         break;
       case ui::ControlKind::PictureBox:
         id = dom::create(dom::Kind::Picture, parentElement);
-        addArea(AreaKind::Picture, static_cast<ui::PictureBox&>(*ctl), ctl, id, true);
+        addCanvas(static_cast<size_t>(frame_->areaOf(static_cast<ui::PictureBox&>(*ctl))), id);
         build(static_cast<ui::PictureBox&>(*ctl), id);
         break;
       default: break;
@@ -85,65 +85,52 @@ void WindowView::build(ui::Container& c, int parentElement) {
 // window's tab order gets its place in the page's.
 void WindowView::buildItems() {
   const ui::Keyboard& keys = form_->keyboard();
-  for (ui::Control* c : form_->controls()) {
-    if (c->kind() != ui::ControlKind::Label) continue;
-    auto area = byContainer_.find(c->container());
-    if (area == byContainer_.end()) continue;
-    const auto kind = keys.isTarget(*c) ? dom::Kind::Marker : dom::Kind::Text;
-    items_.push_back({static_cast<ui::Label*>(c), dom::create(kind, area->second->element), {}});
-    if (kind == dom::Kind::Marker) rings_.add(items_.back().id);
+  for (const ui::FormFrame::Item& item : frame_->items()) {
+    const auto kind = item.target ? dom::Kind::Marker : dom::Kind::Text;
+    items_.push_back(dom::create(kind, areaElement(static_cast<size_t>(item.area))));
+    if (kind == dom::Kind::Marker) rings_.add(items_.back());
   }
-  for (ui::Control* c : keys.tabOrder()) {
-    if (auto w = widgets_.find(c); w != widgets_.end()) dom::joinTabOrder(w->second);
-    for (const Item& item : items_)
-      if (item.label == c) dom::joinTabOrder(item.id);
-  }
+  for (ui::Control* c : keys.tabOrder())
+    if (const int id = focusElement(c)) dom::joinTabOrder(id);
 }
 
-void WindowView::syncItems() {
-  itemsStale_ = false;
-  const ui::Keyboard& keys = form_->keyboard();
-  for (Item& item : items_) {
-    const ui::Label& l = *item.label;
-    if (!l.exists()) continue;
-    if (std::string name = keys.accessibleName(l); name != item.name) {
-      item.name = std::move(name);
-      dom::setText(item.id, item.name);
+void WindowView::applyItemChanges() {
+  for (const ui::FormFrame::ItemChange& change : frame_->itemChanges()) {
+    const ui::FormFrame::Item& item = frame_->items()[change.item];
+    const int id = items_[change.item];
+    if (change.name) dom::setText(id, item.name);
+    if (change.place) {
+      const Span& r = item.place;
+      dom::place(id, r.x, r.y, r.w, r.h);
+      rings_.draw(id, ui::ControlKind::Label, r, scale_.s);
     }
-    const Span r = toDevice({l.left(), l.top(), l.width(), l.height()}, scale_);
-    if (r.x != item.place.x || r.y != item.place.y || r.w != item.place.w || r.h != item.place.h) {
-      item.place = r;
-      dom::place(item.id, r.x, r.y, r.w, r.h);
-      rings_.draw(item.id, ui::ControlKind::Label, r, scale_.s);
-    }
-    if (const bool shown = l.visible() && !item.name.empty(); shown != item.shown) {
-      item.shown = shown;
-      if (!shown && dom::hasFocus(item.id))
-        if (const int next = focusElement(keys.after(l))) focus(next);
-      dom::setVisible(item.id, shown);
+    if (change.shown) {
+      if (!item.shown && dom::hasFocus(id))
+        if (const int next = focusElement(change.handOn)) focus(next);
+      dom::setVisible(id, item.shown);
     }
   }
 }
 
 void WindowView::detach() {
   if (!form_) return;
-  for (auto& a : areas_) {
-    if (!a->layer) continue;
-    ui::Surface& surface = a->kind == AreaKind::Window
-                               ? static_cast<ui::Form*>(a->container)->surface()
-                               : static_cast<ui::PictureBox*>(a->container)->surface();
-    if (surface.sink() == a->layer.get()) surface.setSink(nullptr);
-    dom::remove(a->canvas);
+  for (size_t i = 0; i < layers_.size(); ++i) {
+    if (const auto& layer = layers_[i]) {
+      ui::Container* c = frame_->areas()[i].container;
+      ui::Surface& surface = c == form_ ? form_->surface() : static_cast<ui::PictureBox*>(c)->surface();
+      if (surface.sink() == layer.get()) surface.setSink(nullptr);
+    }
+    dom::remove(canvases_[i]);
   }
   for (auto& [id, ctl] : controlsById_) dom::remove(id);
-  for (const Item& item : items_) dom::remove(item.id);
+  for (const int id : items_) dom::remove(id);
   dom::remove(window_);
   if (form_->view() == this) form_->setView(nullptr);
   form_ = nullptr;
   touch_.reset();
-  areas_.clear();
-  byContainer_.clear();
-  byCanvas_.clear();
+  canvases_.clear();
+  layers_.clear();
+  frame_.reset();
   widgets_.clear();
   controlsById_.clear();
   items_.clear();
@@ -171,29 +158,21 @@ void WindowView::layout(const Scale& scale, int x, int y) {
   dom::place(window_, x, y, cw, ch);
   dom::frameWindow(window_, scale.px(kTitleBarPx * ui::kTwipsPerPixel), scale.thickness(kEdgePx),
                    ui::controlFontPixels(scale.s), scale.s / dom::pixelRatio());
-  for (auto& a : areas_) {
-    if (a->control) {
-      const Span r = areaToDevice(a->control->bounds(), scale);
-      a->w = r.w, a->h = r.h;
-    } else {
-      a->w = cw, a->h = ch;
-    }
-    dom::place(a->canvas, 0, 0, a->w, a->h);
-    dom::resizeCanvas(a->canvas, std::max(1, a->w), std::max(1, a->h));
-    if (a->layer) a->layer->resize(scale, a->w, a->h);
-    a->dirty.take();
-    a->dirty.add({0, 0, a->w, a->h});
+  frame_->setGrid(ui::PixelGrid{scale.s, scale.unit});
+  for (size_t i = 0; i < canvases_.size(); ++i) {
+    const Span& r = frame_->areas()[i].rect;
+    dom::place(canvases_[i], 0, 0, r.w, r.h);
+    dom::resizeCanvas(canvases_[i], std::max(1, r.w), std::max(1, r.h));
+    if (layers_[i]) layers_[i]->resize(scale, r.w, r.h);
   }
   for (auto& [ctl, id] : widgets_) {
     place(*ctl, id);
     dom::setFontPixels(id, ui::controlFontPixels(scale.s));
   }
-  itemsStale_ = true;
-  host_.scheduleFrame();
 }
 
 void WindowView::place(const ui::Control& c, int id) {
-  const Span r = areaToDevice(c.bounds(), scale_);
+  const Span r = frame_->rectOf({c.left(), c.top(), c.width(), c.height()});
   dom::place(id, r.x, r.y, r.w, r.h);
   rings_.draw(id, c.kind(), r, scale_.s);
 }
@@ -209,8 +188,7 @@ void WindowView::sync(const ui::Control& c, int id) {
       break;
     }
     case ui::ControlKind::PictureBox:
-      if (auto it = byContainer_.find(static_cast<const ui::PictureBox*>(&c)); it != byContainer_.end())
-        markDirty(*it->second, {0, 0, it->second->w, it->second->h});
+      if (frame_) frame_->invalidateAll(static_cast<const ui::PictureBox&>(c));
       break;
     default: break;
   }
@@ -228,8 +206,8 @@ void WindowView::setStacking(int z, bool active) {
 int WindowView::focusElement(const ui::Control* c) const {
   if (!c) return 0;
   if (auto w = widgets_.find(c); w != widgets_.end()) return w->second;
-  for (const Item& item : items_)
-    if (item.label == c) return item.id;
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (frame_->items()[i].label == c) return items_[i];
   return 0;
 }
 
@@ -244,26 +222,13 @@ void WindowView::focus(int id) {
   dom::focus(id);
 }
 
-void WindowView::markDirty(Area& a, const Span& s) {
-  if (s.w <= 0 || s.h <= 0) return;
-  a.dirty.add(s);
-  host_.scheduleFrame();
-}
-
-void WindowView::accessChanged(const ui::Control&) {
-  // A label moved, shown, renamed or picked up: the elements follow.
-  itemsStale_ = true;
-  host_.scheduleFrame();
+void WindowView::accessChanged(const ui::Control& c) {
+  // A label moved, shown, renamed or picked up: its element follows.
+  if (frame_) frame_->labelChanged(c);
 }
 
 void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
-  // Called for every control that moves in a tick; a window has a handful
-  // of areas, so a walk over them beats hashing.
-  for (auto it = areas_.rbegin(); it != areas_.rend(); ++it)
-    if (Area& a = **it; a.container == &c) {
-      markDirty(a, ui::PixelGrid{scale_.s}.dirty(r).intersected({0, 0, a.w, a.h}));
-      return;
-    }
+  if (frame_) frame_->invalidate(c, r);
 }
 
 void WindowView::widgetChanged(const ui::Control& c) {

@@ -1,8 +1,8 @@
 // One loaded window in the page: a window element with a title bar and close
 // box, a canvas for each area that paints (the window itself, its frames and
 // picture boxes), HTML buttons and lists, an element over each painted label
-// for assistive technology and the keys. Repaints only what changed, once
-// per browser frame.
+// for assistive technology and the keys. The window layer's frame says what
+// changed; this applies it once per browser frame.
 #pragma once
 
 #include <memory>
@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/dirty_rects.h"
 #include "ui/form.h"
+#include "ui/form_frame.h"
 #include "ui/touch.h"
 #include "ui/web/focus_rings.h"
 #include "ui/web/draw_list.h"
@@ -68,51 +68,33 @@ class WindowView : public ui::FormView {
   void announce(const std::string& text) override;
 
  private:
-  enum class AreaKind { Window, Frame, Picture };
-  struct Area {
-    AreaKind kind;
-    ui::Container* container;
-    const ui::Control* control;  // null for the window itself
-    int element = 0, canvas = 0;
-    int w = 0, h = 0;  // device pixels
-    std::unique_ptr<RasterLayer> layer;
-    ui::DirtyRects dirty;
-  };
-
   void build(ui::Container& c, int parentElement);
   void buildItems();
-  void syncItems();
-  Area& addArea(AreaKind kind, ui::Container& c, const ui::Control* ctl, int element, bool drawing);
+  void addCanvas(size_t area, int element);
+  void applyItemChanges();
+  // The page element of an area: the window's own or its control's.
+  int areaElement(size_t area) const;
   void place(const ui::Control& c, int id);
   // The element that takes the focus for a control: its own or its item's.
   int focusElement(const ui::Control* c) const;
   // Gives element `id` the focus, its ring drawn first.
   void focus(int id);
   void sync(const ui::Control& c, int id);
-  void markDirty(Area& a, const Span& s);
-  void paintArea(Area& a);
+  void paintArea(size_t area);
   void touchInput(ui::Container& c, int type, float x, float y, float twipsPerPx);
 
   WebHost& host_;
   ui::Form* form_;
   Scale scale_;
   int window_ = 0;
-  std::vector<std::unique_ptr<Area>> areas_;
-  std::unordered_map<const ui::Container*, Area*> byContainer_;
-  std::unordered_map<int, Area*> byCanvas_;
+  std::unique_ptr<ui::FormFrame> frame_;
+  // By the frame's area: its canvas, and the layer of its surface if it has one.
+  std::vector<int> canvases_;
+  std::vector<std::unique_ptr<RasterLayer>> layers_;
   std::unordered_map<const ui::Control*, int> widgets_;
   std::unordered_map<int, ui::Control*> controlsById_;
-  // The element over each painted label; names and places follow the labels,
-  // and only what changed goes to the page.
-  struct Item {
-    ui::Label* label;
-    int id;
-    std::string name;
-    Span place{0, 0, -1, -1};
-    bool shown = true;
-  };
-  std::vector<Item> items_;
-  bool itemsStale_ = true;
+  // The element over each of the frame's label items.
+  std::vector<int> items_;
   ui::Touch touch_;
   FocusRings rings_;
 };
