@@ -20,7 +20,8 @@ bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, 
   }
   if (!area) return false;
   ui::Container& c = *area;
-  const double toTwips = dom::pixelRatio() * ui::kTwipsPerPixel / scale_.s;
+  // CSS pixels as the page was last laid out: a change of ratio lays it out anew.
+  const double toTwips = scale_.unit * ui::kTwipsPerPixel / scale_.s;
   const float tx = static_cast<float>(x * toTwips), ty = static_cast<float>(y * toTwips);
   if (touch) {
     touchInput(c, type, tx, ty, static_cast<float>(toTwips));

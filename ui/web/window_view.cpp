@@ -157,7 +157,7 @@ void WindowView::layout(const Scale& scale, int x, int y) {
   const int cw = client.w, ch = client.h;
   dom::place(window_, x, y, cw, ch);
   dom::frameWindow(window_, scale.px(kTitleBarPx * ui::kTwipsPerPixel), scale.thickness(kEdgePx),
-                   ui::controlFontPixels(scale.s), scale.s / dom::pixelRatio());
+                   ui::controlFontPixels(scale.s), scale.s / scale.unit);
   frame_->setGrid(ui::PixelGrid{scale.s, scale.unit});
   for (size_t i = 0; i < canvases_.size(); ++i) {
     const Span& r = frame_->areas()[i].rect;
