@@ -303,9 +303,18 @@ var ZX = {
   },
 
   // The next browser frame repaints the windows (zx_frame). One callback
-  // for the whole run: asking for a frame allocates nothing.
-  requestFrame() { requestAnimationFrame(ZX.onFrame); },
-  onFrame() { Module._zx_frame(); },
+  // for the whole run: asking for a frame allocates nothing, and asking
+  // again before it comes (a repaint done at once meanwhile) adds none.
+  frameAsked: false,
+  requestFrame() {
+    if (ZX.frameAsked) return;
+    ZX.frameAsked = true;
+    requestAnimationFrame(ZX.onFrame);
+  },
+  onFrame() {
+    ZX.frameAsked = false;
+    Module._zx_frame();
+  },
 
   // Draws a draw list (see draw_list.h) starting at HEAP32[p].
   replay(id, p, n) {
@@ -336,10 +345,7 @@ var ZX = {
           c.clip();
           break;
         }
-        case 4:
-          c.restore();
-          c.zxFont = null;  // the font set inside the clip is gone with it
-          break;
+        case 4: c.restore(); break;
         case 5: ZX.text(c, H, i); i += 10; break;
         case 6: {
           const layer = ZX.el[H[i]];
@@ -374,10 +380,16 @@ var ZX = {
     return img;
   },
 
-  // A canvas font string for face 0 or 1 at `px` pixels.
+  // A canvas font string for face 0 or 1 at `px` pixels, made once.
+  fonts: new Map(),
   fontOf(face, px) {
-    return px + 'px ' + (ZX.families[face] || ZX.families[0]) + ', ' +
-           ZX.families[0] + ', sans-serif';
+    const key = px * 16 + face;
+    let f = ZX.fonts.get(key);
+    if (!f) {
+      f = px + 'px ' + (ZX.families[face] || ZX.families[0]) + ', ' + ZX.families[0] + ', sans-serif';
+      ZX.fonts.set(key, f);
+    }
+    return f;
   },
 
   // A text run: its lines as the C++ broke them, in whole pixels, each
@@ -391,8 +403,7 @@ var ZX = {
     c.beginPath();
     c.rect(x, y, w, h);
     c.clip();
-    c.font = ZX.fontOf((flags >> 4) & 15, px);
-    c.textBaseline = 'alphabetic';
+    c.font = ZX.fontOf((flags >> 4) & 15, px);  // on the canvas's default alphabetic baseline
     for (let k = 0; k < lines.length; ++k)
       for (let dx = 0; dx <= strike; ++dx) c.fillText(lines[k], x + dx, y + baseline + k * step);
     c.restore();
