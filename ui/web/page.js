@@ -201,6 +201,7 @@ var ZX = {
     if (!rec) return;
     if (rec.root.width !== w) rec.root.width = w;
     if (rec.root.height !== h) rec.root.height = h;
+    if (rec.ctx) rec.ctx.zxFont = null;  // a new size resets the canvas's state
   },
 
   setText(id, s) {
@@ -345,7 +346,10 @@ var ZX = {
           c.clip();
           break;
         }
-        case 4: c.restore(); break;
+        case 4:
+          c.restore();
+          c.zxFont = null;  // a font set inside the clip is gone with it
+          break;
         case 5: ZX.text(c, H, i); i += 10; break;
         case 6: {
           const layer = ZX.el[H[i]];
@@ -399,11 +403,15 @@ var ZX = {
     const x = H[i], y = H[i + 1], w = H[i + 2], h = H[i + 3], px = H[i + 4], flags = H[i + 5];
     const lines = UTF8ToString(H[i + 6], H[i + 7]).split('\n'), baseline = H[i + 8], step = H[i + 9];
     const strike = flags >> 8;
+    // Set outside the run's own clip, so the next run in the same font need
+    // not set it again: a new font costs the browser a look at the page's
+    // style. Each run stands on the canvas's default alphabetic baseline.
+    const font = ZX.fontOf((flags >> 4) & 15, px);
+    if (c.zxFont !== font) c.font = c.zxFont = font;
     c.save();
     c.beginPath();
     c.rect(x, y, w, h);
     c.clip();
-    c.font = ZX.fontOf((flags >> 4) & 15, px);  // on the canvas's default alphabetic baseline
     for (let k = 0; k < lines.length; ++k)
       for (let dx = 0; dx <= strike; ++dx) c.fillText(lines[k], x + dx, y + baseline + k * step);
     c.restore();
