@@ -8,7 +8,7 @@
 // page making the same canvas calls on canvases of the same sizes.
 // The last line names every figure over its budget.
 // Run after scripts/build-web.sh, on an X display for WebKit:
-// xvfb-run -a node bench/web/budget.mjs [first-paint]. It serves the site
+// xvfb-run -a node bench/web/budget.mjs [first-paint | ticks]. It serves the site
 // with its own build of the program (bench_site.mjs) and an index.html that
 // marks the first paint, the same in every engine; the site itself has neither.
 import fs from 'node:fs';
@@ -198,14 +198,25 @@ async function ticks(page, n) {
   }, n);
 }
 
+async function firstPaintsInEveryEngine(server, browser) {
+  await firstPaints(server, 'Chromium', (url, mark) => firstPaint(browser, url, mark));
+  const fox = await launchFirefox();
+  try {
+    await firstPaints(server, 'Firefox', (url, mark) => firstPaint(fox, url, mark));
+  } finally {
+    await fox.close();
+  }
+  await firstPaints(server, 'WebKit', firstPaintWebKit);
+}
+
 const windows = [
   ['kiroku', '地震計の記録', 100], ['pwave', '縦波(Ｐ波)のシミュレーション ', 200],
   ['swave', '横波(Ｓ波)のシミュレーション ', 200], ['wave', '縦波（Ｐ波）・横波(Ｓ波)の比較', 200],
   ['wave2', '縦波（Ｐ波）・横波(Ｓ波)の比較', 200], ['kansoku', '地震計の記録', 100],
 ];
 
-// With `first-paint`, only the first paints are measured.
-const onlyFirstPaint = process.argv.includes('first-paint');
+// With `first-paint`, only the first paints are measured; with `ticks`, only the ticks.
+const onlyFirstPaint = process.argv.includes('first-paint'), onlyTicks = process.argv.includes('ticks');
 
 await z.run('every figure measured', async browser => {
   const bytes = siteBytes(z.site);
@@ -214,16 +225,9 @@ await z.run('every figure measured', async browser => {
   const server = await z.serve(z.site, {'/floor.html': new URL('floor.html', import.meta.url).pathname,
                                        '/index.html': markedIndex(), ...benchProgram()});
   try {
-    await firstPaints(server, 'Chromium', (url, mark) => firstPaint(browser, url, mark));
-    const fox = await launchFirefox();
-    try {
-      await firstPaints(server, 'Firefox', (url, mark) => firstPaint(fox, url, mark));
-    } finally {
-      await fox.close();
-    }
-    await firstPaints(server, 'WebKit', firstPaintWebKit);
+    if (!onlyTicks) await firstPaintsInEveryEngine(server, browser);
     if (onlyFirstPaint) return;
-
+ 
     const page = await z.openProgram(browser, server.url, {width: 1280, height: 800});
     await zoom100(page);
     for (const [button, caption, n] of windows) {

@@ -1,7 +1,7 @@
 // The page's start on servers as schools run them (school_server.mjs): the
 // menu despite a .wasm of the wrong type or none (IIS's 404), a cut zemlox.wasm
 // or fonts that never come; the Japanese message, naming file and status, for
-// missing, cut and mixed program files, an exception at start and no
+// missing, cut, damaged and mixed program files, an exception at start and no
 // WebAssembly; the loading state, not in print; the menu picture's pixels.
 // Firefox and WebKit for the paths their engines could take otherwise.
 import {execFileSync} from 'node:child_process';
@@ -22,6 +22,15 @@ const cut = name => {
   fs.writeFileSync(file, bytes.subarray(0, half));
   return file;
 };
+// zemlox.wasm whole, its build's id last as ever, with bytes in its middle
+// overwritten. Found while it arrives, it sends the page to zemlox-file.js;
+// found once its script runs, the page says the file is broken.
+const damaged = (() => {
+  const bytes = Buffer.from(fs.readFileSync(path.join(z.site, 'zemlox.wasm'))), file = path.join(tmp, 'damaged.wasm');
+  bytes.fill(0xff, bytes.length >> 1, (bytes.length >> 1) + 64);
+  fs.writeFileSync(file, bytes);
+  return file;
+})();
 // The program of another build: the same files stamped with another id.
 const other = path.join(tmp, 'other');
 fs.mkdirSync(other);
@@ -35,6 +44,8 @@ const cases = [  // name, faults of the server, what the page shows; Firefox and
   ['zemlox.wasm cut', {files: {'zemlox.wasm': cut('zemlox.wasm')}}, menu],
   ['both forms of the program cut', {files: {'zemlox.wasm': cut('zemlox.wasm'), 'zemlox-file.js': cut('zemlox-file.js')}},
    /zemlox\.wasm が壊れているか.*\s*zemlox-file\.js が壊れているか/],
+  ['zemlox.wasm damaged inside', {files: {'zemlox.wasm': damaged}},
+   new RegExp(`^${menu}$|zemlox\\.wasm が壊れているか、途中までしかコピーされていません（CompileError`)],
   ['zemlox.js cut', {files: {'zemlox.js': cut('zemlox.js')}}, /zemlox\.js が壊れているか、途中までしかコピーされていません（.*SyntaxError/],
   ['fonts never arrive', {stall: ['fonts/zemlox-pgothic.woff2', 'fonts/zemlox-gothic.woff2']}, menu],
   ['zemlox.js missing', {missing: ['zemlox.js']}, /zemlox\.js を読み込めませんでした（サーバーの応答：HTTP 404）/],

@@ -201,6 +201,7 @@ var ZX = {
     if (!rec) return;
     if (rec.root.width !== w) rec.root.width = w;
     if (rec.root.height !== h) rec.root.height = h;
+    if (rec.ctx) rec.ctx.zxFont = null;  // a new size resets the canvas's state
   },
 
   setText(id, s) {
@@ -303,9 +304,18 @@ var ZX = {
   },
 
   // The next browser frame repaints the windows (zx_frame). One callback
-  // for the whole run: asking for a frame allocates nothing.
-  requestFrame() { requestAnimationFrame(ZX.onFrame); },
-  onFrame() { Module._zx_frame(); },
+  // for the whole run: asking for a frame allocates nothing, and asking
+  // again before it comes (a repaint done at once meanwhile) adds none.
+  frameAsked: false,
+  requestFrame() {
+    if (ZX.frameAsked) return;
+    ZX.frameAsked = true;
+    requestAnimationFrame(ZX.onFrame);
+  },
+  onFrame() {
+    ZX.frameAsked = false;
+    Module._zx_frame();
+  },
 
   // Draws a draw list (see draw_list.h) starting at HEAP32[p].
   replay(id, p, n) {
@@ -338,7 +348,7 @@ var ZX = {
         }
         case 4:
           c.restore();
-          c.zxFont = null;  // the font set inside the clip is gone with it
+          c.zxFont = null;  // a font set inside the clip is gone with it
           break;
         case 5: ZX.text(c, H, i); i += 10; break;
         case 6: {
@@ -374,10 +384,16 @@ var ZX = {
     return img;
   },
 
-  // A canvas font string for face 0 or 1 at `px` pixels.
+  // A canvas font string for face 0 or 1 at `px` pixels, made once.
+  fonts: new Map(),
   fontOf(face, px) {
-    return px + 'px ' + (ZX.families[face] || ZX.families[0]) + ', ' +
-           ZX.families[0] + ', sans-serif';
+    const key = px * 16 + face;
+    let f = ZX.fonts.get(key);
+    if (!f) {
+      f = px + 'px ' + (ZX.families[face] || ZX.families[0]) + ', ' + ZX.families[0] + ', sans-serif';
+      ZX.fonts.set(key, f);
+    }
+    return f;
   },
 
   // A text run: its lines as the C++ broke them, in whole pixels, each
@@ -387,12 +403,15 @@ var ZX = {
     const x = H[i], y = H[i + 1], w = H[i + 2], h = H[i + 3], px = H[i + 4], flags = H[i + 5];
     const lines = UTF8ToString(H[i + 6], H[i + 7]).split('\n'), baseline = H[i + 8], step = H[i + 9];
     const strike = flags >> 8;
+    // Set outside the run's own clip, so the next run in the same font need
+    // not set it again: a new font costs the browser a look at the page's
+    // style. Each run stands on the canvas's default alphabetic baseline.
+    const font = ZX.fontOf((flags >> 4) & 15, px);
+    if (c.zxFont !== font) c.font = c.zxFont = font;
     c.save();
     c.beginPath();
     c.rect(x, y, w, h);
     c.clip();
-    c.font = ZX.fontOf((flags >> 4) & 15, px);
-    c.textBaseline = 'alphabetic';
     for (let k = 0; k < lines.length; ++k)
       for (let dx = 0; dx <= strike; ++dx) c.fillText(lines[k], x + dx, y + baseline + k * step);
     c.restore();
