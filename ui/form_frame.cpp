@@ -2,7 +2,6 @@
 // to the items over its painted labels.
 #include "ui/form_frame.h"
 
-#include <cmath>
 #include <utility>
 
 #include "ui/keyboard.h"
