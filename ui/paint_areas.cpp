@@ -130,6 +130,11 @@ void cached(PaintList& out, const Control& c, const std::array<float, 10>& key, 
 }
 
 void paintCachedShape(PaintList& out, const Shape& s, const PixelGrid& g) {
+  // A circle is a single stamp, itself kept: the cache would only add a lookup.
+  if (s.shape() == ShapeKind::Circle) {
+    paintShape(out, s, g);
+    return;
+  }
   const std::array<float, 10> key{s.left(), s.top(), s.width(), s.height(), static_cast<float>(s.shape()),
                                   s.filled() ? 1.f : 0.f, bits(s.fillColor()), bits(s.borderColor()),
                                   static_cast<float>(g.scale), 0};

@@ -3,17 +3,6 @@
 
 namespace ui {
 
-void PaintList::fill(const PxRect& r, Color c) {
-  if (r.empty()) return;
-  PaintItem i;
-  i.kind = PaintItem::Fill;
-  i.rect = r;
-  // A line makes hundreds of fills of one plain colour: only interface
-  // colours need the table.
-  i.color = (isSystemColor(c) ? resolve(c) : c) & 0xFFFFFFu;
-  items_.push_back(i);
-}
-
 void PaintList::text(TextRun run) {
   if (run.box.empty() || run.lines.empty()) return;
   PaintItem i;

@@ -48,7 +48,14 @@ struct PaintItem {
 
 class PaintList {
  public:
-  void fill(const PxRect& r, Color c);
+  // Inline: a line's spans make thousands of fills a frame.
+  void fill(const PxRect& r, Color c) {
+    if (r.empty()) return;
+    PaintItem& i = items_.emplace_back();
+    i.rect = r;
+    // Only interface colours need the table.
+    i.color = (isSystemColor(c) ? resolve(c) : c) & 0xFFFFFFu;
+  }
   void text(TextRun run);
   void image(const std::string& resource, const PxRect& to, const PxRect& clip);
   void drawing(const DrawingLayer& layer);

@@ -19,7 +19,7 @@ double clamped(double v) {
 
 double PixelGrid::dev(double twips) const { return twips * scale / kTwipsPerPixel; }
 
-int PixelGrid::px(double twips) const { return static_cast<int>(std::lround(clamped(dev(twips)))); }
+int PixelGrid::px(double twips) const { return nearestInt(clamped(dev(twips))); }
 
 int PixelGrid::linePx(double twips) const {
   // The nudge keeps a position a rounding error short of an edge on it.
@@ -27,7 +27,7 @@ int PixelGrid::linePx(double twips) const {
 }
 
 int PixelGrid::lineWidth(int pixels) const {
-  return std::max(1, pixels) * static_cast<int>(std::max(1L, std::lround(scale)));
+  return std::max(1, pixels) * std::max(1, nearestInt(scale));
 }
 
 PxRect PixelGrid::rect(const RectF& r) const {
@@ -38,7 +38,7 @@ PxRect PixelGrid::rect(const RectF& r) const {
 PxRect PixelGrid::areaRect(const RectF& r) const {
   auto edge = [&](double twips) {
     const double hostPx = std::round(clamped(dev(twips)) / unit);
-    return static_cast<int>(std::lround(hostPx * unit));
+    return nearestInt(hostPx * unit);
   };
   const int l = edge(r.left), t = edge(r.top);
   return {l, t, edge(static_cast<double>(r.left) + r.width) - l, edge(static_cast<double>(r.top) + r.height) - t};

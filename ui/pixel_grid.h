@@ -6,11 +6,20 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/geometry.h"
 #include "ui/units.h"
 
 namespace ui {
+
+// The nearest whole number, halves away from zero, as std::lround, but
+// without a library call: a frame rounds thousands of edges. Exact for every
+// finite value an int holds.
+inline int nearestInt(double v) {
+  const double t = std::trunc(v);
+  return static_cast<int>(std::fabs(v - t) >= 0.5 ? t + std::copysign(1.0, v) : t);
+}
 
 // A rectangle of whole device pixels.
 struct PxRect {

@@ -25,7 +25,7 @@ void circleSpans(double cx, double cy, double d, int t, const SpanFn& ring, cons
   const int top = std::max(static_cast<int>(std::floor(cy - r)), clip.y);
   const int bottom = std::min(static_cast<int>(std::ceil(cy + r)), clip.bottom());
   const int left = clip.x, right = clip.right();
-  auto at = [&](double v) { return static_cast<int>(std::lround(v)); };
+  auto at = [&](double v) { return nearestInt(v); };
   auto put = [&](const SpanFn& out, int x0, int x1, int row) {
     x0 = std::max(x0, left), x1 = std::min(x1, right);
     if (x1 > x0) out({x0, row, x1 - x0, 1});

@@ -70,6 +70,8 @@ void lineSpans(double x1, double y1, double x2, double y2, int t, int along, boo
     }
     return;
   }
+  // A straight line is one span: no walk along it.
+  if (minor == 0) { emit(0, major, m); return; }
   for (int i = 0; i <= major; ++i) {
     if (i == major) { emit(runStart, i, m); break; }
     err -= minor;

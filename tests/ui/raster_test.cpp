@@ -120,3 +120,8 @@ TEST(Raster, PicturesShowTheSourcePixelUnderEachPixelsCentre) {
     for (size_t d = 1; d < at.size(); ++d) EXPECT_LE(at[d] - at[d - 1], 1) << to << " at " << d;
   }
 }
+
+TEST(Raster, EdgesRoundAsTheLibraryDoesHalvesAwayFromZero) {
+  for (double v : {0.5, 1.5, 2.5, -0.5, -1.5, -2.5, 0.49999999999999994, -0.49999999999999994, 999999.5, 7.2, -7.7})
+    EXPECT_EQ(nearestInt(v), std::lround(v)) << v;
+}
