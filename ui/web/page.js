@@ -53,12 +53,12 @@ var ZX = {
         c.className = 'zx-ring';
         owner.after(c);
         owner.zxRing = c;
-        rec = {root: c, node: c, ctx: c.getContext('2d')};
+        rec = {root: c, node: c, ctx: null};
         break;
       }
       default: {
         const c = document.createElement('canvas');
-        rec = {root: c, node: c, ctx: c.getContext('2d')};
+        rec = {root: c, node: c, ctx: null};
       }
     }
     rec.kind = kind;
@@ -107,7 +107,14 @@ var ZX = {
     // Nor a click: a list the touch opened may stand under the finger.
     c.addEventListener('touchend', e => { if (e.cancelable) e.preventDefault(); });
     c.addEventListener('contextmenu', e => e.preventDefault());
-    return {root: c, node: c, ctx: c.getContext('2d', {alpha: false})};
+    return {root: c, node: c, ctx: null, opaque: true};
+  },
+
+  // A canvas's drawing context, made when it is first drawn on: by then it
+  // has its size, and canvases never drawn on (most focus rings and drawing
+  // layers until their window is used) cost the start nothing.
+  context(rec) {
+    return rec.ctx || (rec.ctx = rec.root.getContext('2d', rec.opaque ? {alpha: false} : undefined));
   },
 
   // A finger on a title bar, beside its close box: to the window's touch
@@ -321,7 +328,7 @@ var ZX = {
   replay(id, p, n) {
     const rec = ZX.el[id];
     if (!rec) return;
-    const c = rec.ctx, H = HEAP32, end = p + n;
+    const c = ZX.context(rec), H = HEAP32, end = p + n;
     let i = p;
     while (i < end) {
       switch (H[i++]) {
@@ -372,7 +379,7 @@ var ZX = {
   // is copied, once (a new view when the buffer moves or memory grows).
   putPixels(id, p, stride, x, y, w, h) {
     const rec = ZX.el[id];
-    if (rec) rec.ctx.putImageData(ZX.pixelView(rec, p, stride, rec.root.height), 0, 0, x, y, w, h);
+    if (rec) ZX.context(rec).putImageData(ZX.pixelView(rec, p, stride, rec.root.height), 0, 0, x, y, w, h);
   },
   // The image data a canvas's pixels come from, kept on its record.
   pixelView(rec, p, stride, rows) {
@@ -473,10 +480,20 @@ ZX.pageRead.then(() => {
 ZX.startWithFonts = (families, start) => {
   ZX.families = families;
   const shown = families[0], printed = families.slice(1);
-  const fonts = document.fonts.load('16px ' + shown, '\u6C34').then(() => performance.mark('zemlox-font'), () => {});
+  // Mostly in already: the page's warm-up text had it loaded while the
+  // program compiled. Asking for it then would still wait on the browser.
+  const font = '16px ' + shown;
+  const fonts = document.fonts.check(font, '\u6C34') ? Promise.resolve(performance.mark('zemlox-font'))
+    : document.fonts.load(font, '\u6C34').then(() => performance.mark('zemlox-font'), () => {});
   Promise.all([Promise.race([fonts, new Promise(r => setTimeout(r, 3000))]), ZX.pageRead]).then(() => {
     performance.mark('zemlox-start');
-    start();
+    try {
+      start();
+    } catch (e) {
+      // Said at once: the menu may already stand in the page, half drawn.
+      if (self.zxStart) self.zxStart.crashed(e);
+      throw e;
+    }
     performance.mark('zemlox-started');
     if (self.zxStart) self.zxStart.done();
     // Once the frame with the menu has been drawn.
