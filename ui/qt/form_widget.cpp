@@ -262,7 +262,7 @@ void FormWidget::flushDirty() {
   for (size_t i = 0; i < areaWidgets_.size(); ++i)
     if (!frame_->areas()[i].dirty.empty())
       for (const ui::PxRect& r : frame_->takeDirty(i))
-      areaWidgets_[i]->update(logical(r).adjusted(-margin, -margin, margin, margin));
+        areaWidgets_[i]->update(logical(r).adjusted(-margin, -margin, margin, margin));
   if (access_) access_->apply(frame_->itemChanges());
 }
 
