@@ -68,10 +68,14 @@ async function expectIn(page, name, faults, expect) {
   const server = await serve(z.site, faults);
   try {
     await page.goto(server.url);
+    // A page that starts afresh (a program found broken too late) has no
+    // document for a moment: nothing to see yet, unless that lasts.
+    let lastError = '';
+    const look = () => page.eval(outcome).catch(e => { lastError = `\n  last error ${e}`; return null; });
     let got = null;
-    for (let i = 0; i < 400 && !got; ++i) got = await page.eval(outcome) || await z.sleep(50);
+    for (let i = 0; i < 400 && !got; ++i) got = await look() || await z.sleep(50);
     const ok = typeof expect === 'string' ? got === expect : expect.test(got || '');
-    z.check(ok, `${name}: the page shows ${got}\n  expected ${expect}\n  server log ${server.log.join(' ')}`);
+    z.check(ok, `${name}: the page shows ${got}\n  expected ${expect}\n  server log ${server.log.join(' ')}${got ? '' : lastError}`);
     return server;
   } finally {
     await server.close();
