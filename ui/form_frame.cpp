@@ -35,6 +35,16 @@ int FormFrame::areaOf(const Container& c) const {
   return -1;
 }
 
+Surface* FormFrame::surfaceOf(size_t area) const {
+  const Area& a = areas_[area];
+  switch (a.kind) {
+    case AreaKind::Window: return &form_.surface();
+    case AreaKind::Picture: return &static_cast<PictureBox&>(*a.container).surface();
+    case AreaKind::Frame: break;
+  }
+  return nullptr;
+}
+
 PxRect FormFrame::rectOf(const RectF& r) const { return grid_.areaRect(r); }
 
 void FormFrame::setGrid(const PixelGrid& grid) {

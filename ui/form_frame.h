@@ -52,6 +52,9 @@ class FormFrame {
   FormFrame& operator=(const FormFrame&) = delete;
 
   const std::vector<Area>& areas() const { return areas_; }
+  // The drawing surface of an area: the window's or a picture box's; none
+  // for a frame.
+  Surface* surfaceOf(size_t area) const;
   // The area of a container; -1 for none.
   int areaOf(const Container& c) const;
   // The drawing layer the host made for an area's surface.

@@ -49,11 +49,8 @@ ImageHost::ImageHost(ui::Form& form) : form_(form), frame_(form, nullptr) {
       auto& box = static_cast<ui::PictureBox&>(*c);
       attach(box.surface(), box.picture().empty() ? std::optional(box.backColor()) : std::nullopt);
     }
-  for (size_t i = 0; i < frame_.areas().size(); ++i) {
-    const ui::Container* c = frame_.areas()[i].container;
-    if (c == &form) frame_.setLayer(i, &layerOf(form.surface()));
-    else if (auto* box = dynamic_cast<const ui::PictureBox*>(c)) frame_.setLayer(i, &layerOf(box->surface()));
-  }
+  for (size_t i = 0; i < frame_.areas().size(); ++i)
+    if (const ui::Surface* s = frame_.surfaceOf(i)) frame_.setLayer(i, &layerOf(*s));
 }
 
 ImageHost::~ImageHost() {

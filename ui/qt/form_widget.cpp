@@ -53,12 +53,10 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
   layers_.resize(areas);
   areaWidgets_[0] = this;
   for (size_t i = 0; i < areas; ++i) {
-    const ui::FormFrame::Area& a = frame_->areas()[i];
-    if (a.kind == ui::FormFrame::AreaKind::Frame) continue;
+    ui::Surface* surface = frame_->surfaceOf(i);
+    if (!surface) continue;
     layers_[i] = std::make_unique<RasterLayer>([this, i](const ui::PxRect& r) { frame_->markDirty(i, r); });
-    ui::Surface& surface = a.kind == ui::FormFrame::AreaKind::Window
-                               ? form.surface() : static_cast<ui::PictureBox&>(*a.container).surface();
-    surface.setSink(layers_[i].get());
+    surface->setSink(layers_[i].get());
     frame_->setLayer(i, layers_[i].get());
   }
   build(form, this);
@@ -90,8 +88,7 @@ void FormWidget::release() {
   }
   for (size_t i = 0; i < layers_.size(); ++i) {
     if (!layers_[i]) continue;
-    ui::Container* c = frame_->areas()[i].container;
-    ui::Surface& surface = c == form_ ? form_->surface() : static_cast<ui::PictureBox*>(c)->surface();
+    ui::Surface& surface = *frame_->surfaceOf(i);
     if (surface.sink() == layers_[i].get()) surface.setSink(nullptr);
   }
   if (form_->view() == this) form_->setView(nullptr);

@@ -35,13 +35,11 @@ WindowView::WindowView(WebHost& host, ui::Form& form)
 // An area's canvas, under everything else in its element, and a layer for
 // its surface if it draws.
 void WindowView::addCanvas(size_t area, int element) {
-  const ui::FormFrame::Area& a = frame_->areas()[area];
   canvases_[area] = dom::create(dom::Kind::Canvas, element);
-  if (a.kind == ui::FormFrame::AreaKind::Frame) return;
+  ui::Surface* surface = frame_->surfaceOf(area);
+  if (!surface) return;
   layers_[area] = std::make_unique<RasterLayer>([this, area](const Span& s) { frame_->markDirty(area, s); });
-  ui::Surface& surface = a.kind == ui::FormFrame::AreaKind::Window ? static_cast<ui::Form&>(*a.container).surface()
-                                                                  : static_cast<ui::PictureBox&>(*a.container).surface();
-  surface.setSink(layers_[area].get());
+  surface->setSink(layers_[area].get());
   frame_->setLayer(area, layers_[area].get());
 }
 
@@ -116,8 +114,7 @@ void WindowView::detach() {
   if (!form_) return;
   for (size_t i = 0; i < layers_.size(); ++i) {
     if (const auto& layer = layers_[i]) {
-      ui::Container* c = frame_->areas()[i].container;
-      ui::Surface& surface = c == form_ ? form_->surface() : static_cast<ui::PictureBox*>(c)->surface();
+      ui::Surface& surface = *frame_->surfaceOf(i);
       if (surface.sink() == layer.get()) surface.setSink(nullptr);
     }
     dom::remove(canvases_[i]);
