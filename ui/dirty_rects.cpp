@@ -7,7 +7,19 @@ namespace ui {
 
 void DirtyRects::add(const PxRect& r) {
   if (r.empty()) return;
-  // Most changes fall inside what the tick already marked.
+  // Changes mostly come one beside the other (a row of particles, each
+  // control's old place then its new): they gather into the open
+  // rectangle, which meets the others only when a change lands away from it.
+  if (!open_.empty() && open_.grown(kReach).intersects(r)) {
+    open_ = open_.united(r);
+    return;
+  }
+  settle(open_);
+  open_ = r;
+}
+
+void DirtyRects::settle(const PxRect& r) {
+  if (r.empty()) return;
   for (const PxRect& x : rects_)
     if (x.contains(r)) return;
   PxRect merged = r;
@@ -31,6 +43,9 @@ void DirtyRects::add(const PxRect& r) {
   }
 }
 
-std::vector<PxRect> DirtyRects::take() { return std::exchange(rects_, {}); }
+std::vector<PxRect> DirtyRects::take() {
+  settle(std::exchange(open_, {}));
+  return std::exchange(rects_, {});
+}
 
 }  // namespace ui

@@ -13,7 +13,7 @@ namespace ui {
 class DirtyRects {
  public:
   void add(const PxRect& r);
-  bool empty() const { return rects_.empty(); }
+  bool empty() const { return open_.empty() && rects_.empty(); }
   // The rectangles gathered since the last take, leaving none.
   std::vector<PxRect> take();
 
@@ -22,6 +22,9 @@ class DirtyRects {
   // sliver between them costs less than a separate pass.
   static constexpr int kReach = 8;
   static constexpr size_t kMax = 8;
+  // Merges one rectangle into the settled ones.
+  void settle(const PxRect& r);
+  PxRect open_;  // the latest changes, gathered while they come side by side
   std::vector<PxRect> rects_;
 };
 

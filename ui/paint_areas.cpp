@@ -152,11 +152,20 @@ void paintCachedLine(PaintList& out, const Line& l, const PixelGrid& g) {
 
 void paintControls(PaintList& out, const Container& c, GraphicLayer layer, const PixelGrid& g,
                    const PxRect& area) {
+  // A control is painted when its rounded pixels, widened by the margin,
+  // meet the area. Rounding moves an edge by half a pixel at most, so the
+  // test runs on the twips, against the area widened by one more pixel:
+  // nothing rounded per control, and every control that meets it passes.
   const int margin = 2 * g.lineWidth(2);
+  const double twips = kTwipsPerPixel / g.scale, reach = margin + 1;
+  const double left = (area.x - reach) * twips, right = (area.right() + reach) * twips;
+  const double top = (area.y - reach) * twips, bottom = (area.bottom() + reach) * twips;
   for (const Control* ctl : c.children()) {
     if (!ctl->visible() || ctl->isWidget() || !inLayer(ctl->kind(), layer)) continue;
     const RectF bounds = ctl->bounds();
-    if (!finite(bounds) || !g.rect(bounds).grown(margin).intersects(area)) continue;
+    if (!finite(bounds)) continue;
+    const double l = bounds.left, t = bounds.top, r = l + bounds.width, b = t + bounds.height;
+    if (l >= right || r <= left || t >= bottom || b <= top) continue;
     switch (ctl->kind()) {
       case ControlKind::Label: paintLabel(out, static_cast<const Label&>(*ctl), g); break;
       case ControlKind::Shape: paintCachedShape(out, static_cast<const Shape&>(*ctl), g); break;

@@ -79,4 +79,33 @@ struct PixelGrid {
   bool operator==(const PixelGrid&) const = default;
 };
 
+// Inline: a tick converts every edge it moves or paints.
+namespace detail {
+// Far beyond any window; keeps absurd coordinates from overflowing ints
+// while leaving what is visible as it would be.
+constexpr double kLimit = 1e6;
+inline double clamped(double v) {
+  if (!std::isfinite(v)) return v > 0 ? kLimit : -kLimit;
+  return std::clamp(v, -kLimit, kLimit);
+}
+}  // namespace detail
+
+inline double PixelGrid::dev(double twips) const { return twips * scale / kTwipsPerPixel; }
+
+inline int PixelGrid::px(double twips) const { return nearestInt(detail::clamped(dev(twips))); }
+
+inline int PixelGrid::linePx(double twips) const {
+  // The nudge keeps a position a rounding error short of an edge on it.
+  return static_cast<int>(std::floor(detail::clamped(dev(twips)) + 1e-6));
+}
+
+inline int PixelGrid::lineWidth(int pixels) const {
+  return std::max(1, pixels) * std::max(1, nearestInt(scale));
+}
+
+inline PxRect PixelGrid::rect(const RectF& r) const {
+  const int l = px(r.left), t = px(r.top);
+  return {l, t, px(static_cast<double>(r.left) + r.width) - l, px(static_cast<double>(r.top) + r.height) - t};
+}
+
 }  // namespace ui
