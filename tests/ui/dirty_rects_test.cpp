@@ -3,6 +3,8 @@
 // bounding box; nothing changed is ever left out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ui/dirty_rects.h"
 
 using ui::PxRect;
@@ -19,6 +21,13 @@ TEST(DirtyRects, MergesNeighboursKeepsDistantOnesAndBoundsMany) {
   EXPECT_TRUE(d.take().empty());
   EXPECT_EQ(r[0], (PxRect{0, 0, 25, 10}));
   EXPECT_EQ(r[1], (PxRect{200, 200, 5, 5}));
+  // Back beside the first after one elsewhere: it still joins the first.
+  d.add({0, 0, 10, 10});
+  d.add({200, 200, 5, 5});
+  d.add({12, 0, 4, 4});
+  r = d.take();
+  ASSERT_EQ(r.size(), 2u);
+  EXPECT_NE(std::find(r.begin(), r.end(), PxRect{0, 0, 16, 10}), r.end());
   for (int i = 0; i < 9; ++i) d.add({i * 100, i * 50, 4, 4});
   r = d.take();
   ASSERT_EQ(r.size(), 1u);
