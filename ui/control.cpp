@@ -16,6 +16,26 @@ void Control::invalidate() const {
 
 void Control::changed() {
   invalidate();
+  tellView();
+}
+
+void Control::movedFrom(const RectF& before) {
+  const RectF after = bounds();
+  if (container_) {
+    const float l = std::min(before.left, after.left), t = std::min(before.top, after.top);
+    const float r = std::max(before.right(), after.right()), b = std::max(before.bottom(), after.bottom());
+    if (before.left <= after.right() && after.left <= before.right() && before.top <= after.bottom() &&
+        after.top <= before.bottom()) {
+      container_->invalidate({l, t, r - l, b - t});
+    } else {
+      container_->invalidate(before);
+      container_->invalidate(after);
+    }
+  }
+  tellView();
+}
+
+void Control::tellView() {
   Form* f = form();
   if (!f || !f->view()) return;
   if (kind() == ControlKind::Label) f->view()->accessChanged(*this);
@@ -24,24 +44,24 @@ void Control::changed() {
 
 void Control::setLeft(float v) {
   if (v == rect_.left) return;
-  invalidate();
+  const RectF before = bounds();
   rect_.left = v;
-  changed();
+  movedFrom(before);
 }
 
 void Control::setTop(float v) {
   if (v == rect_.top) return;
-  invalidate();
+  const RectF before = bounds();
   rect_.top = v;
-  changed();
+  movedFrom(before);
 }
 
 void Control::move(float left, float top) {
   if (left == rect_.left && top == rect_.top) return;
-  invalidate();
+  const RectF before = bounds();
   rect_.left = left;
   rect_.top = top;
-  changed();
+  movedFrom(before);
 }
 
 void Control::setVisible(bool v) {

@@ -62,9 +62,14 @@ class Control {
   friend class Container;
   // Tells the host the control looks different; repaints old and new area.
   void changed();
+  // The same after a move or resize from `before`: where the two places
+  // overlap, as a step of a moving particle or line does, one repaint
+  // covers both.
+  void movedFrom(const RectF& before);
   void invalidate() const;
 
  private:
+  void tellView();
   ControlKind kind_;
   std::string name_;
   int index_ = -1;

@@ -109,12 +109,12 @@ void Line::setY2(float v) { setPoints(x1_, y1_, x2_, v); }
 
 void Line::setPoints(float x1, float y1, float x2, float y2) {
   if (x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_) return;
-  invalidate();
+  const RectF before = bounds();
   x1_ = x1;
   y1_ = y1;
   x2_ = x2;
   y2_ = y2;
-  changed();
+  movedFrom(before);
 }
 
 void Line::setWidthPixels(int w) {
