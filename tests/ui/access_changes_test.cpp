@@ -11,7 +11,8 @@ namespace {
 
 struct Recorder : ui::FormView {
   std::vector<const ui::Control*> changes;
-  void invalidate(const ui::Container&, const ui::RectF&) override {}
+  std::vector<ui::RectF> repaints;
+  void invalidate(const ui::Container&, const ui::RectF& r) override { repaints.push_back(r); }
   void widgetChanged(const ui::Control&) override {}
   void inputEnabledChanged() override {}
   void accessChanged(const ui::Control& c) override { changes.push_back(&c); }
@@ -52,6 +53,29 @@ TEST(AccessChanges, OnlyWhatALabelShowsAssistiveTechnologyIsSent) {
   w.item.click();  // picked up where it stands
   EXPECT_EQ(r.changes.size(), 5u);
   for (const ui::Control* c : r.changes) EXPECT_EQ(c, &w.item);
+  w.setView(nullptr);
+}
+
+// A step repaints the old and new place as one; a jump repaints each.
+TEST(AccessChanges, AMoveRepaintsTheOldPlaceAndTheNew) {
+  ui::Application app;
+  Window w(app);
+  w.show();
+  Recorder r;
+  w.setView(&r);
+  auto covers = [](const ui::RectF& a, const ui::RectF& b) {
+    return a.left <= b.left && a.top <= b.top && a.right() >= b.right() && a.bottom() >= b.bottom();
+  };
+  const ui::RectF at = w.band.bounds();
+  w.band.move(at.left + 30, at.top);
+  ASSERT_EQ(r.repaints.size(), 1u);
+  EXPECT_TRUE(covers(r.repaints[0], at) && covers(r.repaints[0], w.band.bounds()));
+  r.repaints.clear();
+  const ui::RectF before = w.line.bounds();
+  w.line.setPoints(2000, 0, 2900, 900);
+  ASSERT_EQ(r.repaints.size(), 2u);
+  EXPECT_TRUE(covers(r.repaints[0], before) && covers(r.repaints[1], w.line.bounds()));
+  EXPECT_FALSE(covers(r.repaints[0], w.line.bounds()));
   w.setView(nullptr);
 }
 
