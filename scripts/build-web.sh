@@ -50,7 +50,11 @@ link = '<link rel="stylesheet" href="zemlox.css">'
 html = page.read_text(encoding='utf-8')
 assert link in html, 'index.html has no link to zemlox.css'
 inline = f'<style>{fonts.read_text(encoding="utf-8").replace(chr(10), "")}</style>\n<style>\n{css.read_text(encoding="utf-8")}</style>'
-page.write_text(html.replace(link, inline), encoding='utf-8')
+# Every picture the site carries is asked for while the program loads: the
+# start waits for them as for the font, and the first frame shows them.
+pictures = ''.join(f'<link rel="preload" href="assets/{p.name}" as="image">\n'
+                   for p in sorted((page.parent / 'assets').glob('*.png')))
+page.write_text(html.replace(link, pictures + inline), encoding='utf-8')
 PY
 
 # The teacher's guide F1 opens and its worksheets, made as the desktop build

@@ -2,7 +2,8 @@
 // menu despite a .wasm of the wrong type or none (IIS's 404), a cut zemlox.wasm
 // or fonts that never come; the Japanese message, naming file and status, for
 // missing, cut, damaged and mixed program files, an exception at start and no
-// WebAssembly; the loading state, not in print; the menu picture's pixels.
+// WebAssembly; the loading state, not in print; the menu picture's pixels,
+// in the menu's first frame.
 // Firefox and WebKit for the paths their engines could take otherwise.
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -102,6 +103,21 @@ async function chromium(browser) {
   const {pageLog: log} = await expectIn(page, ...cases.at(-1));
   const asked = f => log.filter(p => p === f).length;
   z.check(asked('zemlox.js') === 2 && asked('zemlox.wasm') === 2, `mixed builds: each not asked afresh once: ${log.join(' ')}`);
+
+  // The menu's first frame has its picture: the start waits for it as for the font.
+  const first = await puppeteerPage(browser);
+  await first.evaluateOnNewDocument(() => {
+    const mark = performance.mark.bind(performance);
+    performance.mark = (name, ...rest) => {
+      if (name === 'zemlox-started') {
+        const c = document.querySelector('.zx-picture canvas'), d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+        window.zxPictureAtStart = d.some((v, i) => i % 4 === 0 && v === 0xfb && d[i + 1] === 0xfb && d[i + 2] === 0xc4);
+      }
+      return mark(name, ...rest);
+    };
+  });
+  await expectIn(first, 'Chromium: the menu picture at the start', {}, menu);
+  z.check(await first.evaluate(() => window.zxPictureAtStart) === true, 'the menu picture is not in its first frame');
 
   // An exception while the program starts: a browser that gives no canvas.
   const broken = await puppeteerPage(browser);

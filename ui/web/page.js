@@ -426,17 +426,27 @@ var ZX = {
 
   // A picture scaled to exactly the device pixels given.
   image(c, x, y, w, h, url) {
-    let img = ZX.images.get(url);
-    if (!img) {
-      img = new Image();
-      img.onload = () => Module._zx_repaint_all();
-      img.src = url;
-      ZX.images.set(url, img);
-    }
+    const img = ZX.images.get(url) || ZX.picture(url);
     if (!img.complete || !img.naturalWidth) return;
     // Each device pixel shows the picture's pixel under its centre, as in every host.
     c.imageSmoothingEnabled = false;
     c.drawImage(img, x, y, w, h);
+  },
+
+  // A picture of the site, loading; the windows repaint once it is in,
+  // should they have been drawn without it.
+  picture(url) {
+    const img = new Image();
+    img.loaded = new Promise(r => {
+      img.onload = () => {
+        r();
+        if (ZX.started) Module._zx_repaint_all();
+      };
+      img.onerror = r;
+    });
+    img.src = url;
+    ZX.images.set(url, img);
+    return img;
   },
 
   ended() {
@@ -467,16 +477,17 @@ ZX.watchRatio = () => {
 ZX.watchRatio();
 
 // The program compiles while the page is still being read and the windows'
-// font loads (the page's warm-up text asks for it); it starts once both are
-// in, or after a few seconds without the font, in the browser's own.
+// font and the site's pictures load (the page's warm-up text and preload
+// links ask for them); it starts once all are in, or after a few seconds
+// without them, in the browser's own font.
 // The page's loader then takes its loading state away.
 ZX.pageRead = new Promise(r => (document.readyState === 'loading' ? document.addEventListener('DOMContentLoaded', r) : r()));
 ZX.pageRead.then(() => {
   ZX.pageTitle = document.title;  // the page's own, before a window's caption takes its place
   document.getElementById('restart').addEventListener('click', () => location.reload());
 });
-// Only the windows' font (the first) holds the start back; the report's is
-// only printed and loads once the menu is there.
+// Of the fonts, only the windows' (the first) holds the start back; the
+// report's is only printed and loads once the menu is there.
 ZX.startWithFonts = (families, start) => {
   ZX.families = families;
   const shown = families[0], printed = families.slice(1);
@@ -485,8 +496,13 @@ ZX.startWithFonts = (families, start) => {
   const font = '16px ' + shown;
   const fonts = document.fonts.check(font, '\u6C34') ? Promise.resolve(performance.mark('zemlox-font'))
     : document.fonts.load(font, '\u6C34').then(() => performance.mark('zemlox-font'), () => {});
-  Promise.all([Promise.race([fonts, new Promise(r => setTimeout(r, 3000))]), ZX.pageRead]).then(() => {
+  // The pictures the page asked for ahead (index.html's preload links), so
+  // that the menu's first frame has its picture.
+  const pictures = [...document.querySelectorAll('link[rel=preload][as=image]')]
+    .map(l => (ZX.images.get(l.getAttribute('href')) || ZX.picture(l.getAttribute('href'))).loaded);
+  Promise.all([Promise.race([Promise.all([fonts, ...pictures]), new Promise(r => setTimeout(r, 3000))]), ZX.pageRead]).then(() => {
     performance.mark('zemlox-start');
+    ZX.started = true;
     try {
       start();
     } catch (e) {
