@@ -22,10 +22,11 @@ void Control::changed() {
 void Control::movedFrom(const RectF& before) {
   const RectF after = bounds();
   if (container_) {
-    const float l = std::min(before.left, after.left), t = std::min(before.top, after.top);
-    const float r = std::max(before.right(), after.right()), b = std::max(before.bottom(), after.bottom());
-    if (before.left <= after.right() && after.left <= before.right() && before.top <= after.bottom() &&
-        after.top <= before.bottom()) {
+    const bool overlap = before.left <= after.right() && after.left <= before.right() &&
+                         before.top <= after.bottom() && after.top <= before.bottom();
+    if (overlap) {
+      const float l = std::min(before.left, after.left), t = std::min(before.top, after.top);
+      const float r = std::max(before.right(), after.right()), b = std::max(before.bottom(), after.bottom());
       container_->invalidate({l, t, r - l, b - t});
     } else {
       container_->invalidate(before);

@@ -426,16 +426,17 @@ var ZX = {
 
   // A picture scaled to exactly the device pixels given.
   image(c, x, y, w, h, url) {
-    const img = ZX.images.get(url) || ZX.picture(url);
+    const img = ZX.picture(url);
     if (!img.complete || !img.naturalWidth) return;
     // Each device pixel shows the picture's pixel under its centre, as in every host.
     c.imageSmoothingEnabled = false;
     c.drawImage(img, x, y, w, h);
   },
 
-  // A picture of the site, loading; the windows repaint once it is in,
-  // should they have been drawn without it.
+  // A picture of the site, asked for on first use; the windows repaint once
+  // it is in, should they have been drawn without it.
   picture(url) {
+    if (ZX.images.has(url)) return ZX.images.get(url);
     const img = new Image();
     img.loaded = new Promise(r => {
       img.onload = () => {
@@ -499,7 +500,7 @@ ZX.startWithFonts = (families, start) => {
   // The pictures the page asked for ahead (index.html's preload links), so
   // that the menu's first frame has its picture.
   const pictures = [...document.querySelectorAll('link[rel=preload][as=image]')]
-    .map(l => (ZX.images.get(l.getAttribute('href')) || ZX.picture(l.getAttribute('href'))).loaded);
+    .map(l => ZX.picture(l.getAttribute('href')).loaded);
   Promise.all([Promise.race([Promise.all([fonts, ...pictures]), new Promise(r => setTimeout(r, 3000))]), ZX.pageRead]).then(() => {
     performance.mark('zemlox-start');
     ZX.started = true;
