@@ -126,13 +126,24 @@ async function chromium(browser) {
   });
   await expectIn(broken, 'exception at start', {}, /起動の途中でエラーが起きました（.*canvas blocked）/);
 
-  // The loading state while the program is on its way; none in print.
-  const server = await serve(z.site, {stall: ['zemlox.wasm']});
-  await page.goto(server.url);
-  const shown = () => page.evaluate(() => (s => getComputedStyle(s).display !== 'none' && s.innerText.trim())(document.getElementById('status')));
-  const [loading, printed] = [await shown(), await page.emulateMediaType('print').then(shown)];
-  z.check(loading === '読み込み中…' && printed === false, `loading state: ${loading}, in print ${printed}`);
-  await server.close();
+  // The loading state while the program is on its way, its bar at the share
+  // of the bytes in (zemlox.js whole, half of zemlox.wasm); none in print.
+  const server = await serve(z.site, {halfway: ['zemlox.wasm']});
+  try {
+    await page.bringToFront();  // the bar moves with the page's frames, which a tab behind others has none of
+    await page.goto(server.url);
+    const size = f => fs.statSync(path.join(z.site, f)).size;
+    const share = (size('zemlox.js') + (size('zemlox.wasm') >> 1)) / (size('zemlox.js') + size('zemlox.wasm'));
+    const bar = () => document.getElementById('status-bar').value;
+    const there = await page.waitForFunction(w => Math.abs(document.getElementById('status-bar').value - w) < 0.005, {timeout: 5000}, share)
+      .then(() => true, () => false);
+    z.check(there, `loading bar at ${await page.evaluate(bar)}, not ${share.toFixed(3)}`);
+    const shown = () => page.evaluate(() => (s => getComputedStyle(s).display !== 'none' && s.innerText.trim())(document.getElementById('status')));
+    const [loading, printed] = [await shown(), await page.emulateMediaType('print').then(shown)];
+    z.check(loading === '読み込み中…' && printed === false, `loading state: ${loading}, in print ${printed}`);
+  } finally {
+    await server.close();
+  }
 
   // The menu picture: the bitmap's pixels, as a PNG.
   const bmp = fs.readFileSync(new URL('../../assets/menu.bmp', import.meta.url));

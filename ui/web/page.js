@@ -446,6 +446,8 @@ var ZX = {
       img.onerror = r;
     });
     img.src = url;
+    // One the page has preloaded is there at once, without its load event.
+    if (img.complete && img.naturalWidth) img.loaded = Promise.resolve();
     ZX.images.set(url, img);
     return img;
   },
