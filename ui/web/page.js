@@ -438,6 +438,14 @@ var ZX = {
   picture(url) {
     if (ZX.images.has(url)) return ZX.images.get(url);
     const img = new Image();
+    img.src = url;
+    ZX.images.set(url, img);
+    // One the page has preloaded may be there at once, with no need to wait
+    // for its load event, nor to repaint when that comes.
+    if (img.complete && img.naturalWidth) {
+      img.loaded = Promise.resolve();
+      return img;
+    }
     img.loaded = new Promise(r => {
       img.onload = () => {
         r();
@@ -445,10 +453,6 @@ var ZX = {
       };
       img.onerror = r;
     });
-    img.src = url;
-    // One the page has preloaded is there at once, without its load event.
-    if (img.complete && img.naturalWidth) img.loaded = Promise.resolve();
-    ZX.images.set(url, img);
     return img;
   },
 
