@@ -10,7 +10,7 @@ build_pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libcup
             fonts-ipafont-gothic qt6-translations-l10n cmark-gfm)
 test_pkgs=(xvfb xdotool x11-utils xclip imagemagick poppler-utils clang libclang-rt-dev
            cups cups-client cups-bsd printer-driver-cups-pdf
-           lintian appstream desktop-file-utils)
+           lintian appstream desktop-file-utils fonts-noto-cjk)
 # scripts/build-deb.sh: dpkg-shlibdeps and dpkg-buildflags; CPack runs file.
 package_pkgs=(dpkg-dev file)
 # scripts/build-web.sh: Emscripten, and fontTools (with Brotli for WOFF2) to subset the bundled fonts.
