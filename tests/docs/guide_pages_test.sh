@@ -2,7 +2,7 @@
 # The built guide pages in one folder: the guide's Markdown tables came out
 # as HTML tables, no line break of the source shows as a blank between two
 # Japanese characters, the guide's links and pictures reach files beside it,
-# and the ふりがな worksheet reads every listed word in <ruby>.
+# and the ふりがな worksheets read every kanji of their text in <ruby>, in kana.
 #   guide_pages_test.sh BUILT_FOLDER GUIDE_MARKDOWN
 set -uo pipefail
 dir=$1 md=$2
@@ -17,7 +17,8 @@ tables_html=$(grep -c '<table>' "$guide")
 ! grep -qE '^<p>\||\|---' "$guide" || no "table pipes left in the page: $(grep -m1 -E '^<p>\||\|---' "$guide")"
 grep -q '<th>初期微動継続時間（印刷、mm）</th>' "$guide" || no "the S-P table has no header cells"
 
-for page in "$guide" "$dir/worksheet.html" "$dir/worksheet-furigana.html"; do
+sheets=(worksheet worksheet-furigana worksheet-find worksheet-find-furigana)
+for page in "$guide" $(printf "$dir/%s.html " "${sheets[@]}"); do
   left=$(perl -CSD -0777 -ne '
     my $w = qr/[\p{Han}\p{Hiragana}\p{Katakana}\x{3000}-\x{303F}\x{FF00}-\x{FFEF}]/;
     print "$1 " while /(.{0,6}$w\n$w.{0,6})/g' "$page")
@@ -27,16 +28,20 @@ done
 for ref in $(grep -oE '(href|src)="[^":#]+"' "$guide" | sed -E 's/^[a-z]+="//; s/"$//' | sort -u); do
   [ -f "$dir/$ref" ] || no "the guide links to $ref, which is not beside it"
 done
-grep -q 'href="worksheet.html"' "$guide" && grep -q 'href="worksheet-furigana.html"' "$guide" ||
-  no "the guide does not link both worksheets"
+for w in "${sheets[@]}"; do
+  grep -q "href=\"$w.html\"" "$guide" || no "the guide does not link $w.html"
+done
 
-bare=$(perl -CSD -Mutf8 -0777 -ne '
-  s/^.*?<body//s; s{<ruby>[^<]*<rt>[^<]*</rt></ruby>}{}g;
-  print "$1 " while /(震源|震央|初期微動|主要動|継続|距離)/g' "$dir/worksheet-furigana.html")
-[ -z "$bare" ] || no "words without ふりがな: $bare"
-grep -q '<ruby>震源<rt>しんげん</rt></ruby>' "$dir/worksheet-furigana.html" || no "no <ruby> in the ふりがな worksheet"
-for w in worksheet worksheet-furigana; do
-  grep -q '@page { size: A4' "$dir/$w.html" || no "$w.html does not set an A4 page"
+# Outside the drawings, no kanji stands without its reading, and a reading
+# is kana only.
+for w in worksheet-furigana worksheet-find-furigana; do
+  bare=$(perl -CSD -0777 -ne '
+    s/^.*?<body//s; s{<svg.*?</svg>}{}gs; my @rt = /<rt>(.*?)<\/rt>/g;
+    print "reading $_ " for grep { !/^[\p{Hiragana}ー]+$/ } @rt;
+    s{<ruby>[^<]*<rt>[^<]*</rt></ruby>}{}g; s/<[^>]*>//g;
+    print "$1 " while /(.{0,4}[\x{3400}-\x{9FFF}\x{3005}].{0,4})/g' "$dir/$w.html")
+  [ -z "$bare" ] || no "$w.html: $bare"
+  grep -q '<ruby>震源<rt>しんげん</rt></ruby>' "$dir/$w.html" || no "no <ruby> in $w.html"
 done
 [ "$fail" -eq 0 ] && echo "guide pages: tables, no stray blanks, links and ふりがな hold"
 exit "$fail"
