@@ -7,7 +7,10 @@ the blanks included) and renames the fonts, as the IPA Font License asks of
 a modified font. Then checks that both fonts hold every character of every
 text the program and its page draw (the sources' string literals and the
 page's own texts), and fails naming any that is missing.
-Usage: subset-fonts.py OUT_DIR SOURCE_DIR... [--page FILE...]
+With --menu, also a small face of the proportional font holding only what
+the main menu and the page around it draw, which is all the start waits
+for; its unicode-range goes into OUT_DIR/menu-range.txt.
+Usage: subset-fonts.py OUT_DIR SOURCE_DIR... [--menu FILE...] [--page FILE...]
 """
 import pathlib
 import re
@@ -87,6 +90,42 @@ def check_coverage(out, dirs, pages):
     return not missing
 
 
+def menu_characters(menu, pages):
+    """What the menu window and the page's own html draw, the digits of its
+    version, and the character the page checks the font with."""
+    chars = set('0123456789. ') | {'\u6C34', '\u3000', '\u00A0'}
+    html = [p for p in pages if p.suffix == '.html']
+    chars.update(c for _, c in drawn_texts([], [*menu, *html]))
+    return {c for c in chars if drawable(c)}
+
+
+def unicode_range(chars):
+    """The characters as a CSS unicode-range, runs joined."""
+    codes, runs = sorted(ord(c) for c in chars), []
+    for c in codes:
+        if runs and runs[-1][1] == c - 1:
+            runs[-1][1] = c
+        else:
+            runs.append([c, c])
+    return ','.join(f'U+{a:X}' if a == b else f'U+{a:X}-{b:X}' for a, b in runs)
+
+
+def write_subset(source, family, target, text):
+    options = subset.Options()
+    options.flavor = 'woff2'
+    options.name_IDs = ['*']
+    options.name_languages = ['*']
+    options.layout_features = ['*']
+    options.notdef_outline = True
+    font = subset.load_font(str(FONT_DIR / source), options)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(text=text)
+    subsetter.subset(font)
+    rename(font, family)
+    subset.save_font(font, str(target), options)
+    font.close()
+
+
 def rename(font, family):
     postscript = family.replace(' ', '')
     names = {1: family, 3: postscript + '-Subset', 4: family, 6: postscript, 16: family, 17: 'Regular'}
@@ -98,30 +137,28 @@ def rename(font, family):
 
 
 def main():
-    args = sys.argv[1:]
-    pages = [pathlib.Path(p) for p in args[args.index('--page') + 1:]] if '--page' in args else []
-    if '--page' in args:
-        args = args[:args.index('--page')]
-    out = pathlib.Path(args[0])
-    dirs = args[1:]
+    groups, key = {'': []}, ''
+    for a in sys.argv[1:]:
+        if a in ('--menu', '--page'):
+            key = a
+            groups[key] = []
+        else:
+            groups[key].append(a)
+    pages = [pathlib.Path(p) for p in groups.get('--page', [])]
+    menu = [pathlib.Path(p) for p in groups.get('--menu', [])]
+    out = pathlib.Path(groups[''][0])
+    dirs = groups[''][1:]
     out.mkdir(parents=True, exist_ok=True)
     text = ''.join(sorted(program_characters(dirs, pages)))
     for source, family, target in FONTS:
-        options = subset.Options()
-        options.flavor = 'woff2'
-        options.name_IDs = ['*']
-        options.name_languages = ['*']
-        options.layout_features = ['*']
-        options.notdef_outline = True
-        font = subset.load_font(str(FONT_DIR / source), options)
-        subsetter = subset.Subsetter(options)
-        subsetter.populate(text=text)
-        subsetter.subset(font)
-        rename(font, family)
-        subset.save_font(font, str(out / target), options)
-        font.close()
+        write_subset(source, family, out / target, text)
     if not check_coverage(out, dirs, pages):
         sys.exit(1)
+    if menu:
+        chars = menu_characters(menu, pages) & set(text)
+        source, family, target = FONTS[0]
+        write_subset(source, family, out / target.replace('.woff2', '-menu.woff2'), ''.join(sorted(chars)))
+        (out / 'menu-range.txt').write_text(unicode_range(chars) + '\n', encoding='utf-8')
     print(f'{len(text)} characters in {len(FONTS)} fonts')
 
 

@@ -60,11 +60,13 @@ async function freePort() {
 // not parse script result" and then a deleted session). The pages automation opens
 // may not write there, so each page also collects its console errors and
 // uncaught exceptions from the moment it has loaded.
-export async function webkit({width = 1280, height = 800} = {}) {
+// With `proxy`, every request goes to that http proxy.
+export async function webkit({width = 1280, height = 800, proxy = ''} = {}) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-webkit-'));
   const log = path.join(dir, 'console.log');
   const wrapper = path.join(dir, 'minibrowser');
-  fs.writeFileSync(wrapper, `#!/bin/sh\nexec ${miniBrowser} --enable-write-console-messages-to-stdout=true --enable-2d-canvas-acceleration=false "$@" >>${log} 2>&1\n`);
+  fs.writeFileSync(wrapper, `#!/bin/sh\nexec ${miniBrowser} --enable-write-console-messages-to-stdout=true --enable-2d-canvas-acceleration=false ${
+    proxy ? `--proxy=${proxy} ` : ''}"$@" >>${log} 2>&1\n`);
   fs.chmodSync(wrapper, 0o755);
   const port = await freePort();
   const driver = spawn('WebKitWebDriver', [`--port=${port}`], {stdio: 'ignore'});
@@ -103,6 +105,7 @@ export async function webkit({width = 1280, height = 800} = {}) {
         window.addEventListener('unhandledrejection', e => window.zxErrors.push(String(e.reason)));
       });
     },
+    reload: () => d.navigate().refresh(),
     eval: (fn, ...args) => d.executeScript(`return (${fn}).apply(null, arguments);`, ...args),
     click: (x, y) => act(a => a.move(at(x, y)).press().release()),
     move: (x, y) => act(a => a.move(at(x, y))),

@@ -11,10 +11,9 @@ await z.run('offline', async browser => {
   page.on('request', r => { if (!own.some(o => r.url().startsWith(o))) foreign.push(r.url()); });
   await page.goto(server.url);
   await z.windowOf(page, 'Zemlox');
-  const manifest = await page.evaluate(async () => {
-    const link = document.querySelector('link[rel=manifest]');
-    return link ? (await fetch(link.href)).json() : null;
-  });
+  // Offered once the menu is up: its icons are nothing the menu needs.
+  const manifest = await page.waitForFunction(() => document.querySelector('link[rel=manifest]'), {timeout: 5000})
+    .then(() => page.evaluate(async () => (await fetch(document.querySelector('link[rel=manifest]').href)).json()), () => null);
   z.check(manifest && manifest.short_name === 'Zemlox' && manifest.icons.length > 0, 'no web-app manifest');
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.reload();

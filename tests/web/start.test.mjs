@@ -47,7 +47,7 @@ const cases = [  // name, faults of the server, what the page shows; Firefox and
    /zemlox\.wasm が壊れているか.*\s*zemlox-file\.js が壊れているか/],
   ['zemlox.wasm damaged inside', {files: {'zemlox.wasm': damaged}}, menu],
   ['zemlox.js cut', {files: {'zemlox.js': cut('zemlox.js')}}, /zemlox\.js が壊れているか、途中までしかコピーされていません（.*SyntaxError/],
-  ['fonts never arrive', {stall: ['fonts/zemlox-pgothic.woff2', 'fonts/zemlox-gothic.woff2']}, menu],
+  ['fonts never arrive', {stall: ['fonts/zemlox-pgothic-menu.woff2', 'fonts/zemlox-pgothic.woff2', 'fonts/zemlox-gothic.woff2']}, menu],
   ['zemlox.js missing', {missing: ['zemlox.js']}, /zemlox\.js を読み込めませんでした（サーバーの応答：HTTP 404）/],
   ['no .wasm and no zemlox-file.js', {unknown: ['.wasm'], missing: ['zemlox-file.js']},
    /zemlox\.wasm を読み込めませんでした（サーバーの応答：HTTP 404）。\s*zemlox-file\.js を読み込めませんでした（サーバーの応答：HTTP 404）/],

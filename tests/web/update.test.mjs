@@ -1,19 +1,21 @@
 // Updates and offline use on a plain static server (Last-Modified, no
 // Cache-Control): a new build copied over month-old files, which the HTTP
-// cache takes for fresh, runs by the second reload; a copy caught half-way
+// cache takes for fresh, runs by the second reload, with a service worker
+// (127.0.0.1) and over plain http (school.test, in Chromium, Firefox and
+// WebKit; the first load may be the bookmark's, whose page the cache keeps); a copy caught half-way
 // (the old zemlox.wasm, a cut one, one the server stops sending) is never
 // kept and the old build runs on; a pupil who reloads as the copy ends, while
 // a try that met it half-way still runs, gets the new build by the next
 // reload: in Chromium and Firefox, with nothing on the console. A 404
 // manifest, a small quota and a plain-http host each get the quiet note saying why.
-// Run: node tests/web/update.test.mjs [chromium|firefox]
+// Run: node tests/web/update.test.mjs [chromium|firefox|webkit] (webkit on an X display)
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 import * as z from './lib.mjs';
-import {launchFirefox} from './engines.mjs';
+import {launchFirefox, webkit} from './engines.mjs';
 import {serve} from './school_server.mjs';
 
 const tmp = fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-update-'));
@@ -22,23 +24,29 @@ function build(id) { // the built site as build `id`
   const dir = path.join(tmp, id);
   fs.cpSync(z.site, dir, {recursive: true});
   execFileSync('python3', [scripts + 'stamp-build.py', dir, '--id', id]);
+  execFileSync('python3', [scripts + 'version-site.py', dir]);
   const version = execFileSync('python3', [scripts + 'offline-list.py', dir]).toString().trim();
   return {dir, version, file: f => fs.readFileSync(path.join(dir, f))};
 }
 const A = build('a'), B = build('b');
 let sites = 0;
-function served(age = 30 * 86400e3) { // a copy of build A, a month old or as old as asked
-  const dir = path.join(tmp, `served-${++sites}`), then = new Date(Date.now() - age);
-  fs.cpSync(A.dir, dir, {recursive: true});
+const aged = (dir, age) => {
+  const then = new Date(Date.now() - age);
   for (const f of fs.readdirSync(dir, {recursive: true})) fs.utimesSync(path.join(dir, f), then, then);
+};
+function served(age = 30 * 86400e3) { // a copy of build A, a month old or as old as asked
+  const dir = path.join(tmp, `served-${++sites}`);
+  fs.cpSync(A.dir, dir, {recursive: true});
+  aged(dir, age);
   return dir;
 }
 
 // zemlox.js's build and that of the zemlox.wasm the page is given.
-const running = page => page.evaluate(async () => {
-  const m = await WebAssembly.compile(await (await fetch('zemlox.wasm')).arrayBuffer());
+const runningIn = async () => {
+  const m = await WebAssembly.compile(await (await fetch(window.zxSite.files['zemlox.wasm'] || 'zemlox.wasm')).arrayBuffer());
   return window.ZEMLOX_BUILD + new TextDecoder().decode(WebAssembly.Module.customSections(m, 'zemlox-build')[0]);
-});
+};
+const running = page => page.evaluate(runningIn);
 const note = (page, re = /./) => page.waitForFunction(r => new RegExp(r).test(document.getElementById('offline-note').textContent),
                                                       {timeout: 40000}, re.source).then(() => page.$eval('#offline-note', e => e.textContent));
 // Build `v` kept, alone, and its worker in control.
@@ -105,7 +113,55 @@ const noOffline = (browser, expected, options, how) => visit(browser, served(), 
   const text = await note(page);
   z.check(text === expected, `the note says ${text}`);
   console.log(`  ${text}`);
+  if (how && how.host) {
+    await page.reload();
+    await z.windowOf(page, 'Zemlox', 20000);
+    await z.sleep(1500);
+    z.check(await page.$eval('#offline-note', e => e.hidden), 'plain http: the note is said again at the next visit');
+  }
 }, how);
+
+// Over plain http no worker keeps anything: the browser's cache alone, which
+// takes month-old files for fresh. Build B copied over A (its files 20 days
+// old, as a zip unpacks them) runs by the second load: the first is the
+// bookmark's (the cache may hand back the old page), then reloads. `open`
+// gives a page ({goto, reload, eval, close}) given the server's port. What
+// runs is the menu of one build, every time.
+async function plainHttp(open, engine) {
+  const dir = served(), server = await serve(dir), url = `http://school.test:${server.port}/`;
+  const page = await open(server.port);
+  const shown = async () => {
+    for (let i = 0; i < 400; ++i) {
+      const build = await page.eval(() => document.documentElement.dataset.build || null).catch(() => null);
+      const failed = await page.eval(() => document.getElementById('status').className).catch(() => '');
+      z.check(failed !== 'failed', `${engine}: the page says ${await page.eval(() => document.getElementById('status').innerText)}`);
+      if (build) return page.eval(runningIn);
+      await z.sleep(50);
+    }
+    throw new Error(`${engine}: no menu over plain http`);
+  };
+  try {
+    await page.goto(url);
+    z.check(await shown() === 'aa' && await page.eval(() => !window.isSecureContext), `${engine}: not build A over plain http`);
+    fs.cpSync(B.dir, dir, {recursive: true});
+    aged(dir, 20 * 86400e3);
+    let loads = 0, got = '';
+    while (got !== 'bb' && loads < 4) {
+      await (loads++ ? page.reload() : page.goto(url));
+      got = await shown();
+      z.check(got === 'aa' || got === 'bb', `${engine}: builds ${got} run together`);
+    }
+    z.check(got === 'bb' && loads <= 2, `${engine}: over plain http build ${got} runs after ${loads} loads`);
+    console.log(`  ${engine}: over plain http the new build runs at load ${loads} (the bookmark's first, then reloads)`);
+  } finally {
+    await page.close();
+    await server.close();
+  }
+}
+const puppeteerPlain = (browser, engine) => plainHttp(async () => {
+  const page = await browser.newPage();
+  return {goto: u => page.goto(u), reload: () => page.reload(), eval: f => page.evaluate(f), close: () => page.close()};
+}, engine);
 
 const only = process.argv[2];
 if (!only || only === 'chromium') {
@@ -120,6 +176,7 @@ if (!only || only === 'chromium') {
     await noOffline(browser, 'オフラインでは使えません。このブラウザーの保存領域が足りません。', {}, {quota: 300 * 1024});
     await noOffline(browser, 'http で開いているため、オフラインでの利用とアプリとしてのインストールはできません（https が必要です）。',
                     {}, {host: 'school.test'});
+    await puppeteerPlain(browser, 'Chromium');
     console.log('update in Chromium: ok');
   } catch (e) {
     console.error(`update in Chromium: FAILED: ${e.stack || e}`);
@@ -128,9 +185,16 @@ if (!only || only === 'chromium') {
   await browser.close();
 }
 if (!only || only === 'firefox') {
-  const browser = await launchFirefox();
-  await update(browser, 'Firefox').then(() => halfCopied(browser)).then(() => console.log('update in Firefox: ok'),
-                                        e => { console.error(`update in Firefox: FAILED: ${e.stack || e}`); process.exitCode = 1; });
+  // school.test resolves to this machine.
+  const browser = await launchFirefox({'network.dns.localDomains': 'school.test'});
+  await update(browser, 'Firefox').then(() => halfCopied(browser)).then(() => puppeteerPlain(browser, 'Firefox'))
+    .then(() => console.log('update in Firefox: ok'),
+          e => { console.error(`update in Firefox: FAILED: ${e.stack || e}`); process.exitCode = 1; });
   await browser.close();
+}
+if (only === 'webkit' || (!only && process.env.DISPLAY)) {
+  // school.test through a proxy: the school's server itself, which answers any host.
+  await plainHttp(port => webkit({proxy: `http://127.0.0.1:${port}`}), 'WebKit').then(() => console.log('update in WebKit: ok'),
+    e => { console.error(`update in WebKit: FAILED: ${e.stack || e}`); process.exitCode = 1; });
 }
 fs.rmSync(tmp, {recursive: true, force: true});

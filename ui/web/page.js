@@ -436,6 +436,8 @@ var ZX = {
   // A picture of the site, asked for on first use; the windows repaint once
   // it is in, should they have been drawn without it.
   picture(url) {
+    // Under the name the site gives it (with its content's hash), as preloaded.
+    url = (self.zxSite && self.zxSite.files[url]) || url;
     if (ZX.images.has(url)) return ZX.images.get(url);
     const img = new Image();
     img.src = url;

@@ -1,20 +1,27 @@
 // Served over http(s), the site can be installed and run offline: the
-// manifest and the service worker. When it cannot be, a quiet note beside
-// the windows says why (#offline-note). Opened from a folder (file://)
+// manifest and the service worker, both once the menu is up (the manifest's
+// icons are nothing the menu needs). When it cannot be, a quiet note beside
+// the windows says why (#offline-note); that plain http allows neither is
+// said once to a browser, not at every visit. A copy kept offline whose
+// folder is gone from the server says so. Opened from a folder (file://)
 // neither applies, and nothing is fetched.
 'use strict';
 (() => {
   if (location.protocol !== 'http:' && location.protocol !== 'https:') return;
-  const link = document.createElement('link');
-  link.rel = 'manifest';
-  link.href = 'manifest.webmanifest';
-  document.head.appendChild(link);
+  const files = (window.zxSite && window.zxSite.files) || {};
 
   const note = text => {
     const el = document.getElementById('offline-note');
     if (!el) return;
     el.textContent = text;
     el.hidden = !text;
+  };
+  const once = (key, text) => {
+    try {
+      if (localStorage.getItem(key)) return;
+      localStorage.setItem(key, '1');
+    } catch (e) { /* no storage: said every time */ }
+    note(text);
   };
   const reason = ({file, why}) => ({
     quota: 'このブラウザーの保存領域が足りません',
@@ -39,15 +46,27 @@
     else note(`オフラインでは使えません。${reason(m)}。`);
   };
 
+  // The worker answers from its copy when the server has none: the folder
+  // was deleted or moved. Its own file, which it never keeps, tells.
+  const gone = () => fetch('sw.js', {cache: 'no-store', method: 'HEAD'}).then(r => {
+    if (r.status === 404 || r.status === 410)
+      note('この Zemlox は、サーバーから消されたフォルダーの古いコピーです。新しいアドレスを先生に聞いてください。');
+  }, () => {});
+
   const start = () => {
+    const link = document.createElement('link');
+    link.rel = 'manifest';
+    link.href = files['manifest.webmanifest'] || 'manifest.webmanifest';
+    document.head.appendChild(link);
     if (!window.isSecureContext) {
-      note('http で開いているため、オフラインでの利用とアプリとしてのインストールはできません（https が必要です）。');
+      once('zemlox-http-said', 'http で開いているため、オフラインでの利用とアプリとしてのインストールはできません（https が必要です）。');
       return;
     }
     if (!('serviceWorker' in navigator)) {
       note('このブラウザーでは、オフラインでの利用はできません。');
       return;
     }
+    if (navigator.serviceWorker.controller && navigator.onLine !== false) gone();
     navigator.serviceWorker.register('sw.js').catch(e => {
       if (!navigator.serviceWorker.controller)
         note(e.name === 'SecurityError' ? 'このブラウザーの設定では、オフラインでの利用はできません。'
