@@ -29,7 +29,9 @@ bool GuideKey::eventFilter(QObject* watched, QEvent* event) {
     // by hand: the path is given, selectable, with the two ways to open it.
     QMessageBox box(QMessageBox::Information, QStringLiteral("先生用ガイド"),
                     path.isEmpty()
-                        ? QStringLiteral("先生用ガイドが見つかりませんでした。")
+                        ? QStringLiteral("先生用ガイドが見つかりませんでした。\n"
+                                         "Zemlox のパッケージを入れ直すと、ガイドも入ります。"
+                                         "それまでは、ブラウザー版のページの下の「先生用ガイド」から読めます。")
                         : QStringLiteral("先生用ガイドを自動で開くことができませんでした。\n"
                                          "次のファイルをブラウザーで開いてください。"
                                          "ブラウザーのアドレス欄にこの場所を貼り付けるか、"
