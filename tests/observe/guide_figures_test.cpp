@@ -1,6 +1,7 @@
-// Every number the teacher's guide and the worksheet give about the
-// observation window's default layout, held to the model: a run of the
-// window as it opens, its printed page, and the trace functions. A number
+// Every number the teacher's guide and the worksheets give about the
+// observation window's default layout and the guide's 震源をさがそう example,
+// held to the model: runs of the window, its printed page, and the trace
+// functions. A number
 // is right when the model's value, rounded to the decimals the text shows,
 // reads the same.
 #include <gtest/gtest.h>
@@ -146,6 +147,7 @@ TEST_F(GuideFigures, StationTablesReadAsTheModel) {
   EXPECT_EQ(vp / vs, 2.0) << "the model's P front travels twice as far as its S front";
   int held = 0;
   for (const Table& t : tables(md)) {
+    if (t.head[0] != "観測点") continue;
     for (const auto& row : t.rows) {
       if (row[0].size() != 1 || row[0][0] < 'A' || row[0][0] > 'E') continue;
       const int i = row[0][0] - 'A';
@@ -206,6 +208,7 @@ TEST_F(GuideFigures, SwingsAndSpacingReadAsTheModel) {
 TEST_F(GuideFigures, SentencesReadAsTheModel) {
   const std::string g = joined(doc("teacher-guide.md")), ws = doc("worksheet.html");
   const double km = std::stod(said(g, "1 目盛を ([0-9]+) km")), vs = std::stod(said(g, "Ｓ波の速さを\\s*秒速 ([0-9]+) km"));
+  const double vp = std::stod(said(g, "Ｐ波の速さを秒速 ([0-9]+) km"));
   const double secondsPerTwip = km / kUnit / vs;  // of S-front travel
   const int ticks = w.sFront / observe::kFrontStep;
   auto runSeconds = [&](const char* speed) {
@@ -233,6 +236,14 @@ TEST_F(GuideFigures, SentencesReadAsTheModel) {
        (w.hypoDist[4] - w.hypoDist[0] / 2) * secondsPerTwip},
       {"guide: warning to A", said(g, "A点 自身にＳ波が届くまでは約 ([0-9.]+) 秒"), w.hypoDist[0] / 2 * secondsPerTwip},
       {"worksheet: depth", said(ws, "開いたときの配置では約 ([0-9.]+) 目盛"), depth / kUnit},
+      {"guide: P travel a tick", said(g, "1 コマで Ｐ波は約 ([0-9.]+) km"), 2 * observe::kFrontStep / kUnit * km},
+      {"guide: seconds a tick", said(g, "1 コマは約 ([0-9.]+) 秒"), 2 * observe::kFrontStep / kUnit * km / vp},
+      {"guide: ticks a run", said(g, "全体の ([0-9]+) コマ"), static_cast<double>(ticks)},
+      {"guide: a run in real time", said(g, "実時間で約 ([0-9]+) 秒"), ticks * 2 * observe::kFrontStep / kUnit * km / vp},
+      {"guide: Omori's k", said(g, "この画面の k は ([0-9]+) km"), 1 / (1 / vs - 1 / vp)},
+      {"guide: a miss in km", said(g, "0\\.8 目盛（約 ([0-9]+) km）"), 0.8 * km},
+      {"worksheet 2: a step in km", said(doc("worksheet-find.html"), "1 目盛が ([0-9]+) km"), km},
+      {"worksheet 2: Omori's k", said(doc("worksheet-find.html"), "＝ ([0-9]+) × 初期微動継続時間"), 1 / (1 / vs - 1 / vp)},
   };
   for (const Said& s : sentences)
     EXPECT_TRUE(reads(s.text, s.model)) << s.where << ": the text says '" << s.text << "', the model " << s.model;
@@ -254,6 +265,61 @@ TEST_F(GuideFigures, SentencesReadAsTheModel) {
     ASSERT_EQ(values.size(), 5u) << l.pattern;
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(reads(values[i], l.model(i))) << l.pattern << " " << values[i];
   }
+}
+
+// The guide's 震源をさがそう example: the stations and the hidden hypocentre
+// as the guide tells the teacher to place them, in twips (one arrow press
+// moves a marker a grid step), and what the pupils read and work out.
+TEST_F(GuideFigures, HiddenHypocentreExampleReadsAsTheModel) {
+  const float right[5] = {0, 6, 3, 5, 0};  // grid steps each station moves right
+  for (int i = 0; i < 5; ++i) w.obs[i].move(w.obs[i].left() + right[i] * static_cast<float>(kUnit), w.obs[i].top());
+  w.foc.move(w.foc.left() + 3 * static_cast<float>(kUnit), w.foc.top());
+  w.Command2_Click();
+  runToEnd();
+  const std::string md = doc("teacher-guide.md"), g = joined(md);
+  const double km = std::stod(said(g, "1 目盛を ([0-9]+) km")), vp = std::stod(said(g, "Ｐ波の速さを秒速 ([0-9]+) km"));
+  const double vs = std::stod(said(g, "Ｓ波の速さを\\s*秒速 ([0-9]+) km"));
+  // The dotted lines a marker's centre sits on: verticals at 480 + 600k
+  // twips counted from the left, horizontals 600 apart counted up from the
+  // lowest, 3000.
+  auto across = [](double x) { return std::lround((x - 480) / kUnit) + 1; };
+  auto up = [&](const ui::Shape& s) { return std::lround((3600 - s.top() - s.width() / 2) / kUnit); };
+  const double epiAt = static_cast<double>(across(w.epiX));
+  int held = 0;
+  for (const Table& t : tables(md)) {
+    if (t.head[0] != "観測点（例）") continue;
+    for (const auto& row : t.rows) {
+      const int i = row[0][0] - 'A';
+      const double hypoKm = w.hypoDist[i] / kUnit * km;
+      for (size_t c = 1; c < row.size(); ++c) {
+        const std::string& h = t.head[c];
+        if (h == "位置（左から・下から何本目）") {
+          const auto at = listed(row[c]);
+          EXPECT_EQ(at, (std::vector<std::string>{std::to_string(across(w.obs[i].left() + w.obs[i].width() / 2)),
+                                                  std::to_string(up(w.obs[i]))})) << row[0] << ": " << row[c];
+          ++held;
+          continue;
+        }
+        double model = NAN;
+        if (h == "初期微動継続時間（秒）") model = hypoKm / vs - hypoKm / vp;
+        else if (h == "震源距離（km）") model = hypoKm;
+        else if (h == "震源距離（目盛）") model = w.hypoDist[i] / kUnit;
+        else if (h == "震央距離（目盛）") model = w.epiDist[i] / kUnit;
+        EXPECT_TRUE(reads(row[c], model)) << row[0] << ", " << h << ": the guide says " << row[c]
+                                          << ", the model " << model;
+        ++held;
+      }
+    }
+  }
+  EXPECT_EQ(held, 5 * 5);
+  // 大森公式 with this screen's k gives the same distance as the model's.
+  for (int i = 0; i < 5; ++i) {
+    const double ps = w.hypoDist[i] / 2 / kUnit * km / vs;  // S-P in s: the S front lags D/2 twips of its travel
+    EXPECT_NEAR(std::stod(said(g, "この画面の k は ([0-9]+) km")) * ps, w.hypoDist[i] / kUnit * km, 1e-9);
+  }
+  EXPECT_TRUE(reads(said(g, "震央は左から ([0-9]+) 本目の点線"), epiAt));
+  EXPECT_TRUE(reads(said(g, "震源の深さは開いたときと同じ約 ([0-9.]+) 目盛"), w.hypoY / kUnit));
+  EXPECT_TRUE(reads(said(g, "開いたときと同じ約 [0-9.]+ 目盛（約 ([0-9]+) km）"), w.hypoY / kUnit * km));
 }
 
 }  // namespace
