@@ -19,12 +19,15 @@ web_pkgs=(emscripten python3-fonttools python3-brotli fonts-ipafont-gothic)
 # WebKit (WebKitGTK's MiniBrowser with WebKitWebDriver) by selenium-webdriver,
 # both from npm; WebKit runs on Xvfb.
 web_test_pkgs=(chromium firefox-esr webkit2gtk-driver)
+# tests/web/servers.test.mjs: the web servers whose settings docs/INSTALL.md
+# gives, run on 127.0.0.1 from copies of their own configuration.
+server_pkgs=(nginx apache2 lighttpd lighttpd-mod-deflate)
 # scripts/render-assets.sh: SVG to PNG and BMP.
 assets_pkgs=(librsvg2-bin imagemagick)
 
 want=("${build_pkgs[@]}")
 case "${1:-}" in
-  --test) want+=("${test_pkgs[@]}" "${package_pkgs[@]}" "${web_pkgs[@]}" "${web_test_pkgs[@]}") ;;
+  --test) want+=("${test_pkgs[@]}" "${package_pkgs[@]}" "${web_pkgs[@]}" "${web_test_pkgs[@]}" "${server_pkgs[@]}") ;;
   --web) want+=("${web_pkgs[@]}") ;;
   --package) want+=("${package_pkgs[@]}") ;;
   --assets) want+=("${assets_pkgs[@]}") ;;
@@ -46,7 +49,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  # The web servers would start serving every address of the machine as
+  # they install: no service starts during the install.
+  policy=""
+  if [ ! -e /usr/sbin/policy-rc.d ]; then
+    policy=/usr/sbin/policy-rc.d
+    printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+    $sudo chmod 755 "$policy"
+  fi
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || { [ -z "$policy" ] || $sudo rm -f "$policy"; exit 1; }
+  [ -z "$policy" ] || $sudo rm -f "$policy"
 fi
 
 # puppeteer-core and selenium-webdriver at the versions pinned in tests/web/package-lock.json.
