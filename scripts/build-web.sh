@@ -80,4 +80,6 @@ cp ui/web/site/manifest.webmanifest "$site/"
 # pupil an earlier build's, whatever the server says of its age.
 /usr/bin/python3 scripts/version-site.py "$site" >/dev/null
 offline=$(/usr/bin/python3 scripts/offline-list.py "$site")
+# The ICT notes' figures are this build's.
+/usr/bin/python3 scripts/site-figures.py "$site" docs/INSTALL.md
 echo "build-web: build $build_id, offline $offline, $(du -sb "$site" | cut -f1) bytes in $site"

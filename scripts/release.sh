@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes a release into dist/: the browser edition as zemlox-web-<version>.zip
-# (one folder zemlox-web-<version>/ to unzip onto a static web server or a USB
-# stick), the Debian package, and SHA256SUMS. The version is the one CMake's
+# (one folder zemlox/ to unzip onto a static web server or a USB stick: the
+# same name in every version, so that an update is copied over the last one),
+# the Debian package, and SHA256SUMS. The version is the one CMake's
 # project() declares. Every time stamp comes from the commit, so two runs
 # from one commit give the same bytes.
 #   scripts/release.sh [--deb-build DIR] [--dist DIR]
@@ -44,7 +45,7 @@ deb=$(./scripts/build-deb.sh "$deb_build" | tee >(cat >&2) | tail -n 1)
 rm -rf "$dist"
 mkdir -p "$dist"
 name=zemlox-web-$version
-/usr/bin/python3 scripts/zip-folder.py build-web/site "$name" "$SOURCE_DATE_EPOCH" "$dist/$name.zip"
+/usr/bin/python3 scripts/zip-folder.py build-web/site zemlox "$SOURCE_DATE_EPOCH" "$dist/$name.zip"
 cp "$deb" "$dist/"
 (cd "$dist" && sha256sum "$name.zip" "$(basename "$deb")" >SHA256SUMS)
 echo "release $version (commit time $SOURCE_DATE_EPOCH) in $dist/:"
