@@ -1,6 +1,7 @@
 // Main menu: layout, version line, lesson buttons and shutdown.
 #include "app/frmMain.h"
 
+#include "classroom/frm_Haifu.h"
 #include "observe/frm_Kansoku.h"
 #include "record/frm_Kiroku.h"
 #include "waves/frm_Pwave.h"

@@ -5,12 +5,15 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "ui/form.h"
 
 namespace waves { class frm_Pwave; class frm_Swave; class frm_Wave; class frm_Wave2; }
 namespace record { class frm_Kiroku; }
 namespace observe { class frm_Kansoku; }
+namespace classroom { class frm_Haifu; }
 
 namespace app {
 
@@ -40,6 +43,16 @@ class frmMain : public ui::Form {
   waves::frm_Wave2* wave2() const { return wave2_.get(); }
   record::frm_Kiroku* kiroku() const { return kiroku_.get(); }
   observe::frm_Kansoku* kansoku() const { return kansoku_.get(); }
+  classroom::frm_Haifu* haifu() const { return haifu_.get(); }
+
+  // A class (class_link.cpp): a teacher's link opens the observation window
+  // with its layout (the text after '#'; other text opens nothing), and
+  // 「この配置を配る」 hands the window's layout on. `siteAddress` is where the
+  // browser edition was opened, empty on the desktop.
+  void openLink(std::string_view fragment);
+  void shareLayout();
+  std::string siteAddress;
+  bool pupilMode() const;
 
  protected:
   void design() override;
@@ -58,6 +71,7 @@ class frmMain : public ui::Form {
   std::unique_ptr<waves::frm_Wave2> wave2_;
   std::unique_ptr<record::frm_Kiroku> kiroku_;
   std::unique_ptr<observe::frm_Kansoku> kansoku_;
+  std::unique_ptr<classroom::frm_Haifu> haifu_;
 };
 
 }  // namespace app

@@ -21,8 +21,12 @@ QString GuideKey::guidePath() {
 }
 
 bool GuideKey::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
-    return QObject::eventFilter(watched, event);
+  const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+  if (key == Qt::Key_F2 && onShare && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+    onShare();
+    return true;
+  }
+  if (key != Qt::Key_F1) return QObject::eventFilter(watched, event);
   const QString path = guidePath();
   if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
     // Without the desktop's opener (xdg-open) the page can still be opened

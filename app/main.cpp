@@ -30,9 +30,10 @@ int main(int argc, char** argv) {
   app::GuideKey guideKey;
   return zemlox::qt::runProgram(
       argc, argv,
-      [](ui::Application& app) {
+      [&guideKey](ui::Application& app) {
         auto module = std::make_unique<app::Module1>(app);
         module->Main();
+        guideKey.onShare = [m = module.get()] { m->mainForm()->shareLayout(); };
         return module;
       },
       &guideKey);

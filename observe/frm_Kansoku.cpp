@@ -8,14 +8,13 @@
 
 namespace observe {
 
+int sizeFromText(const std::string& t) { return t == "大" ? 3 : t == "中" ? 2 : 1; }
+// Milliseconds per tick.
+int intervalFromText(const std::string& t) { return t == "速" ? 10 : t == "中" ? 20 : 50; }
+
 namespace {
 
-// Anything typed that is not "大" or "中" counts as 小.
-int sizeFromText(const std::string& t) { return t == "大" ? 3 : t == "中" ? 2 : 1; }
 const char* sizeText(int m) { return m == 3 ? "大" : m == 2 ? "中" : "小"; }
-
-// Anything typed that is not "速" or "中" counts as 遅; milliseconds per tick.
-int intervalFromText(const std::string& t) { return t == "速" ? 10 : t == "中" ? 20 : 50; }
 const char* speedText(int ms) { return ms == 10 ? "速" : ms == 20 ? "中" : "遅"; }
 
 }  // namespace
@@ -68,6 +67,7 @@ void frm_Kansoku::speed_Click() {
   }
   hideRunButtons();
   Timer1.setInterval(intervalFromText(speed.text()));
+  if (realTime) cmdPace_Click();
 }
 
 void frm_Kansoku::Command1_Click() { unload(); }

@@ -5,12 +5,19 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "observe/class_layout.h"
 #include "observe/geometry.h"
 #include "ui/form.h"
 
 namespace observe {
+
+// The settings lists' texts: anything typed that is no item counts as 小 and 遅.
+int sizeFromText(const std::string& t);
+int intervalFromText(const std::string& t);
 
 class frm_Kansoku : public ui::Form {
  public:
@@ -79,6 +86,36 @@ class frm_Kansoku : public ui::Form {
   // Printing the result of a finished run.
   void Command5_Click();
 
+  // A class's additions (class_mode.cpp), built only when a class layout was
+  // given before the window loads; without one the window is the lesson's.
+  void setClassLayout(std::optional<ClassLayout> l);
+  const std::optional<ClassLayout>& classLayout() const { return classLayout_; }
+  bool classMode() const { return classLayout_.has_value(); }
+  // Where everything stands now, with the class's options.
+  ClassLayout currentLayout() const;
+  // One line under the class's buttons (a link that could not be read, a guess's result).
+  void sayToClass(const std::string& text);
+  std::function<void()> onShare;  // 「この配置を配る」: the program opens the window for it
+
+  ui::Button cmdStep, cmdPace, cmdClear, cmdAnswer, cmdSave, cmdShare;
+  ui::Label classNote;
+  // The pupils' guesses for 震央 (plan view) and 震源 (section view), and
+  // the lines from each to the answer.
+  ui::Shape guess, guess2;
+  ui::Label nguess, nguess2;
+  ui::Line guessLine, guessLine2;
+  int guessMoving = -1;  // 0 plan, 1 section, -1 none
+  bool realTime = false;
+  bool hypocentreHidden = false;
+
+  void cmdStep_Click();
+  void cmdPace_Click();
+  void cmdClear_Click();
+  void cmdAnswer_Click();
+  void cmdSave_Click();
+  void nguess_Click(int view);
+  void nguess_MouseMove(int view, ui::MouseState s, float x, float y);
+
  protected:
   void design() override;
   void Form_Load() override;
@@ -92,6 +129,27 @@ class frm_Kansoku : public ui::Form {
   void alignEpicentreLine();
   // False, and nothing moves, where the hypocentre would reach the surface.
   bool moveHypocentre(float left, float top);
+
+  void drawFronts(double s);
+  void drawTraceSegment(int S, double epi, double from, double to, ui::Color colour);
+  void designClass();
+  void applyClassLayout();
+  void showHypocentre(bool shown);
+  bool moveGuess(int view, float x, float y);
+  // A run's record as the ticks drew it, up to run clock lastS.
+  struct Run { std::array<double, 5> hypoDist, epiDist; int magnitude, lastS; };
+  void replayTraces(const Run& run, ui::Color colour);
+  // The last run's record, replayed faint under the next.
+  void replayPrevious();
+  // A station or the hypocentre was picked up: the record on screen no longer
+  // belongs to the layout, so the next run is not compared with it.
+  void layoutMoved() {
+    previous_.reset();
+    recordKept_ = false;
+  }
+  std::optional<Run> previous_;
+  bool recordKept_ = false;  // the record on screen belongs to the layout as it stands
+  std::optional<ClassLayout> classLayout_;
 };
 
 }  // namespace observe

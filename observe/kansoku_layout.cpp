@@ -55,6 +55,7 @@ void frm_Kansoku::design() {
   designViews();
   designRecord();
   designSettings();
+  if (classMode()) designClass();
 }
 
 void frm_Kansoku::designViews() {

@@ -26,6 +26,7 @@ void frm_Kansoku::nobj_Click(int i) {
     map1.bringToFront(nobj[i]);
     obs[i].setFillColor(kCarriedFill);
     hideRunButtons();
+    layoutMoved();
     map1.surface().clear();
     map2.surface().clear();
   } else {
@@ -40,6 +41,7 @@ void frm_Kansoku::nfoc_Click() {
     focMoving = "yes";
     foc.setFillColor(kCarriedFill);
     hideRunButtons();
+    layoutMoved();
     map1.surface().clear();
     map2.surface().clear();
   } else {
@@ -50,6 +52,7 @@ void frm_Kansoku::nfoc_Click() {
 }
 
 void frm_Kansoku::map1_MouseMove(ui::MouseState, float x, float y) {
+  if (guessMoving == 0 && inside(map1, x, y)) moveGuess(0, x - kPointerOffset, y - kPointerOffset);
   if (stationMoving == "no" || !inside(map1, x, y)) return;
   const int s = movingIndex;
   nobj[s].move(x - kPointerOffset, y - kPointerOffset);
@@ -67,6 +70,7 @@ void frm_Kansoku::nobj_MouseMove(int i, ui::MouseState, float x, float y) {
 }
 
 void frm_Kansoku::map2_MouseMove(ui::MouseState, float x, float y) {
+  if (guessMoving == 1 && inside(map2, x, y)) moveGuess(1, x - kPointerOffset, y - kPointerOffset);
   if (focMoving == "no" || !inside(map2, x, y)) return;
   if (moveHypocentre(x - kPointerOffset, y - kPointerOffset))
     nfoc.move(x - kPointerOffset, y - kPointerOffset);

@@ -29,4 +29,14 @@ std::unique_ptr<Printer> Application::printer() {
   return std::make_unique<RecordingPrinter>();
 }
 
+SaveResult Application::saveFile(const std::string& name, const std::string& type, const std::string& bytes) {
+  if (fileSaver_) return fileSaver_(name, type, bytes);
+  return host_ ? host_->saveFile(name, type, bytes) : SaveResult::Failed;
+}
+
+bool Application::copyText(const std::string& text) {
+  copied_ = text;
+  return host_ ? host_->copyText(text) : true;
+}
+
 }  // namespace ui

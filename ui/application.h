@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/clock.h"
@@ -14,6 +15,8 @@
 namespace ui {
 
 class Form;
+
+enum class SaveResult { Saved, Cancelled, Failed };
 
 // What the host does for the window layer. Implemented by the Qt host
 // (ui/qt/) and the browser host (ui/web/).
@@ -31,6 +34,12 @@ class Host {
   // A timer started or changed: call Clock::frame soon, not at the time the
   // last frame named.
   virtual void timersChanged() {}
+  // Hands a file the program made to the platform: a save dialog, a download.
+  virtual SaveResult saveFile(const std::string&, const std::string&, const std::string&) {
+    return SaveResult::Failed;
+  }
+  // Puts text on the clipboard; false where the platform refused.
+  virtual bool copyText(const std::string&) { return false; }
 };
 
 struct Version {
@@ -58,8 +67,17 @@ class Application {
   std::unique_ptr<Printer> printer();
   void setPrinterFactory(std::function<std::unique_ptr<Printer>()> f) { printerFactory_ = std::move(f); }
 
+  // Files and the clipboard go through the host; without one (tests) to
+  // what was set here, else nowhere.
+  using FileSaver = std::function<SaveResult(const std::string&, const std::string&, const std::string&)>;
+  SaveResult saveFile(const std::string& name, const std::string& type, const std::string& bytes);
+  void setFileSaver(FileSaver f) { fileSaver_ = std::move(f); }
+  bool copyText(const std::string& text);
+  const std::string& copiedText() const { return copied_; }
+
  private:
   friend class Form;
+
   void loaded(Form& f);
   void unloaded(Form& f);
 
@@ -67,6 +85,8 @@ class Application {
   std::vector<Form*> forms_;
   Clock clock_{*this};
   std::function<std::unique_ptr<Printer>()> printerFactory_;
+  FileSaver fileSaver_;
+  std::string copied_;
 };
 
 }  // namespace ui

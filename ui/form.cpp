@@ -7,6 +7,12 @@ namespace ui {
 
 Form::Form(Application& app, WindowStyle style) : app_(app), style_(std::move(style)) {}
 
+void Form::setClientSize(float width, float height) {
+  if (loaded_) return;
+  style_.clientWidth = width;
+  style_.clientHeight = height;
+}
+
 Form::~Form() {
   // A window destroyed while loaded leaves no trace in the host or the list.
   if (!loaded_) return;

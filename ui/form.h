@@ -51,6 +51,8 @@ class Form : public Container {
 
   Application& app() const { return app_; }
   const WindowStyle& style() const { return style_; }
+  // A window may grow or shrink between two loads, never while loaded.
+  void setClientSize(float width, float height);
   bool loaded() const { return loaded_; }
   bool visible() const { return visible_; }
   // False while a modal window it owns is open.

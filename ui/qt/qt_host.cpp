@@ -2,10 +2,15 @@
 #include "ui/qt/qt_host.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
 #include "ui/form.h"
+#include "ui/qt/pdf_file.h"
 #include "ui/qt/qt_printer.h"
 
 namespace zemlox::qt {
@@ -29,6 +34,19 @@ void QtHost::clockFrame() {
 }
 
 void QtHost::timersChanged() { clockTimer_.start(0); }
+
+// The save dialog over the window that asked, proposing the documents folder.
+ui::SaveResult QtHost::saveFile(const std::string& name, const std::string&, const std::string& bytes) {
+  const QString proposed = QFileInfo(defaultPdfPath()).dir().filePath(QString::fromStdString(name));
+  const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("結果を保存"), proposed);
+  if (path.isEmpty()) return ui::SaveResult::Cancelled;
+  return writePdfBytes(path, QByteArray::fromStdString(bytes)) ? ui::SaveResult::Saved : ui::SaveResult::Failed;
+}
+
+bool QtHost::copyText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  return true;
+}
 
 void QtHost::shownChanged() {
   const bool shown = std::any_of(views_.cbegin(), views_.cend(), [](const QPointer<FormWidget>& w) {

@@ -26,6 +26,8 @@ class QtHost : public ui::Host {
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
   void timersChanged() override;
+  ui::SaveResult saveFile(const std::string& name, const std::string& type, const std::string& bytes) override;
+  bool copyText(const std::string& text) override;
 
   // The widget of a loaded window, or null.
   FormWidget* widget(const ui::Form& f) const { return views_.value(&f); }
