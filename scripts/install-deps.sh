@@ -7,10 +7,10 @@ set -euo pipefail
 
 build_pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libcups2-dev
             libqt6printsupport6 libgl-dev googletest libgtest-dev libbenchmark-dev
-            fonts-ipafont-gothic qt6-translations-l10n cmark-gfm)
+            fonts-ipafont-gothic qt6-translations-l10n cmark-gfm libqrcodegencpp-dev)
 test_pkgs=(xvfb xdotool x11-utils xclip imagemagick poppler-utils clang libclang-rt-dev
            cups cups-client cups-bsd printer-driver-cups-pdf
-           lintian appstream desktop-file-utils fonts-noto-cjk)
+           lintian appstream desktop-file-utils fonts-noto-cjk zbar-tools)
 # scripts/build-deb.sh: dpkg-shlibdeps and dpkg-buildflags; CPack runs file.
 package_pkgs=(dpkg-dev file)
 # scripts/build-web.sh: Emscripten, and fontTools (with Brotli for WOFF2) to subset the bundled fonts.
@@ -59,6 +59,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || { [ -z "$policy" ] || $sudo rm -f "$policy"; exit 1; }
   [ -z "$policy" ] || $sudo rm -f "$policy"
+fi
+
+# The QR library the browser edition bundles, pinned in classroom/web/package-lock.json.
+if [ "${1:-}" = --test ] || [ "${1:-}" = --web ]; then
+  command -v npm >/dev/null || { $sudo apt-get update -qq; $sudo apt-get install -y -qq --no-install-recommends npm >/dev/null; }
+  qr=$(cd "$(dirname "$0")/../classroom/web" && pwd)
+  if ! cmp -s "$qr/package-lock.json" "$qr/node_modules/.installed-lock.json" 2>/dev/null; then
+    (cd "$qr" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+    cp "$qr/package-lock.json" "$qr/node_modules/.installed-lock.json"
+  fi
 fi
 
 # puppeteer-core and selenium-webdriver at the versions pinned in tests/web/package-lock.json.
