@@ -32,17 +32,17 @@ for size in 32 128 256; do cp "assets/icons/zemlox-$size.png" "$site/icons/"; do
 # character the subset lacks. The menu's own characters come first, in a
 # face of their own: the start waits for nothing else.
 rm -rf "$out/fonts"
-/usr/bin/python3 scripts/subset-fonts.py "$out/fonts" app ui waves record observe \
-  --menu app/frmMain.cpp --page ui/web/site/index.html ui/web/site/offline.js ui/web/page.js ui/web/list_control.js ui/web/print_view.js >/dev/null
+/usr/bin/python3 scripts/subset-fonts.py "$out/fonts" app ui waves record observe classroom \
+  --menu app/frmMain.cpp --page ui/web/site/index.html ui/web/site/offline.js ui/web/page.js ui/web/list_control.js ui/web/print_view.js ui/web/class_page.js >/dev/null
 cp "$out"/fonts/*.woff2 "$site/fonts/"
 sed -n '/^License: IPA-1$/,/^License:/p' /usr/share/doc/fonts-ipafont-gothic/copyright |
   sed '1d;$d;s/^ //;s/^\.$//' >"$site/fonts/IPA_Font_License_Agreement_v1.0.txt"
 cp ui/web/site/fonts-README.txt "$site/fonts/README.txt"
-# Of faces of one family whose ranges overlap, a browser tries the last
-# first: the menu's small face for its characters, the whole font for the rest.
+# The windows' family in two faces: the menu's small one for its
+# characters, the whole font for every other.
 face() { printf '@font-face { font-family: %s; src: url(fonts/%s.woff2) format("woff2"); font-display: block;%s }\n' "$@"; }
 {
-  face ZemloxPGothic zemlox-pgothic ''
+  face ZemloxPGothic zemlox-pgothic " unicode-range: $(cat "$out/fonts/rest-range.txt");"
   face ZemloxPGothic zemlox-pgothic-menu " unicode-range: $(cat "$out/fonts/menu-range.txt");"
   face ZemloxGothic zemlox-gothic ''
 } >"$site/fonts.css"

@@ -9,7 +9,8 @@ text the program and its page draw (the sources' string literals and the
 page's own texts), and fails naming any that is missing.
 With --menu, also a small face of the proportional font holding only what
 the main menu and the page around it draw, which is all the start waits
-for; its unicode-range goes into OUT_DIR/menu-range.txt.
+for; its unicode-range goes into OUT_DIR/menu-range.txt, and that of every
+other character into rest-range.txt.
 Usage: subset-fonts.py OUT_DIR SOURCE_DIR... [--menu FILE...] [--page FILE...]
 """
 import pathlib
@@ -99,9 +100,12 @@ def menu_characters(menu, pages):
     return {c for c in chars if drawable(c)}
 
 
-def unicode_range(chars):
-    """The characters as a CSS unicode-range, runs joined."""
+def unicode_range(chars, complement=False):
+    """The characters (or all others) as a CSS unicode-range, runs joined."""
     codes, runs = sorted(ord(c) for c in chars), []
+    if complement:
+        taken = set(codes)
+        codes = [c for c in range(0x110000) if c not in taken]
     for c in codes:
         if runs and runs[-1][1] == c - 1:
             runs[-1][1] = c
@@ -159,6 +163,10 @@ def main():
         source, family, target = FONTS[0]
         write_subset(source, family, out / target.replace('.woff2', '-menu.woff2'), ''.join(sorted(chars)))
         (out / 'menu-range.txt').write_text(unicode_range(chars) + '\n', encoding='utf-8')
+        # The whole font's face stands for every other character only: a
+        # browser asked to load the family for a menu character loads both
+        # faces that claim it.
+        (out / 'rest-range.txt').write_text(unicode_range(chars, complement=True) + '\n', encoding='utf-8')
     print(f'{len(text)} characters in {len(FONTS)} fonts')
 
 

@@ -9,6 +9,7 @@ import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import * as z from './lib.mjs';
 import {serve} from './school_server.mjs';
 import {launchFirefox, webkit} from './engines.mjs';
@@ -38,20 +39,28 @@ fs.mkdirSync(other);
 for (const f of ['zemlox.js', 'zemlox.wasm', 'zemlox-file.js']) fs.copyFileSync(path.join(z.site, f), path.join(other, f));
 execFileSync('python3', [new URL('../../scripts/stamp-build.py', import.meta.url).pathname, other, '--id', 'other-build']);
 
+// A file the server answers in place of a program file, the same in its
+// gzipped form beside it, which the page asks for first.
+const packed = files => {
+  for (const [name, file] of Object.entries(files))
+    if (/^zemlox\.(js|wasm)$/.test(name)) fs.writeFileSync(files[`${name}.gz`] = `${file}.gz`, zlib.gzipSync(fs.readFileSync(file)));
+  return {files};
+};
 const menu = `menu build ${build}`;
 const cases = [  // name, faults of the server, what the page shows; Firefox and WebKit take those with .wasm or cut
-  ['.wasm sent as octet-stream', {types: {'.wasm': 'application/octet-stream'}}, menu],
-  ['.wasm unknown to the server', {unknown: ['.wasm']}, menu],
-  ['zemlox.wasm cut', {files: {'zemlox.wasm': cut('zemlox.wasm')}}, menu],
-  ['both forms of the program cut', {files: {'zemlox.wasm': cut('zemlox.wasm'), 'zemlox-file.js': cut('zemlox-file.js')}},
+  ['.wasm sent as octet-stream', {types: {'.wasm': 'application/octet-stream'}, unknown: ['.gz']}, menu],
+  ['.wasm unknown to the server', {unknown: ['.wasm', '.gz']}, menu],
+  ['zemlox.wasm cut', packed({'zemlox.wasm': cut('zemlox.wasm')}), menu],
+  ['zemlox.wasm.gz cut', {files: {'zemlox.wasm.gz': cut('zemlox.wasm.gz')}}, menu],
+  ['both forms of the program cut', packed({'zemlox.wasm': cut('zemlox.wasm'), 'zemlox-file.js': cut('zemlox-file.js')}),
    /zemlox\.wasm が壊れているか.*\s*zemlox-file\.js が壊れているか/],
-  ['zemlox.wasm damaged inside', {files: {'zemlox.wasm': damaged}}, menu],
-  ['zemlox.js cut', {files: {'zemlox.js': cut('zemlox.js')}}, /zemlox\.js が壊れているか、途中までしかコピーされていません（.*SyntaxError/],
+  ['zemlox.wasm damaged inside', packed({'zemlox.wasm': damaged}), menu],
+  ['zemlox.js cut', packed({'zemlox.js': cut('zemlox.js')}), /zemlox\.js が壊れているか、途中までしかコピーされていません（.*SyntaxError/],
   ['fonts never arrive', {stall: ['fonts/zemlox-pgothic-menu.woff2', 'fonts/zemlox-pgothic.woff2', 'fonts/zemlox-gothic.woff2']}, menu],
-  ['zemlox.js missing', {missing: ['zemlox.js']}, /zemlox\.js を読み込めませんでした（サーバーの応答：HTTP 404）/],
-  ['no .wasm and no zemlox-file.js', {unknown: ['.wasm'], missing: ['zemlox-file.js']},
+  ['zemlox.js missing', {missing: ['zemlox.js', 'zemlox.js.gz']}, /zemlox\.js を読み込めませんでした（サーバーの応答：HTTP 404）/],
+  ['no .wasm and no zemlox-file.js', {unknown: ['.wasm', '.gz'], missing: ['zemlox-file.js']},
    /zemlox\.wasm を読み込めませんでした（サーバーの応答：HTTP 404）。\s*zemlox-file\.js を読み込めませんでした（サーバーの応答：HTTP 404）/],
-  ['zemlox.js of another build', {files: {'zemlox.js': path.join(other, 'zemlox.js')}},
+  ['zemlox.js of another build', packed({'zemlox.js': path.join(other, 'zemlox.js')}),
    new RegExp(`別々の版のものです（zemlox\\.js other-build、zemlox\\.wasm ${build}）`)],
 ];
 
@@ -102,7 +111,7 @@ async function chromium(browser) {
   // check refuses them, and they are not the page's.
   const {pageLog: log} = await expectIn(page, ...cases.at(-1));
   const asked = f => log.filter(p => p === f).length;
-  z.check(asked('zemlox.js') === 2 && asked('zemlox.wasm') === 2, `mixed builds: each not asked afresh once: ${log.join(' ')}`);
+  z.check(asked('zemlox.js.gz') === 2 && asked('zemlox.wasm.gz') === 2, `mixed builds: each not asked afresh once: ${log.join(' ')}`);
 
   // The menu's first frame has its picture: the start waits for it as for
   // the font, and the windows are not painted whole again once it is in.
@@ -133,13 +142,16 @@ async function chromium(browser) {
   await expectIn(broken, 'exception at start', {}, /起動の途中でエラーが起きました（.*canvas blocked）/);
 
   // The loading state while the program is on its way, its bar at the share
-  // of the bytes in (zemlox.js whole, half of zemlox.wasm); none in print.
-  const server = await serve(z.site, {halfway: ['zemlox.wasm']});
+  // of the program's bytes in (zemlox.js whole, what half of zemlox.wasm.gz
+  // unpacks to); none in print.
+  const server = await serve(z.site, {halfway: ['zemlox.wasm.gz']});
   try {
     await page.bringToFront();  // the bar moves with the page's frames, which a tab behind others has none of
     await page.goto(server.url);
     const size = f => fs.statSync(path.join(z.site, f)).size;
-    const share = (size('zemlox.js') + (size('zemlox.wasm') >> 1)) / (size('zemlox.js') + size('zemlox.wasm'));
+    const gz = fs.readFileSync(path.join(z.site, 'zemlox.wasm.gz'));
+    const half = zlib.gunzipSync(gz.subarray(0, gz.length >> 1), {finishFlush: zlib.constants.Z_SYNC_FLUSH}).length;
+    const share = (size('zemlox.js') + half) / (size('zemlox.js') + size('zemlox.wasm'));
     const bar = () => document.getElementById('status-bar').value;
     const there = await page.waitForFunction(w => Math.abs(document.getElementById('status-bar').value - w) < 0.005, {timeout: 5000}, share)
       .then(() => true, () => false);

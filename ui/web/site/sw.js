@@ -6,7 +6,13 @@
 'use strict';
 const scope = self.registration.scope;
 const sums = new Map(Object.entries({...NEEDED, ...LATER}).map(([name, sum]) => [new URL(name, scope).href, sum]));
-const later = new Set(Object.keys(LATER).map(name => new URL(name, scope).href));
+// A browser that unpacks the program itself starts from its .gz files,
+// another from the files as they are; those it does not start from are later
+// files to it.
+const unpacks = typeof DecompressionStream === 'function';
+const needed = Object.keys(NEEDED).filter(n => (unpacks ? !(`${n}.gz` in NEEDED) : !(n.endsWith('.gz') && n.slice(0, -3) in NEEDED)));
+const laterNames = [...Object.keys(LATER), ...Object.keys(NEEDED).filter(n => !needed.includes(n))];
+const later = new Set(laterNames.map(name => new URL(name, scope).href));
 
 class Failure extends Error {
   constructor(file, why) { super(`${file}: ${why}`); Object.assign(this, {file, why}); }
@@ -97,7 +103,7 @@ async function tell(message) {
 self.addEventListener('install', event => event.waitUntil((async () => {
   const began = Date.now(), cache = await caches.open(VERSION);
   try {
-    await Promise.all(Object.keys(NEEDED).map(async name => {
+    await Promise.all(needed.map(async name => {
       const url = new URL(name, scope).href;
       if (await cache.match(url)) return;
       await store(cache, url, await kept(url) || await fetched(url, name), name);
@@ -108,7 +114,7 @@ self.addEventListener('install', event => event.waitUntil((async () => {
     throw e;
   }
   // Later files an earlier build kept, unchanged, stay; the others come when asked for.
-  await Promise.all(Object.keys(LATER).map(async name => {
+  await Promise.all(laterNames.map(async name => {
     const url = new URL(name, scope).href;
     const copy = !(await cache.match(url)) && await kept(url);
     if (copy) await cache.put(url, copy).catch(() => {});
