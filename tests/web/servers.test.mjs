@@ -114,7 +114,8 @@ async function through(browser, name, make) {
     await z.windowOf(page, 'Zemlox', 20000);
     await page.close();
     const gz = {'accept-encoding': 'gzip, deflate, br'};
-    const [folder, index, sw, wasm, manifest] = await Promise.all(['/', 'index.html', 'sw.js', 'zemlox.wasm', 'manifest.webmanifest']
+    const [folder, index, sw, wasm, manifest, packed] = await Promise.all(['/', 'index.html', 'sw.js', 'zemlox.wasm', 'manifest.webmanifest',
+                                                                           'zemlox.wasm.gz']
       .map(f => get(`${base}/zemlox/${f === '/' ? '' : f}`, gz)));
     const h = (r, k) => r.headers[k] || '';
     // The check a browser (or the service worker) makes of a copy it has.
@@ -125,6 +126,7 @@ async function through(browser, name, make) {
       ['the program compressed', /gzip|br|deflate/.test(h(wasm, 'content-encoding'))],
       ['the manifest as application/manifest+json', h(manifest, 'content-type').startsWith('application/manifest+json')],
       ['the program with no no-cache', !/no-cache/.test(h(wasm, 'cache-control'))],
+      ['its gzipped copy sent', packed.statusCode === 200],
       ['a second request for the compressed program answered 304', again.statusCode === 304],
     ];
     if (s.noCache !== false)
