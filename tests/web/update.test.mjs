@@ -7,7 +7,8 @@
 // kept and the old build runs on; a pupil who reloads as the copy ends, while
 // a try that met it half-way still runs, gets the new build by the next
 // reload: in Chromium and Firefox, with nothing on the console. A 404
-// manifest, a small quota and a plain-http host each get the quiet note saying why.
+// manifest, a small quota and a plain-http host (once) each get the quiet
+// note saying why, and so does a kept copy whose folder is gone.
 // Run: node tests/web/update.test.mjs [chromium|firefox|webkit] (webkit on an X display)
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
@@ -75,7 +76,7 @@ async function visit(browser, dir, options, body, {quota = 0, host = '127.0.0.1'
     await page.goto(url);
     await z.windowOf(page, 'Zemlox', 20000);
     await body(page, dir, server);
-    z.check(!errors.length || options.unknown, `the console says: ${errors.join(' | ')}`);
+    z.check(!errors.length || options.unknown || options.gone, `the console says: ${errors.join(' | ')}`);
   } finally {
     await server.close();
   }
@@ -113,6 +114,16 @@ const halfCopied = browser => visit(browser, served(60e3), {halfway: stall}, asy
   await kept(page, B.version);
   await reload(page, 'bb');
   z.check(await page.$eval('#offline-note', e => e.hidden), 'the note stays once the new build is kept');
+});
+
+// The folder deleted from the server: the copy kept offline still runs, and
+// says it is an old copy of a folder that is gone.
+// (The browser says the 404s on its console.)
+const folderGone = browser => visit(browser, served(), {gone: true}, async (page, dir) => {
+  await kept(page, A.version);
+  fs.rmSync(dir, {recursive: true});
+  await reload(page, 'aa');
+  console.log(`  the folder gone: ${await note(page, /消されたフォルダー/)}`);
 });
 
 const noOffline = (browser, expected, options, how) => visit(browser, served(), options, async page => {
@@ -178,6 +189,7 @@ if (!only || only === 'chromium') {
   try {
     await update(browser, 'Chromium');
     await halfCopied(browser);
+    await folderGone(browser);
     await noOffline(browser, 'オフラインでは使えません。manifest.webmanifest をサーバーから取得できませんでした（HTTP 404）。',
                     {unknown: ['.webmanifest']});
     await noOffline(browser, 'オフラインでは使えません。このブラウザーの保存領域が足りません。', {}, {quota: 300 * 1024});
