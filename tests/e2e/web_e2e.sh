@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The browser edition end to end: builds the site (scripts/build-web.sh) and
 # runs every tests/web/*.test.mjs: in headless Chromium with puppeteer-core,
-# and engines.test.mjs and start.test.mjs in Firefox ESR and in WebKit too,
-# the latter on Xvfb.
+# and engines.test.mjs, start.test.mjs and update.test.mjs in Firefox ESR and
+# in WebKit too, the latter on Xvfb.
 # The desktop build directory gives the image host the pixel comparison uses.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -14,7 +14,7 @@ logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
 for t in tests/web/*.test.mjs; do
   case "$t" in
-    */engines.test.mjs | */start.test.mjs) run=(xvfb-run -a -s "-screen 0 1600x1200x24" node "$t") ;;
+    */engines.test.mjs | */start.test.mjs | */update.test.mjs) run=(xvfb-run -a -s "-screen 0 1600x1200x24" node "$t") ;;
     *) run=(node "$t") ;;
   esac
   name=$(basename "$t")

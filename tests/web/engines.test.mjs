@@ -216,7 +216,7 @@ async function offline(eng, server) {
   // Left while it still loads the menu picture, the page's request is cut off
   // inside the worker, which Firefox reports as a console error.
   await until(eng, () => performance.getEntriesByType('resource')
-    .some(e => e.name.endsWith('/assets/menu.png') && e.responseEnd > 0), null, 'the menu picture');
+    .some(e => e.name.split('?')[0].endsWith('/assets/menu.png') && e.responseEnd > 0), null, 'the menu picture');
   server.close();
   await eng.goto(server.url);
   const menu = await windowOf(eng, 'Zemlox');
