@@ -1,25 +1,25 @@
 // The QR matrix from the npm build of the library, bundled into the page's
-// script: one byte a module, row by row, or nothing where the text does not fit.
+// script: the code is made once for its size, then copied out one byte a
+// module, row by row.
 #include <emscripten.h>
-
-#include <cstdlib>
 
 #include "classroom/qr.h"
 
 namespace {
 
-EM_JS(int, zx_qr, (const char* text, unsigned char** out), {
-  let qr;
+EM_JS(int, zx_qr_make, (const char* text), {
   try {
-    qr = qrcodegen.QrCode.encodeText(UTF8ToString(text), qrcodegen.QrCode.Ecc.MEDIUM);
+    ZX.qr = qrcodegen.QrCode.encodeText(UTF8ToString(text), qrcodegen.QrCode.Ecc.MEDIUM);
   } catch (e) {
-    return 0;
+    ZX.qr = null;
   }
-  const n = qr.size, p = _malloc(n * n);
+  return ZX.qr ? ZX.qr.size : 0;
+});
+EM_JS(void, zx_qr_copy, (unsigned char* out), {
+  const qr = ZX.qr, n = qr.size;
   for (let y = 0; y < n; ++y)
-    for (let x = 0; x < n; ++x) HEAPU8[p + y * n + x] = qr.getModule(x, y) ? 1 : 0;
-  HEAPU32[out >> 2] = p;
-  return n;
+    for (let x = 0; x < n; ++x) HEAPU8[out + y * n + x] = qr.getModule(x, y) ? 1 : 0;
+  ZX.qr = null;
 });
 
 }  // namespace
@@ -27,12 +27,12 @@ EM_JS(int, zx_qr, (const char* text, unsigned char** out), {
 namespace classroom {
 
 QrMatrix encodeQr(const std::string& text) {
-  unsigned char* bytes = nullptr;
   QrMatrix m;
-  m.size = zx_qr(text.c_str(), &bytes);
-  m.dark.resize(static_cast<size_t>(m.size * m.size));
-  for (size_t i = 0; i < m.dark.size(); ++i) m.dark[i] = bytes[i] != 0;
-  std::free(bytes);
+  m.size = zx_qr_make(text.c_str());
+  if (m.size == 0) return m;
+  std::vector<unsigned char> bytes(static_cast<size_t>(m.size * m.size));
+  zx_qr_copy(bytes.data());
+  m.dark.assign(bytes.begin(), bytes.end());
   return m;
 }
 

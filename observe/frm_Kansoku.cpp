@@ -19,9 +19,12 @@ const char* speedText(int ms) { return ms == 10 ? "速" : ms == 20 ? "中" : "�
 
 }  // namespace
 
-// The caption is the record window's, as the lesson has always shown it.
+// The caption is the record window's, as the lesson has always shown it; a
+// browser tab names the lesson.
 frm_Kansoku::frm_Kansoku(ui::Application& app)
-    : ui::Form(app, {"地震計の記録", 11070, 7935, ui::sys::ButtonFace, false}) {}
+    : ui::Form(app, {"地震計の記録", 11070, 7935, ui::sys::ButtonFace, false}) {
+  setPageTitle("地震観測シミュレーション");
+}
 
 void frm_Kansoku::Form_Load() {
   sFront = 0;

@@ -51,6 +51,10 @@ class Form : public Container {
 
   Application& app() const { return app_; }
   const WindowStyle& style() const { return style_; }
+  // What a browser tab names the open window by, where the caption says
+  // something else.
+  const std::string& pageTitle() const { return pageTitle_.empty() ? style_.caption : pageTitle_; }
+  void setPageTitle(std::string t) { pageTitle_ = std::move(t); }
   // A window may grow or shrink between two loads, never while loaded.
   void setClientSize(float width, float height);
   bool loaded() const { return loaded_; }
@@ -125,6 +129,7 @@ class Form : public Container {
   FormView* view_ = nullptr;
   Keyboard keyboard_{*this};
   std::string lastAnnouncement_;
+  std::string pageTitle_;
 };
 
 }  // namespace ui

@@ -30,6 +30,9 @@ EM_JS(double, zx_view_h, (), { return ZX.roomHeight(); });
 EM_JS(void, zx_desk, (int w, int h), { ZX.desk(w, h); });
 EM_JS(void, zx_title, (const char* s), { document.title = UTF8ToString(s); });
 EM_JS(void, zx_ended, (), { ZX.ended(); });
+EM_JS(int, zx_download, (const char* name, const char* type, const char* p, int n),
+      { return ZX.download(UTF8ToString(name), UTF8ToString(type), HEAPU8.slice(p, p + n)); });
+EM_JS(int, zx_copy_text, (const char* s), { return ZX.copyText(UTF8ToString(s)); });
 EM_JS(void, zx_print_begin, (double w, double h, double left, double top, double pen),
       { ZX.printBegin(w, h, left, top, pen); });
 EM_JS(void, zx_print_text, (double x, double y, const char* t, const char* family, double size),
@@ -77,6 +80,10 @@ double pixelRatio() {
 void readPixelRatio() { ratio = emscripten_get_device_pixel_ratio(); }
 void setDeskSize(int w, int h) { zx_desk(w, h); }
 void setTitle(const std::string& s) { zx_title(s.c_str()); }
+bool download(const std::string& name, const std::string& type, const std::string& bytes) {
+  return zx_download(name.c_str(), type.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+}
+bool copyText(const std::string& text) { return zx_copy_text(text.c_str()) != 0; }
 void showEnded() { zx_ended(); }
 void printBegin(double w, double h, double left, double top, double pen) {
   zx_print_begin(w, h, left, top, pen);

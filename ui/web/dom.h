@@ -56,6 +56,9 @@ double pixelRatio();
 void readPixelRatio();
 void setDeskSize(int w, int h);  // device pixels the windows need
 void setTitle(const std::string& s);
+// A file the program made, as the browser's download; false where refused.
+bool download(const std::string& name, const std::string& type, const std::string& bytes);
+bool copyText(const std::string& text);
 void showEnded();
 // Said by the page's polite live region.
 void announce(const std::string& s);

@@ -468,11 +468,12 @@ var ZX = {
 
 };
 
-// F1 in any window: the teacher's guide in a new tab, not the browser's help.
+// F1 in any window: the teacher's guide in a new tab, not the browser's
+// help; a pupil's page (class_page.js) keeps the guide to the teacher.
 window.addEventListener('keydown', e => {
   if (e.key !== 'F1' || e.ctrlKey || e.altKey || e.metaKey || e.shiftKey) return;
   e.preventDefault();
-  window.open('guide/teacher-guide.html', '_blank', 'noopener');
+  if (!ZX.pupil) window.open('guide/teacher-guide.html', '_blank', 'noopener');
 });
 
 // A new device pixel ratio (the browser's zoom, a screen of another density)

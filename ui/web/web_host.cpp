@@ -173,10 +173,16 @@ void WebHost::restack() {
   for (auto& v : views_)
     if (v->form()->visible()) top = v.get();
   for (auto& v : views_) v->setStacking(v->form()->visible() ? z++ : 0, v.get() == top);
-  if (top) dom::setTitle(top->form()->style().caption);
+  if (top) dom::setTitle(top->form()->pageTitle());
 }
 
 void WebHost::pageVisible(bool visible) { app_.clock().setShown(visible); }
+
+ui::SaveResult WebHost::saveFile(const std::string& name, const std::string& type, const std::string& bytes) {
+  return dom::download(name, type, bytes) ? ui::SaveResult::Saved : ui::SaveResult::Failed;
+}
+
+bool WebHost::copyText(const std::string& text) { return dom::copyText(text); }
 
 void WebHost::zoomKey(int direction) {
   if (zoom_.key(direction, space())) relayout();

@@ -29,6 +29,8 @@ class WebHost : public ui::Host {
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
   void timersChanged() override;
+  ui::SaveResult saveFile(const std::string& name, const std::string& type, const std::string& bytes) override;
+  bool copyText(const std::string& text) override;
 
   void scheduleFrame();
   // Paints every window's changes now.
