@@ -34,17 +34,19 @@ void frmMain::shareLayout() {
     kansoku_->onShare = [this] { shareLayout(); };
     kansoku_->showModal(*this);
   }
+  // The teacher's choices of who the link is for and whether the hypocentre
+  // is hidden stay from one opening to the next; the rest is the window's now.
+  const observe::ClassLayout now = kansoku_->currentLayout();
   if (!haifu_) {
     haifu_ = std::make_unique<classroom::frm_Haifu>(app());
     haifu_->layout.pupil = true;  // a link is for the pupils unless the teacher says otherwise
+    haifu_->layout.hidden = now.hidden;
     haifu_->address = siteAddress;
   }
-  const observe::ClassLayout now = kansoku_->currentLayout();
-  haifu_->layout.stations = now.stations;
-  haifu_->layout.hypocentre = now.hypocentre;
-  haifu_->layout.magnitude = now.magnitude;
-  haifu_->layout.interval = now.interval;
-  haifu_->layout.realTime = now.realTime;
+  const bool pupil = haifu_->layout.pupil, hidden = haifu_->layout.hidden;
+  haifu_->layout = now;
+  haifu_->layout.pupil = pupil;
+  haifu_->layout.hidden = hidden;
   haifu_->showModal(*kansoku_);
 }
 

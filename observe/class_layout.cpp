@@ -3,7 +3,6 @@
 // so that a cut, edited or pasted-twice link is told from a good one.
 #include "observe/class_layout.h"
 
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -18,10 +17,24 @@ constexpr size_t kLongest = 600;
 // section 6135 × 1815, markers 135); the hypocentre's centre below the surface.
 constexpr float kViewWidth = 6135, kPlanHeight = 3615, kSectionHeight = 1815, kMarker = 135;
 
+// Numbers are written and read here rather than by the C library, whose
+// decimal point follows the desktop's locale: the fewest decimals (at most
+// six) that give the same float back.
 std::string number(float v) {
-  char buf[32];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  return ec == std::errc() ? std::string(buf, end) : "0";
+  const bool negative = v < 0;
+  const double a = std::fabs(static_cast<double>(v));
+  long long scaled = 0;
+  int decimals = 0;
+  for (double unit = 1;; unit *= 10, ++decimals) {
+    scaled = std::llround(a * unit);
+    if (static_cast<float>(static_cast<double>(scaled) / unit) == static_cast<float>(a) || decimals == 6) break;
+  }
+  std::string digits = std::to_string(scaled);
+  if (decimals > 0) {
+    if (digits.size() <= static_cast<size_t>(decimals)) digits.insert(0, static_cast<size_t>(decimals) + 1 - digits.size(), '0');
+    digits.insert(digits.size() - static_cast<size_t>(decimals), ".");
+  }
+  return (negative && scaled != 0 ? "-" : "") + digits;
 }
 
 std::string spot(const Spot& s) { return number(s.left) + ',' + number(s.top); }
@@ -36,11 +49,22 @@ std::vector<std::string_view> split(std::string_view s, char sep) {
   }
 }
 
+// An optional '-', digits, and at most six decimals after a '.'.
 std::optional<float> readNumber(std::string_view s) {
-  float v = 0;
-  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
-  return v;
+  const bool negative = !s.empty() && s.front() == '-';
+  if (negative) s.remove_prefix(1);
+  const size_t dot = s.find('.');
+  const std::string_view whole = s.substr(0, dot), part = dot == std::string_view::npos ? "" : s.substr(dot + 1);
+  if (whole.empty() || whole.size() > 7 || part.size() > 6 || (dot != std::string_view::npos && part.empty()))
+    return std::nullopt;
+  long long scaled = 0;
+  for (std::string_view d : {whole, part})
+    for (char c : d) {
+      if (c < '0' || c > '9') return std::nullopt;
+      scaled = scaled * 10 + (c - '0');
+    }
+  const double v = static_cast<double>(scaled) / std::pow(10.0, static_cast<double>(part.size()));
+  return static_cast<float>(negative ? -v : v);
 }
 
 std::optional<Spot> readSpot(std::string_view s, float maxTop, float minTop) {
@@ -64,12 +88,16 @@ bool readPairs(std::string_view text, ClassLayout& l) {
     if (eq == std::string_view::npos || !pairs.emplace(item.substr(0, eq), item.substr(eq + 1)).second)
       return false;
   }
-  bool good = true;
+  const auto last = pairs.find("v");
+  bool good = last != pairs.end() && last->second == "1" && text.size() >= 4 && text.substr(text.size() - 4) == "&v=1";
+  if (last != pairs.end()) pairs.erase(last);
+  std::map<std::string_view, bool> read;
   auto take = [&](std::string_view key) -> std::optional<std::string_view> {
     auto it = pairs.find(key);
     if (it == pairs.end()) return std::nullopt;
     std::string_view v = it->second;
     pairs.erase(it);
+    read[key] = true;
     return v;
   };
   if (auto v = take("obs")) {
@@ -106,6 +134,9 @@ bool readPairs(std::string_view text, ClassLayout& l) {
     good = good && *v == "real";
     l.realTime = good;
   }
+  // Every key is written each time, and the form's version last: a link cut
+  // anywhere, even between two keys, is told from a whole one.
+  for (const char* key : {"obs", "foc", "mag", "speed"}) good = good && read.count(key);
   return good && pairs.empty();
 }
 
@@ -119,7 +150,7 @@ std::string linkText(const ClassLayout& l) {
   if (l.pupil) t += "&pupil=1";
   if (l.hidden) t += "&hide=1";
   if (l.realTime) t += "&pace=real";
-  return t;
+  return t + "&v=1";
 }
 
 LinkRead readLink(std::string_view text) {

@@ -26,7 +26,8 @@ struct ClassLayout {
   bool operator==(const ClassLayout&) const = default;
 };
 
-// "kansoku&obs=…&foc=…&mag=2&speed=20", options only where set.
+// "kansoku&obs=…&foc=…&mag=2&speed=20&v=1", options only where set, before
+// the form's version.
 std::string linkText(const ClassLayout& l);
 
 struct LinkRead {
