@@ -14,7 +14,7 @@ logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
 for t in tests/web/*.test.mjs; do
   case "$t" in
-    */engines.test.mjs | */start.test.mjs | */update.test.mjs) run=(xvfb-run -a -s "-screen 0 1600x1200x24" node "$t") ;;
+    */engines.test.mjs | */start.test.mjs | */update.test.mjs | */class.test.mjs) run=(xvfb-run -a -s "-screen 0 1600x1200x24" node "$t") ;;
     *) run=(node "$t") ;;
   esac
   name=$(basename "$t")
