@@ -11,6 +11,7 @@
 #include "observe/frm_Kansoku.h"
 #include "observe/result_table.h"
 #include "observe/seismogram.h"
+#include "ui/pdf_page.h"
 
 namespace observe {
 
@@ -196,8 +197,13 @@ void frm_Kansoku::cmdSave_Click() {
     return;
   }
   const std::string name = resultFileName(today(), hypoX, hypoY, magnitude, "csv");
-  switch (app().saveFile(name, "text/csv", resultCsv(hypoDist, epiDist))) {
-    case SaveResult::Saved: sayToClass("「" + name + "」を保存しました。"); break;
+  RecordingPrinter report;
+  printReport(report, reportInputs());
+  const std::vector<SavedFile> files{{name, "text/csv", resultCsv(hypoDist, epiDist)},
+                                     {name.substr(0, name.size() - 3) + "pdf", "application/pdf",
+                                      pdfOf(report.pages().at(0))}};
+  switch (app().saveFiles(files)) {
+    case SaveResult::Saved: sayToClass("「" + name + "」と、同じ名前の PDF（印刷のページ）を保存しました。"); break;
     case SaveResult::Cancelled: break;
     case SaveResult::Failed:
       sayToClass("結果を保存できませんでした。この端末でファイルの保存が許されているか、先生に確かめてください。");

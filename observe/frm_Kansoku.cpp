@@ -77,7 +77,9 @@ void frm_Kansoku::Command1_Click() { unload(); }
 
 // The page reads the distances and size of the run just finished and the
 // markers where they stand; nothing on screen changes.
-void frm_Kansoku::Command5_Click() {
+void frm_Kansoku::Command5_Click() { printReport(*app().printer(), reportInputs()); }
+
+ReportInputs frm_Kansoku::reportInputs() const {
   auto rect = [](const ui::Shape& s) { return ui::RectF{s.left(), s.top(), s.width(), s.height()}; };
   ReportInputs in;
   in.map1Width = map1.width(), in.map1Height = map1.height();
@@ -91,7 +93,7 @@ void frm_Kansoku::Command5_Click() {
   // The size the run was drawn with: text typed into the list after the
   // run, never picked, must not relabel its traces.
   in.sizeText = sizeText(magnitude);
-  printReport(*app().printer(), in);
+  return in;
 }
 
 }  // namespace observe

@@ -11,6 +11,7 @@
 
 #include "observe/class_layout.h"
 #include "observe/geometry.h"
+#include "observe/report_page.h"
 #include "ui/form.h"
 
 namespace observe {
@@ -130,6 +131,7 @@ class frm_Kansoku : public ui::Form {
   // False, and nothing moves, where the hypocentre would reach the surface.
   bool moveHypocentre(float left, float top);
 
+  ReportInputs reportInputs() const;
   void drawFronts(double s);
   void drawTraceSegment(int S, double epi, double from, double to, ui::Color colour);
   void designClass();

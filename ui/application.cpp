@@ -29,9 +29,9 @@ std::unique_ptr<Printer> Application::printer() {
   return std::make_unique<RecordingPrinter>();
 }
 
-SaveResult Application::saveFile(const std::string& name, const std::string& type, const std::string& bytes) {
-  if (fileSaver_) return fileSaver_(name, type, bytes);
-  return host_ ? host_->saveFile(name, type, bytes) : SaveResult::Failed;
+SaveResult Application::saveFiles(const std::vector<SavedFile>& files) {
+  if (fileSaver_) return fileSaver_(files);
+  return host_ ? host_->saveFiles(files) : SaveResult::Failed;
 }
 
 bool Application::copyText(const std::string& text) {

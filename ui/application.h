@@ -17,6 +17,9 @@ namespace ui {
 class Form;
 
 enum class SaveResult { Saved, Cancelled, Failed };
+struct SavedFile {
+  std::string name, type, bytes;
+};
 
 // What the host does for the window layer. Implemented by the Qt host
 // (ui/qt/) and the browser host (ui/web/).
@@ -34,10 +37,9 @@ class Host {
   // A timer started or changed: call Clock::frame soon, not at the time the
   // last frame named.
   virtual void timersChanged() {}
-  // Hands a file the program made to the platform: a save dialog, a download.
-  virtual SaveResult saveFile(const std::string&, const std::string&, const std::string&) {
-    return SaveResult::Failed;
-  }
+  // Hands files the program made to the platform: one save dialog for the
+  // first, the others beside it under their own names; or downloads.
+  virtual SaveResult saveFiles(const std::vector<SavedFile>&) { return SaveResult::Failed; }
   // Puts text on the clipboard; false where the platform refused.
   virtual bool copyText(const std::string&) { return false; }
 };
@@ -69,8 +71,8 @@ class Application {
 
   // Files and the clipboard go through the host; without one (tests) to
   // what was set here, else nowhere.
-  using FileSaver = std::function<SaveResult(const std::string&, const std::string&, const std::string&)>;
-  SaveResult saveFile(const std::string& name, const std::string& type, const std::string& bytes);
+  using FileSaver = std::function<SaveResult(const std::vector<SavedFile>&)>;
+  SaveResult saveFiles(const std::vector<SavedFile>& files);
   void setFileSaver(FileSaver f) { fileSaver_ = std::move(f); }
   bool copyText(const std::string& text);
   const std::string& copiedText() const { return copied_; }

@@ -135,8 +135,9 @@ TEST_F(ClassKansoku, StepsRealTimeAndTheLastRecordKeptFaint) {
 TEST_F(ClassKansoku, TheSavedTableReadsAsTheModelInASpreadsheetReader) {
   openWith({});
   std::string saved, name;
-  app.setFileSaver([&](const std::string& n, const std::string&, const std::string& bytes) {
-    name = n, saved = bytes;
+  std::string pdf;
+  app.setFileSaver([&](const std::vector<ui::SavedFile>& files) {
+    name = files.at(0).name, saved = files.at(0).bytes, pdf = files.at(1).bytes;
     return ui::SaveResult::Saved;
   });
   w.cmdSave_Click();
@@ -167,6 +168,16 @@ TEST_F(ClassKansoku, TheSavedTableReadsAsTheModelInASpreadsheetReader) {
   std::getline(rows, line);
   EXPECT_EQ(line, "A点|0.98|2.24|34|68|34|19.6|44.8|7.5|14.9|7.5");
   EXPECT_EQ(observe::arrivalAt(w.hypoDist[4]).sTick, 162);  // E: S arrives at S = 3240
+
+  // The report page beside it, as a PDF that poppler reads back as text.
+  const std::string pdfFile = ::testing::TempDir() + "result.pdf";
+  std::ofstream(pdfFile, std::ios::binary) << pdf;
+  FILE* t = popen(("pdftotext -layout " + pdfFile + " -").c_str(), "r");
+  ASSERT_NE(t, nullptr);
+  std::string text;
+  while (fgets(buf, sizeof buf, t)) text += buf;
+  EXPECT_EQ(pclose(t), 0);
+  for (const char* word : {"地震の大きさ", "震央距離", "A", "E"}) EXPECT_NE(text.find(word), std::string::npos) << word << '\n' << text;
 }
 
 }  // namespace

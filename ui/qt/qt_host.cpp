@@ -35,12 +35,21 @@ void QtHost::clockFrame() {
 
 void QtHost::timersChanged() { clockTimer_.start(0); }
 
-// The save dialog over the window that asked, proposing the documents folder.
-ui::SaveResult QtHost::saveFile(const std::string& name, const std::string&, const std::string& bytes) {
-  const QString proposed = QFileInfo(defaultPdfPath()).dir().filePath(QString::fromStdString(name));
+// The save dialog over the window that asked, proposing the documents
+// folder; the other files go beside the chosen one, with its name and their
+// own endings.
+ui::SaveResult QtHost::saveFiles(const std::vector<ui::SavedFile>& files) {
+  if (files.empty()) return ui::SaveResult::Saved;
+  const QString proposed = QFileInfo(defaultPdfPath()).dir().filePath(QString::fromStdString(files[0].name));
   const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("結果を保存"), proposed);
   if (path.isEmpty()) return ui::SaveResult::Cancelled;
-  return writePdfBytes(path, QByteArray::fromStdString(bytes)) ? ui::SaveResult::Saved : ui::SaveResult::Failed;
+  const QFileInfo chosen(path);
+  for (const ui::SavedFile& f : files) {
+    const QString ending = QFileInfo(QString::fromStdString(f.name)).suffix();
+    const QString target = &f == &files[0] ? path : chosen.dir().filePath(chosen.completeBaseName() + '.' + ending);
+    if (!writePdfBytes(target, QByteArray::fromStdString(f.bytes))) return ui::SaveResult::Failed;
+  }
+  return ui::SaveResult::Saved;
 }
 
 bool QtHost::copyText(const std::string& text) {

@@ -178,8 +178,10 @@ void WebHost::restack() {
 
 void WebHost::pageVisible(bool visible) { app_.clock().setShown(visible); }
 
-ui::SaveResult WebHost::saveFile(const std::string& name, const std::string& type, const std::string& bytes) {
-  return dom::download(name, type, bytes) ? ui::SaveResult::Saved : ui::SaveResult::Failed;
+ui::SaveResult WebHost::saveFiles(const std::vector<ui::SavedFile>& files) {
+  for (const ui::SavedFile& f : files)
+    if (!dom::download(f.name, f.type, f.bytes)) return ui::SaveResult::Failed;
+  return ui::SaveResult::Saved;
 }
 
 bool WebHost::copyText(const std::string& text) { return dom::copyText(text); }

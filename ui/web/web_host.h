@@ -29,7 +29,7 @@ class WebHost : public ui::Host {
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
   void timersChanged() override;
-  ui::SaveResult saveFile(const std::string& name, const std::string& type, const std::string& bytes) override;
+  ui::SaveResult saveFiles(const std::vector<ui::SavedFile>& files) override;
   bool copyText(const std::string& text) override;
 
   void scheduleFrame();
