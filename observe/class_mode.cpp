@@ -156,7 +156,7 @@ void frm_Kansoku::cmdPace_Click() {
 void frm_Kansoku::cmdClear_Click() {
   previous_.reset();
   kiroku.surface().clear();
-  if (sFront > 0 && recordKept_) replayTraces({hypoDist, epiDist, magnitude, sFront}, paletteColor(kTraceColour));
+  if (sFront > 0 && recordKept_) replayTraces({hypoDist, epiDist, runMagnitude_, sFront}, paletteColor(kTraceColour));
 }
 
 void frm_Kansoku::replayPrevious() { replayTraces(*previous_, kPreviousTrace); }

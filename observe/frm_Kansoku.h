@@ -150,7 +150,8 @@ class frm_Kansoku : public ui::Form {
     recordKept_ = false;
   }
   std::optional<Run> previous_;
-  bool recordKept_ = false;  // the record on screen belongs to the layout as it stands
+  bool recordKept_ = false;
+  int runMagnitude_ = 0;  // the record on screen belongs to the layout as it stands
   std::optional<ClassLayout> classLayout_;
 };
 

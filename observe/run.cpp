@@ -22,7 +22,7 @@ void frm_Kansoku::Command2_Click() {
   Command5.setVisible(false);
   objido.setVisible(false);
   // A class compares runs: the record just shown stays, faint, under the new one.
-  if (classMode() && sFront > 0 && recordKept_) previous_ = Run{hypoDist, epiDist, magnitude, sFront};
+  if (classMode() && sFront > 0 && recordKept_) previous_ = Run{hypoDist, epiDist, runMagnitude_, sFront};
   map1.surface().clear();
   map2.surface().clear();
   kiroku.surface().clear();
@@ -40,6 +40,7 @@ void frm_Kansoku::Command2_Click() {
     epiDist[i] = epicentralDistance(h1, markerOf(obs[i]), markerOf(foc));
     lastAmp[i] = 0;
   }
+  runMagnitude_ = magnitude;  // the size list may change before the run is compared
   Timer1_Timer();
 }
 
