@@ -11,6 +11,7 @@
 #include "observe/frm_Kansoku.h"
 #include "observe/result_table.h"
 #include "observe/seismogram.h"
+#include "ui/decimal.h"
 #include "ui/pdf_page.h"
 
 namespace observe {
@@ -26,19 +27,16 @@ constexpr float kPointerOffset = 50;  // as a carried station: the pointer near 
 const Font kLabelFont{kPGothic, 8.25f, false};
 
 std::string unitsAndKm(double twips) {
-  char buf[96];
-  std::snprintf(buf, sizeof buf, "%.1f 目盛（約 %.0f km）", twips / kTwipsPerUnit,
-                twips / kTwipsPerUnit * kKmPerUnit);
-  return buf;
+  return fixedDecimal(twips / kTwipsPerUnit, 1) + " 目盛（約 " + fixedDecimal(twips / kTwipsPerUnit * kKmPerUnit, 0) +
+         " km）";
 }
 
 std::string today() {
   const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   std::tm local{};
   localtime_r(&t, &local);
-  char buf[16];
-  std::strftime(buf, sizeof buf, "%Y-%m-%d", &local);
-  return buf;
+  return std::to_string(local.tm_year + 1900) + "-" + padded(static_cast<unsigned>(local.tm_mon + 1), 2) + "-" +
+         padded(static_cast<unsigned>(local.tm_mday), 2);
 }
 
 }  // namespace
@@ -178,6 +176,7 @@ void frm_Kansoku::cmdAnswer_Click() {
   showHypocentre(true);
   alignEpicentreLine();
   cmdAnswer.setVisible(false);
+  if (printDue_) Command5.setVisible(true);
   const float half = foc.width() / 2;
   const float epiAt = foc.left() + half, focY = foc.top() + half;
   const float g1x = guess.left() + half, g1y = guess.top() + half;
@@ -197,13 +196,18 @@ void frm_Kansoku::cmdSave_Click() {
     return;
   }
   const std::string name = resultFileName(today(), hypoX, hypoY, magnitude, "csv");
-  RecordingPrinter report;
-  printReport(report, reportInputs());
-  const std::vector<SavedFile> files{{name, "text/csv", resultCsv(hypoDist, epiDist)},
-                                     {name.substr(0, name.size() - 3) + "pdf", "application/pdf",
-                                      pdfOf(report.pages().at(0))}};
+  // While the pupils are finding the hypocentre, the table keeps its
+  // distances back and the page, which shows it, waits for the answer.
+  std::vector<SavedFile> files{{name, "text/csv", resultCsv(hypoDist, epiDist, !hypocentreHidden)}};
+  if (!hypocentreHidden) {
+    RecordingPrinter report;
+    printReport(report, reportInputs());
+    files.push_back({name.substr(0, name.size() - 3) + "pdf", "application/pdf", pdfOf(report.pages().at(0))});
+  }
   switch (app().saveFiles(files)) {
-    case SaveResult::Saved: sayToClass("「" + name + "」と、同じ名前の PDF（印刷のページ）を保存しました。"); break;
+    case SaveResult::Saved:
+      sayToClass("「" + name + (files.size() > 1 ? "」と、同じ名前の PDF（印刷のページ）を保存しました。" : "」を保存しました。"));
+      break;
     case SaveResult::Cancelled: break;
     case SaveResult::Failed:
       sayToClass("結果を保存できませんでした。この端末でファイルの保存が許されているか、先生に確かめてください。");

@@ -49,6 +49,7 @@ void frm_Kansoku::alignEpicentreLine() {
 }
 
 void frm_Kansoku::hideRunButtons() {
+  printDue_ = false;
   Command3.setVisible(false);
   Command4.setVisible(false);
   Command5.setVisible(false);

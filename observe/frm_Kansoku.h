@@ -151,7 +151,8 @@ class frm_Kansoku : public ui::Form {
   }
   std::optional<Run> previous_;
   bool recordKept_ = false;
-  int runMagnitude_ = 0;  // the record on screen belongs to the layout as it stands
+  int runMagnitude_ = 0;
+  bool printDue_ = false;  // finished, with 印刷 held back while the hypocentre is hidden  // the record on screen belongs to the layout as it stands
   std::optional<ClassLayout> classLayout_;
 };
 

@@ -3,19 +3,15 @@
 #include "observe/result_table.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "observe/seismogram.h"
+#include "ui/decimal.h"
 
 namespace observe {
 
 namespace {
 
-std::string fixed(double v, int digits) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.*f", digits, v);
-  return buf;
-}
+std::string fixed(double v, int digits) { return ui::fixedDecimal(v, digits); }
 
 }  // namespace
 
@@ -29,7 +25,8 @@ Arrival arrivalAt(double D) {
   return a;
 }
 
-std::string resultCsv(const std::array<double, 5>& hypoDist, const std::array<double, 5>& epiDist) {
+std::string resultCsv(const std::array<double, 5>& hypoDist, const std::array<double, 5>& epiDist,
+                      bool distances) {
   static const char* const kNames[5] = {"A点", "B点", "C点", "D点", "E点"};
   std::string out = "\xEF\xBB\xBF";
   out += "観測点,震央距離（目盛）,震源距離（目盛）,P波の到着（コマ）,S波の到着（コマ）,"
@@ -38,10 +35,11 @@ std::string resultCsv(const std::array<double, 5>& hypoDist, const std::array<do
   for (size_t i = 0; i < 5; ++i) {
     const Arrival a = arrivalAt(hypoDist[i]);
     const double epi = epiDist[i] / kTwipsPerUnit, hypo = hypoDist[i] / kTwipsPerUnit;
-    out += std::string(kNames[i]) + ',' + fixed(epi, 2) + ',' + fixed(hypo, 2) + ',' +
+    auto distance = [&](double v, int digits) { return distances ? fixed(v, digits) : std::string(); };
+    out += std::string(kNames[i]) + ',' + distance(epi, 2) + ',' + distance(hypo, 2) + ',' +
            std::to_string(a.pTick) + ',' + std::to_string(a.sTick) + ',' + std::to_string(a.sTick - a.pTick) +
-           ',' + fixed(epi * kKmPerUnit, 1) + ',' + fixed(hypo * kKmPerUnit, 1) + ',' + fixed(a.pSeconds, 1) +
-           ',' + fixed(a.sSeconds, 1) + ',' + fixed(a.sSeconds - a.pSeconds, 1) + "\r\n";
+           ',' + distance(epi * kKmPerUnit, 1) + ',' + distance(hypo * kKmPerUnit, 1) + ',' +
+           fixed(a.pSeconds, 1) + ',' + fixed(a.sSeconds, 1) + ',' + fixed(a.sSeconds - a.pSeconds, 1) + "\r\n";
   }
   return out;
 }

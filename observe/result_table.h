@@ -22,7 +22,9 @@ struct Arrival {
 Arrival arrivalAt(double hypoDist);
 
 // UTF-8 with a byte-order mark and CRLF line ends, as spreadsheets expect.
-std::string resultCsv(const std::array<double, 5>& hypoDist, const std::array<double, 5>& epiDist);
+// Without distances their cells stay empty (the pupils are to find them).
+std::string resultCsv(const std::array<double, 5>& hypoDist, const std::array<double, 5>& epiDist,
+                      bool distances = true);
 
 // "地震観測_2026-12-10_震源x1.8_深さ2.0_中.csv": the date and where the
 // hypocentre stood (its centre, in 目盛) with the size.

@@ -17,6 +17,7 @@ double diagonal(double w, double h) { return std::sqrt(w * w + h * h); }
 }  // namespace
 
 void frm_Kansoku::Command2_Click() {
+  printDue_ = false;
   Command3.setVisible(true);
   Command4.setVisible(false);
   Command5.setVisible(false);
@@ -63,9 +64,12 @@ void frm_Kansoku::Timer1_Timer() {
     Timer1.setEnabled(false);
     Command3.setVisible(false);
     Command4.setVisible(false);
-    Command5.setVisible(true);
+    // The printed page shows the hypocentre: a class that is finding it prints after the answer.
+    Command5.setVisible(!hypocentreHidden);
+    printDue_ = true;
     objido.setVisible(true);
-    announce("地震の記録が終わりました。「印刷」ボタンで結果を印刷できます。");
+    announce(hypocentreHidden ? "地震の記録が終わりました。"
+                              : "地震の記録が終わりました。「印刷」ボタンで結果を印刷できます。");
   }
 }
 

@@ -55,6 +55,13 @@ TEST_F(ClassKansoku, AHiddenHypocentreIsNeitherDrawnNorNamedUntilTheAnswer) {
   EXPECT_TRUE(of(section, ui::DrawOp::Circle).empty());
   EXPECT_EQ(of(record, ui::DrawOp::Line).size(), 5u * kTicksPerRun);
   EXPECT_EQ(w.lastAnnouncement().find("震源"), std::string::npos);
+  // Neither the printed page nor the saved table gives it away.
+  EXPECT_FALSE(w.Command5.visible());
+  std::vector<ui::SavedFile> saved;
+  app.setFileSaver([&](const std::vector<ui::SavedFile>& f) { saved = f; return ui::SaveResult::Saved; });
+  w.cmdSave_Click();
+  ASSERT_EQ(saved.size(), 1u);
+  EXPECT_NE(saved[0].bytes.find("\r\nA点,,,"), std::string::npos) << saved[0].bytes;
 
   // The guess for the epicentre 1.5 units left of it on the surface line,
   // the depth guess straight above the hypocentre, 1 unit too shallow.
@@ -64,6 +71,7 @@ TEST_F(ClassKansoku, AHiddenHypocentreIsNeitherDrawnNorNamedUntilTheAnswer) {
   w.cmdAnswer_Click();
   EXPECT_TRUE(w.foc.visible() && w.lfoc.visible() && w.guessLine.visible());
   EXPECT_FALSE(w.cmdAnswer.visible());
+  EXPECT_TRUE(w.Command5.visible());
   EXPECT_EQ(w.classNote.caption(),
             "震央の予想は 1.5 目盛（約 30 km）ずれていました。震源の予想は 1.0 目盛（約 20 km）ずれていました。");
   EXPECT_EQ(w.lastAnnouncement(), w.classNote.caption());
@@ -178,6 +186,51 @@ TEST_F(ClassKansoku, TheSavedTableReadsAsTheModelInASpreadsheetReader) {
   while (fgets(buf, sizeof buf, t)) text += buf;
   EXPECT_EQ(pclose(t), 0);
   for (const char* word : {"地震の大きさ", "震央距離", "A", "E"}) EXPECT_NE(text.find(word), std::string::npos) << word << '\n' << text;
+}
+
+}  // namespace
+}  // namespace observe_test
+
+namespace observe_test {
+namespace {
+
+// A pupil pressing anything in any order: while the hypocentre is hidden no
+// ring is drawn, and the guesses never leave their views.
+TEST_F(ClassKansoku, AnyOrderOfPressesKeepsTheAnswerHidden) {
+  observe::ClassLayout l;
+  l.hidden = true;
+  openWith(l);
+  app.setFileSaver([](const std::vector<ui::SavedFile>&) { return ui::SaveResult::Failed; });
+  unsigned r = 12345;
+  auto next = [&r](unsigned n) { return (r = r * 1103515245u + 12345u) / 65536u % n; };
+  for (int step = 0; step < 3000; ++step) {
+    const float x = static_cast<float>(next(7000)) - 400, y = static_cast<float>(next(4400)) - 400;
+    switch (next(12)) {
+      case 0: w.Command2.click(); break;
+      case 1: w.cmdStep.click(); break;
+      case 2: w.cmdPace.click(); break;
+      case 3: w.cmdClear.click(); break;
+      case 4: if (next(40) == 0) w.cmdAnswer.click(); break;
+      case 5: w.cmdSave.click(); break;
+      case 6: clickLabel(next(2) ? w.nguess : w.nguess2); break;
+      case 7: clickLabel(w.nobj[next(5)]); break;
+      case 8: moveTo(next(2) ? w.map1 : w.map2, x, y); break;
+      case 9: (next(2) ? w.mag : w.speed).pick(static_cast<int>(next(3))); break;
+      case 10: w.Command3.click(); break;
+      default: for (unsigned n = next(30); n && w.Timer1.enabled(); --n) w.Timer1.tick();
+    }
+    if (w.hypocentreHidden) {
+      ASSERT_TRUE(of(plan, ui::DrawOp::Circle).empty()) << "step " << step;
+      ASSERT_TRUE(of(section, ui::DrawOp::Circle).empty()) << "step " << step;
+      ASSERT_FALSE(w.foc.visible());
+    }
+    for (const ui::Shape* g : {&w.guess, &w.guess2}) {
+      const auto& view = static_cast<const ui::PictureBox&>(*g->container());
+      ASSERT_TRUE(g->left() >= 0 && g->top() >= 0 && g->left() + g->width() <= view.width() &&
+                  g->top() + g->width() <= view.height()) << "step " << step;
+    }
+  }
+  EXPECT_FALSE(w.hypocentreHidden);  // the answer came at some point
 }
 
 }  // namespace
