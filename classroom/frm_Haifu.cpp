@@ -94,6 +94,8 @@ void frm_Haifu::designQr(const std::string& text) {
       x = end;
     }
   }
+  if (!text.empty() && n == 0)
+    lblNote.setCaption("ＱＲコードを作れませんでした。リンクをコピーして配ってください。");
   // Built once per window: the vector never grows while its shapes are in use.
   modules.clear();
   modules.resize(runs.size());

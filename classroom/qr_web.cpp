@@ -1,6 +1,6 @@
-// The QR matrix from the npm build of the library, bundled into the page's
-// script: the code is made once for its size, then copied out one byte a
-// module, row by row.
+// The QR matrix from the npm build of the library, which the page loads after
+// the menu (none while it has not come): the code is made once for its size,
+// then copied out one byte a module, row by row.
 #include <emscripten.h>
 
 #include "classroom/qr.h"
@@ -9,7 +9,7 @@ namespace {
 
 EM_JS(int, zx_qr_make, (const char* text), {
   try {
-    ZX.qr = qrcodegen.QrCode.encodeText(UTF8ToString(text), qrcodegen.QrCode.Ecc.MEDIUM);
+    ZX.qr = typeof qrcodegen === 'undefined' ? null : qrcodegen.QrCode.encodeText(UTF8ToString(text), qrcodegen.QrCode.Ecc.MEDIUM);
   } catch (e) {
     ZX.qr = null;
   }

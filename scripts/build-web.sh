@@ -20,7 +20,8 @@ cmake --build "$out/cmake" --target zemlox_site zemlox_site_file
 rm -rf "$site"
 mkdir -p "$site/assets" "$site/icons" "$site/fonts"
 cp ui/web/site/index.html ui/web/site/offline.js "$site/"
-cp "$out/cmake/app/zemlox.js" "$out/cmake/app/zemlox.wasm" "$out/cmake/app/zemlox-file.js" "$site/"
+cp "$out/cmake/app/zemlox.js" "$out/cmake/app/zemlox.wasm" "$out/cmake/app/zemlox-file.js" \
+  "$out/cmake/classroom/qrcodegen.js" "$site/"
 # One id for this build in both halves of the program, which the page checks
 # before it starts them together.
 build_id=$(/usr/bin/python3 scripts/stamp-build.py "$site")

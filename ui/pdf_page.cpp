@@ -3,27 +3,20 @@
 // UniJIS-UCS2-H encoding of the Adobe-Japan1 collection.
 #include "ui/pdf_page.h"
 
-#include <cstdio>
 #include <vector>
+
+#include "ui/decimal.h"
 
 namespace ui {
 
 namespace {
 
-std::string num(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", v);
-  // The C library's decimal point may follow the desktop's locale.
-  for (char* c = buf; *c; ++c)
-    if (*c == ',') *c = '.';
-  return buf;
-}
+std::string num(double v) { return fixedDecimal(v, 2); }
 
 // UTF-8 to the hexadecimal UTF-16 a PDF string of this encoding holds.
 std::string utf16Hex(const std::string& s) {
   std::string out;
-  char buf[8];
-  auto unit = [&](unsigned u) { std::snprintf(buf, sizeof buf, "%04X", u & 0xFFFF); out += buf; };
+  auto unit = [&](unsigned u) { out += padded(u & 0xFFFF, 4, 16); };
   for (size_t i = 0; i < s.size();) {
     const unsigned char c = static_cast<unsigned char>(s[i]);
     unsigned cp = c, extra = 0;
@@ -93,11 +86,7 @@ std::string pdfOf(const PrintedPage& page) {
   }
   const size_t xref = out.size();
   out += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-  for (size_t o : at) {
-    char buf[24];
-    std::snprintf(buf, sizeof buf, "%010zu 00000 n \n", o);
-    out += buf;
-  }
+  for (size_t o : at) out += padded(o, 10) + " 00000 n \n";
   out += "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
          std::to_string(xref) + "\n%%EOF\n";
   return out;
