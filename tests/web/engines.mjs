@@ -42,7 +42,8 @@ export async function firefox({width = 1280, height = 800, pdf = null} = {}) {
   };
 }
 
-async function freePort() {
+// A port of 127.0.0.1 that nothing listens on.
+export async function freePort() {
   const s = net.createServer();
   await new Promise(r => s.listen(0, '127.0.0.1', r));
   const {port} = s.address();

@@ -7,9 +7,9 @@
 import {spawn, execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
-import net from 'node:net';
 import path from 'node:path';
 import * as z from './lib.mjs';
+import {freePort} from './engines.mjs';
 
 const doc = fs.readFileSync(new URL('../../docs/INSTALL.md', import.meta.url), 'utf8');
 const snippet = lang => {
@@ -38,13 +38,6 @@ const edit = (file, ...pairs) => {
   }
   fs.writeFileSync(file, text);
 };
-async function freePort() {
-  const s = net.createServer();
-  await new Promise(r => s.listen(0, '127.0.0.1', r));
-  const {port} = s.address();
-  await new Promise(r => s.close(r));
-  return port;
-}
 const get = (url, headers = {}) => new Promise((resolve, reject) => {
   http.get(url, {headers}, res => { res.resume(); res.on('end', () => resolve(res)); }).on('error', reject);
 });
