@@ -12,11 +12,12 @@ import pathlib
 import sys
 
 WORKER = pathlib.Path(__file__).resolve().parent.parent / 'ui/web/site/sw.js'
-# What the page loads before its menu is up: any of these missing, and the
-# program could not start offline. (The worker keeps the program's .gz files
-# or the plain ones, whichever its browser loads.)
+# What the page loads at every start, its menu or just after it (the QR
+# library): any of these missing, and the program could not start offline
+# whole. (The worker keeps the program's .gz files or the plain ones,
+# whichever its browser loads.)
 NEEDED = ['index.html', 'zemlox.js', 'zemlox.wasm', 'zemlox.js.gz', 'zemlox.wasm.gz', 'offline.js',
-          'manifest.webmanifest', 'fonts/*.woff2', 'assets/*']
+          'qrcodegen.js', 'manifest.webmanifest', 'fonts/*.woff2', 'assets/*']
 # Not for the worker: itself, and the single-file program only a folder opened from disk loads.
 SKIPPED = {'sw.js', 'zemlox-file.js'}
 
