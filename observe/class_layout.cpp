@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "ui/decimal.h"
+
 namespace observe {
 
 namespace {
@@ -21,20 +23,10 @@ constexpr float kViewWidth = 6135, kPlanHeight = 3615, kSectionHeight = 1815, kM
 // decimal point follows the desktop's locale: the fewest decimals (at most
 // six) that give the same float back.
 std::string number(float v) {
-  const bool negative = v < 0;
-  const double a = std::fabs(static_cast<double>(v));
-  long long scaled = 0;
   int decimals = 0;
-  for (double unit = 1;; unit *= 10, ++decimals) {
-    scaled = std::llround(a * unit);
-    if (static_cast<float>(static_cast<double>(scaled) / unit) == static_cast<float>(a) || decimals == 6) break;
-  }
-  std::string digits = std::to_string(scaled);
-  if (decimals > 0) {
-    if (digits.size() <= static_cast<size_t>(decimals)) digits.insert(0, static_cast<size_t>(decimals) + 1 - digits.size(), '0');
-    digits.insert(digits.size() - static_cast<size_t>(decimals), ".");
-  }
-  return (negative && scaled != 0 ? "-" : "") + digits;
+  for (double unit = 1; decimals < 6; unit *= 10, ++decimals)
+    if (static_cast<float>(static_cast<double>(std::llround(static_cast<double>(v) * unit)) / unit) == v) break;
+  return ui::fixedDecimal(v, decimals);
 }
 
 std::string spot(const Spot& s) { return number(s.left) + ',' + number(s.top); }

@@ -114,8 +114,8 @@ void frm_Kansoku::applyClassLayout() {
   const ClassLayout& l = *classLayout_;
   for (size_t i = 0; i < obs.size(); ++i) obs[i].move(l.stations[i].left, l.stations[i].top);
   foc.move(l.hypocentre.left, l.hypocentre.top);
-  mag.setText(l.magnitude == 3 ? "大" : l.magnitude == 2 ? "中" : "小");
-  speed.setText(l.interval == 10 ? "速" : l.interval == 20 ? "中" : "遅");
+  mag.setText(sizeText(l.magnitude));
+  speed.setText(speedText(l.interval));
   realTime = l.realTime;
   Timer1.setInterval(realTime ? kRealTimeInterval : l.interval);
   cmdPace.setCaption(realTime ? "元の速さにもどす" : "実時間で動かす");
@@ -195,7 +195,7 @@ void frm_Kansoku::cmdSave_Click() {
     sayToClass("「地震発生」で地震を起こしてから保存してください。");
     return;
   }
-  const std::string name = resultFileName(today(), hypoX, hypoY, magnitude, "csv");
+  const std::string name = resultFileName(today(), hypoX, hypoY, sizeText(magnitude), "csv");
   // While the pupils are finding the hypocentre, the table keeps its
   // distances back and the page, which shows it, waits for the answer.
   std::vector<SavedFile> files{{name, "text/csv", resultCsv(hypoDist, epiDist, !hypocentreHidden)}};

@@ -11,13 +11,8 @@ namespace observe {
 int sizeFromText(const std::string& t) { return t == "大" ? 3 : t == "中" ? 2 : 1; }
 // Milliseconds per tick.
 int intervalFromText(const std::string& t) { return t == "速" ? 10 : t == "中" ? 20 : 50; }
-
-namespace {
-
 const char* sizeText(int m) { return m == 3 ? "大" : m == 2 ? "中" : "小"; }
 const char* speedText(int ms) { return ms == 10 ? "速" : ms == 20 ? "中" : "遅"; }
-
-}  // namespace
 
 // The caption is the record window's, as the lesson has always shown it; a
 // browser tab names the lesson.

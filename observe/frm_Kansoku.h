@@ -19,6 +19,9 @@ namespace observe {
 // The settings lists' texts: anything typed that is no item counts as 小 and 遅.
 int sizeFromText(const std::string& t);
 int intervalFromText(const std::string& t);
+// And back: the item that stands for a size or an interval.
+const char* sizeText(int magnitude);
+const char* speedText(int intervalMs);
 
 class frm_Kansoku : public ui::Form {
  public:

@@ -44,9 +44,8 @@ std::string resultCsv(const std::array<double, 5>& hypoDist, const std::array<do
   return out;
 }
 
-std::string resultFileName(const std::string& date, double hypoX, double hypoDepth, int magnitude,
+std::string resultFileName(const std::string& date, double hypoX, double hypoDepth, const std::string& size,
                            const std::string& extension) {
-  const char* size = magnitude == 3 ? "大" : magnitude == 2 ? "中" : "小";
   return "地震観測_" + date + "_震源x" + fixed(hypoX / kTwipsPerUnit, 1) + "_深さ" +
          fixed(hypoDepth / kTwipsPerUnit, 1) + "_" + size + "." + extension;
 }

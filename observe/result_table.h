@@ -28,7 +28,7 @@ std::string resultCsv(const std::array<double, 5>& hypoDist, const std::array<do
 
 // "地震観測_2026-12-10_震源x1.8_深さ2.0_中.csv": the date and where the
 // hypocentre stood (its centre, in 目盛) with the size.
-std::string resultFileName(const std::string& date, double hypoX, double hypoDepth, int magnitude,
+std::string resultFileName(const std::string& date, double hypoX, double hypoDepth, const std::string& size,
                            const std::string& extension);
 
 }  // namespace observe
