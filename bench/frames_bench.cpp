@@ -56,6 +56,7 @@ struct Program : OffscreenWindow<W> {
   void frame() {
     if (each) each(this->w);
     this->w.Timer1.tick();
+    this->host.applyChanges();
     QCoreApplication::sendPostedEvents();
   }
 };

@@ -5,6 +5,7 @@
 
 #include "ui/form.h"
 #include "ui/version.h"
+#include "ui/window_scene.h"
 
 namespace ui {
 
@@ -17,6 +18,25 @@ void Application::loaded(Form& f) {
 void Application::unloaded(Form& f) {
   forms_.erase(std::remove(forms_.begin(), forms_.end(), &f), forms_.end());
   if (forms_.empty() && host_) host_->lastFormUnloaded();
+}
+
+Application::Frame Application::frame(double nowMs, bool lists) {
+  const double next = clock_.run(nowMs);
+  Frame out = changes(lists);
+  out.nextTick = next;
+  return out;
+}
+
+Application::Frame Application::changes(bool lists) {
+  Frame out;
+  // A window unloaded by a tick is gone from the list with its scene.
+  for (Form* f : forms_) {
+    WindowScene* scene = f->scene();
+    if (!scene || !scene->pending()) continue;
+    out.windows.push_back(scene->take(lists || tap_));
+    if (tap_) tap_(out.windows.back());
+  }
+  return out;
 }
 
 Version Application::version() {

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "ui/clock.h"
+#include "ui/pixel_buffer.h"
 #include "ui/printer.h"
+#include "ui/window_changes.h"
 
 namespace ui {
 
@@ -34,9 +36,11 @@ class Host {
   virtual void formUnloaded(Form& f) = 0;   // controls about to be discarded
   virtual void lastFormUnloaded() = 0;      // the program ends
   virtual std::unique_ptr<Printer> printer() = 0;
-  // A timer started or changed: call Clock::frame soon, not at the time the
-  // last frame named.
-  virtual void timersChanged() {}
+  // Something changed (a timer started, a window has changes to show): call
+  // Application::frame soon, not at the time the last frame named.
+  virtual void wantFrame() {}
+  // The byte order of the host's screen images, in which drawings are kept.
+  virtual ByteOrder pixelOrder() const { return ByteOrder::Rgba; }
   // Hands files the program made to the platform: one save dialog for the
   // first, the others beside it under their own names; or downloads.
   virtual SaveResult saveFiles(const std::vector<SavedFile>&) { return SaveResult::Failed; }
@@ -65,6 +69,22 @@ class Application {
 
   static Version version();
 
+  // One frame, the only way time and changes reach a host: runs the ticks
+  // due at `nowMs` (Clock), then hands each window's changes since the last
+  // frame, oldest window first, with paint lists where `lists` asks for them.
+  struct Frame {
+    double nextTick = Clock::kNever;  // when to call again if nothing changes first
+    std::vector<WindowChanges> windows;  // only windows with something to show
+  };
+  Frame frame(double nowMs, bool lists);
+  // A frame's second half alone, no time passing: for a host that shows a
+  // window whole the moment it opens, in the middle of whatever opened it.
+  Frame changes(bool lists);
+  // Something besides the host that sees every window's changes (the image
+  // host of parity tests); it makes every frame carry its paint lists.
+  using FrameTap = std::function<void(const WindowChanges&)>;
+  void setFrameTap(FrameTap tap) { tap_ = std::move(tap); }
+
   // The system printer; tests replace it with a recording one.
   std::unique_ptr<Printer> printer();
   void setPrinterFactory(std::function<std::unique_ptr<Printer>()> f) { printerFactory_ = std::move(f); }
@@ -88,6 +108,7 @@ class Application {
   Clock clock_{*this};
   std::function<std::unique_ptr<Printer>()> printerFactory_;
   FileSaver fileSaver_;
+  FrameTap tap_;
   std::string copied_;
 };
 

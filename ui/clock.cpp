@@ -32,7 +32,7 @@ bool Clock::running(const Timer* t) const {
   return false;
 }
 
-double Clock::frame(double nowMs) {
+double Clock::run(double nowMs) {
   if (!shown_) return kNever;
   // Listed first: a tick may load or unload windows.
   std::vector<Timer*> due;
@@ -77,7 +77,7 @@ void Clock::timerChanged(const Timer& t) {
 }
 
 void Clock::wake() {
-  if (Host* h = app_.host()) h->timersChanged();
+  if (Host* h = app_.host()) h->wantFrame();
 }
 
 }  // namespace ui

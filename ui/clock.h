@@ -1,6 +1,6 @@
-// The program's one clock: every host calls frame(now) from one platform
-// timer, and the clock runs the ticks that every enabled timer of every
-// loaded window owes by then. Whether time runs while the program cannot be
+// The program's one clock: Application::frame(now), which every host calls
+// from one platform callback, runs here the ticks that every enabled timer
+// of every loaded window owes by then. Whether time runs while the program cannot be
 // seen is decided here too; the host only says whether it can be seen.
 //
 // The catch-up rule: a timer owes the ticks its interval asks for since it
@@ -50,7 +50,7 @@ class Clock {
   // Runs the ticks due at `nowMs` (any steady millisecond count) and
   // returns when the next one falls due, or kNever when no timer runs.
   // A timer seen for the first time starts counting here.
-  double frame(double nowMs);
+  double run(double nowMs);
 
   // Whether any window of the program can be seen. Hidden, no timer ticks;
   // shown again, each starts counting afresh.

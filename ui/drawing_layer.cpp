@@ -37,6 +37,7 @@ void DrawingLayer::setGrid(const PixelGrid& grid, int w, int h) {
     }
   painted_ = buffer_.rect();
   touched(buffer_.rect());
+  fresh_ = buffer_.rect();
 }
 
 bool DrawingLayer::held() {
@@ -52,6 +53,7 @@ void DrawingLayer::redraw() {
   painted_ = {};
   for (const DrawOp& op : ops_) draw(op);
   // All of it changed, but only the drawings are painted on.
+  fresh_ = extent_;
   if (dirty_) dirty_(extent_);
 }
 
@@ -69,6 +71,7 @@ void DrawingLayer::touched(const PxRect& r) {
   const PxRect c = r.intersected(buffer_.rect());
   if (c.empty()) return;
   painted_ = painted_.united(c);
+  fresh_ = fresh_.united(c);
   if (dirty_) dirty_(c);
 }
 
@@ -77,6 +80,7 @@ void DrawingLayer::clear(const Surface&) {
   complete_ = true;
   buffer_.fillAll(backgroundPixel());
   painted_ = {};
+  fresh_ = extent_;
   if (dirty_) dirty_(extent_);
 }
 

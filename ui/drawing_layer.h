@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "ui/pixel_buffer.h"
@@ -36,6 +37,9 @@ class DrawingLayer : public SurfaceSink {
   ByteOrder order() const { return order_; }
   // The device pixels drawn on since the last clear (all of an opaque layer).
   PxRect painted() const { return opaque() ? buffer_.rect() : painted_; }
+  // The device pixels changed since the last call: what a host keeping a
+  // copy of the layer (a canvas of its own) copies again.
+  PxRect takeFresh() { return std::exchange(fresh_, PxRect{}).intersected(buffer_.rect()); }
 
   void clear(const Surface& s) override;
   void line(const Surface& s, float x1, float y1, float x2, float y2, Color c) override;
@@ -58,6 +62,7 @@ class DrawingLayer : public SurfaceSink {
   PxRect extent_;
   PixelBuffer buffer_;
   PxRect painted_;
+  PxRect fresh_;
   std::vector<DrawOp> ops_;
   // Past this many operations between clears, a new zoom stretches the old
   // pixels instead of keeping every operation.

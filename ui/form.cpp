@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "ui/window_scene.h"
+
 namespace ui {
 
 Form::Form(Application& app, WindowStyle style) : app_(app), style_(std::move(style)) {}
@@ -18,6 +20,7 @@ Form::~Form() {
   if (!loaded_) return;
   for (Timer* t : timers_) t->setEnabled(false);
   if (Host* h = app_.host()) h->formUnloaded(*this);
+  scene_.reset();
   view_ = nullptr;
   loaded_ = false;
   if (modalOwner_) modalOwner_->setInputEnabled(true);
@@ -60,7 +63,10 @@ void Form::load() {
   visible_ = false;
   inputEnabled_ = true;
   app_.loaded(*this);
-  if (Host* h = app_.host()) h->formLoaded(*this);
+  if (Host* h = app_.host()) {
+    makeScene(h->pixelOrder());
+    h->formLoaded(*this);
+  }
   Form_Load();
 }
 
@@ -80,6 +86,11 @@ void Form::showModal(Form& owner) {
   if (Host* h = app_.host()) h->formShownModal(*this);
 }
 
+WindowScene& Form::makeScene(ByteOrder order) {
+  if (!scene_) scene_ = std::make_unique<WindowScene>(*this, order);
+  return *scene_;
+}
+
 void Form::setInputEnabled(bool e) {
   if (e == inputEnabled_) return;
   inputEnabled_ = e;
@@ -97,6 +108,7 @@ void Form::unload() {
   Form_Unload();
   for (Timer* t : timers_) t->setEnabled(false);
   if (Host* h = app_.host()) h->formUnloaded(*this);
+  scene_.reset();
   view_ = nullptr;
   for (Control* c : all_) {
     if (auto* box = dynamic_cast<Container*>(c)) box->releaseChildren();

@@ -5,6 +5,7 @@
 // for the whole run.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,12 +14,15 @@
 #include "ui/control.h"
 #include "ui/controls.h"
 #include "ui/keyboard.h"
+#include "ui/pixel_buffer.h"
 #include "ui/surface.h"
 #include "ui/timer.h"
 
 namespace ui {
 
 // The host's view of one loaded window: told what to repaint or update.
+class WindowScene;
+
 class FormView {
  public:
   virtual ~FormView() = default;
@@ -88,6 +92,11 @@ class Form : public Container {
 
   void setView(FormView* v) { view_ = v; }
   FormView* view() const { return view_; }
+  // What a host shows of the window while it is loaded: made at load where
+  // the program has a host, on first use here where it has none (the image
+  // host of tests); gone at unload.
+  WindowScene* scene() const { return scene_.get(); }
+  WindowScene& makeScene(ByteOrder order);
 
   Form* owningForm() const override { return const_cast<Form*>(this); }
   float originX() const override { return 0; }
@@ -127,6 +136,7 @@ class Form : public Container {
   std::vector<Control*> all_;
   std::vector<Timer*> timers_;
   FormView* view_ = nullptr;
+  std::unique_ptr<WindowScene> scene_;
   Keyboard keyboard_{*this};
   std::string lastAnnouncement_;
   std::string pageTitle_;

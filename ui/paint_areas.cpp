@@ -91,7 +91,7 @@ void paintShape(PaintList& out, const Shape& s, const PixelGrid& g) {
     return;
   }
   if (s.filled()) out.fill(box.grown(-t), s.fillColor());
-  frameSpans(box, t, [&](const PxRect& r) { out.fill(r, border); });
+  outlineSpans(box, t, [&](const PxRect& r) { out.fill(r, border); });
 }
 
 void paintLine(PaintList& out, const Line& l, const PixelGrid& g) {
@@ -223,8 +223,8 @@ void paintFrame(PaintList& out, const Frame& frame, const PixelGrid& g, const Px
   const TextSize text = textSize(font, g.scale);
   const int middle = text.lineStep / 2;
   const PxRect etch{0, middle, size.w - t, size.h - middle - t};
-  frameSpans(etch, t, [&](const PxRect& r) { out.fill(r, 0xA0A0A0); });
-  frameSpans({etch.x + t, etch.y + t, etch.w, etch.h}, t, [&](const PxRect& r) { out.fill(r, 0xFFFFFF); });
+  outlineSpans(etch, t, [&](const PxRect& r) { out.fill(r, 0xA0A0A0); });
+  outlineSpans({etch.x + t, etch.y + t, etch.w, etch.h}, t, [&](const PxRect& r) { out.fill(r, 0xFFFFFF); });
   // The caption on the face, breaking the line from 6 pixels in, with a gap
   // of 2 pixels either side of it.
   if (!frame.caption().empty()) {

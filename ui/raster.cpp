@@ -9,7 +9,7 @@ namespace ui {
 
 using detail::usable;
 
-void frameSpans(const PxRect& r, int t, const SpanFn& out) {
+void outlineSpans(const PxRect& r, int t, const SpanFn& out) {
   if (r.empty()) return;
   if (2 * t >= r.w || 2 * t >= r.h) { out(r); return; }
   out({r.x, r.y, r.w, t});

@@ -28,7 +28,7 @@ template <class Out>
 void lineSpans(double x1, double y1, double x2, double y2, int t, int along, bool dotted, Out&& out);
 
 // The outline of a rectangle, t pixels wide, inside it.
-void frameSpans(const PxRect& r, int t, const SpanFn& out);
+void outlineSpans(const PxRect& r, int t, const SpanFn& out);
 
 // A circle `d` device pixels across (outer edge to outer edge) centred at
 // (cx, cy): its ring, t pixels wide, and (when `fill` is given) the inside,

@@ -144,8 +144,8 @@ void Program::formShownModal(ui::Form& f) {
   if (shown_) shown_->formShownModal(f);
 }
 
-void Program::timersChanged() {
-  if (shown_) shown_->timersChanged();
+void Program::wantFrame() {
+  if (shown_) shown_->wantFrame();
 }
 
 // Drawings on an unloaded window are still kept, to be caught by the rules,

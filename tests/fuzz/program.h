@@ -72,7 +72,7 @@ class Program : public ui::Host, public ui::FormView {
   void formUnloaded(ui::Form& f) override;
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
-  void timersChanged() override;  // without a shown host the driver ticks by hand
+  void wantFrame() override;  // without a shown host the driver ticks by hand
 
   // ui::FormView
   void invalidate(const ui::Container& c, const ui::RectF& r) override;

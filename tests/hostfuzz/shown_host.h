@@ -14,7 +14,7 @@ class ShownHost : public zemlox::qt::QtHost {
  public:
   using QtHost::QtHost;
   void formLoaded(ui::Form& f) override;
-  void timersChanged() override {}
+  void wantFrame() override {}
 
   // Since forget(): the buttons and lists whose click handler ran.
   std::vector<const ui::Button*> clicked;

@@ -1,7 +1,6 @@
-// The image host: paint lists replayed into a pixel buffer.
+// The image host: frames applied to kept area pixels, composed on demand.
 #include "tests/image/image_host.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include "tests/image/bmp_file.h"
@@ -13,62 +12,48 @@ namespace {
 
 ui::PxRect shifted(ui::PxRect r, int dx, int dy) { return {r.x + dx, r.y + dy, r.w, r.h}; }
 
+// A layer's pixel in this host's byte order.
+ui::Pixel rgba(ui::Pixel p, ui::ByteOrder order) {
+  return order == ui::ByteOrder::Rgba ? p : ui::pixelOf(ui::colorOf(p, order));
+}
+
 }  // namespace
 
-// A surface's layer here, passing every drawing on to the sink it replaced.
-class ImageHost::Layer : public ui::DrawingLayer {
- public:
-  Layer(ui::Surface& s, std::optional<ui::Color> background) : surface(&s), next(s.sink()) {
-    setBackground(background);
-    s.setSink(this);
+ImageHost::ImageHost(ui::Form& form)
+    : form_(form), scene_(form.scene() ? *form.scene() : form.makeScene(ui::ByteOrder::Rgba)) {
+  if (!follows()) {
+    // Nothing of it shown here yet, whoever rendered it before.
+    scene_.showAll();
+    return;
   }
-  void clear(const ui::Surface& s) override {
-    DrawingLayer::clear(s);
-    if (next) next->clear(s);
+  // What the host shows now, as a newly shown window is painted whole; from
+  // here on only what its frames repaint.
+  form.app().setFrameTap([this](const ui::WindowChanges& c) {
+    if (c.scene == &scene_) apply(c);
+  });
+  ui::WindowChanges now;
+  for (size_t i = 0; i < scene_.areas().size(); ++i) {
+    const ui::PxRect all{0, 0, scene_.areas()[i].rect.w, scene_.areas()[i].rect.h};
+    ui::PaintList list;
+    scene_.paint(i, all, list);
+    repaint(i, list, {all}, all);
   }
-  void line(const ui::Surface& s, float x1, float y1, float x2, float y2, ui::Color c) override {
-    DrawingLayer::line(s, x1, y1, x2, y2, c);
-    if (next) next->line(s, x1, y1, x2, y2, c);
-  }
-  void circle(const ui::Surface& s, float cx, float cy, float r, ui::Color outline,
-              std::optional<ui::Color> fill) override {
-    DrawingLayer::circle(s, cx, cy, r, outline, fill);
-    if (next) next->circle(s, cx, cy, r, outline, fill);
-  }
-  ui::Surface* surface;
-  ui::SurfaceSink* next;
-};
-
-ImageHost::ImageHost(ui::Form& form) : form_(form), frame_(form, nullptr) {
-  auto attach = [&](ui::Surface& s, std::optional<ui::Color> background) {
-    layers_.push_back(std::make_unique<Layer>(s, background));
-  };
-  attach(form.surface(), std::nullopt);
   for (ui::Control* c : form.controls())
-    if (c->kind() == ui::ControlKind::PictureBox) {
-      auto& box = static_cast<ui::PictureBox&>(*c);
-      attach(box.surface(), box.picture().empty() ? std::optional(box.backColor()) : std::nullopt);
-    }
-  for (size_t i = 0; i < frame_.areas().size(); ++i)
-    if (const ui::Surface* s = frame_.surfaceOf(i)) frame_.setLayer(i, &layerOf(*s));
+    if (c->isWidget()) widgets_[c] = {scene_.placeOf(*c), c->visible()};
 }
 
 ImageHost::~ImageHost() {
-  for (auto& l : layers_)
-    if (l->surface->sink() == l.get()) l->surface->setSink(l->next);
+  if (follows()) form_.app().setFrameTap(nullptr);
 }
 
-ui::DrawingLayer& ImageHost::layerOf(const ui::Surface& s) {
-  for (auto& l : layers_)
-    if (l->surface == &s) return *l;
-  throw std::logic_error("a surface this host never saw");
-}
+bool ImageHost::follows() const { return form_.app().host() != nullptr; }
 
 ui::PxRect ImageHost::placeOf(const ui::Control& c) const {
-  ui::PxRect r = c.isWidget() ? grid_.areaRect(c.bounds()) : grid_.rect(c.bounds());
+  const ui::PixelGrid& g = scene_.grid();
+  ui::PxRect r = c.isWidget() ? g.areaRect(c.bounds()) : g.rect(c.bounds());
   for (const ui::Container* in = c.container(); in && in != &form_;) {
     const auto& holder = dynamic_cast<const ui::Control&>(*in);
-    const ui::PxRect h = grid_.areaRect(holder.bounds());
+    const ui::PxRect h = g.areaRect(holder.bounds());
     r = shifted(r, h.x, h.y);
     in = holder.container();
   }
@@ -76,72 +61,113 @@ ui::PxRect ImageHost::placeOf(const ui::Control& c) const {
 }
 
 const ui::PixelBuffer& ImageHost::render(double zoom, double unit) {
-  grid_ = ui::PixelGrid{zoom, unit};
-  frame_.setGrid(grid_);
-  const std::vector<ui::FormFrame::Area>& areas = frame_.areas();
-  image_.resize(areas[0].rect.w, areas[0].rect.h, ui::kClearPixel);
-  texts_.clear();
-  // Each area at its place in the window, a parent before its children; a
-  // hidden area hides what lies in it.
-  std::vector<ui::PxRect> at(areas.size());
-  std::vector<bool> shown(areas.size(), true);
-  for (size_t i = 0; i < areas.size(); ++i) {
-    const ui::FormFrame::Area& a = areas[i];
-    frame_.takeDirty(i);
-    at[i] = a.rect;
-    if (a.parent >= 0) {
-      const auto parent = static_cast<size_t>(a.parent);
-      shown[i] = shown[parent] && a.control->visible();
-      at[i] = shifted(a.rect, at[parent].x, at[parent].y);
-    }
-    if (!shown[i]) continue;
-    if (a.layer) a.layer->setGrid(grid_, a.rect.w, a.rect.h);
-    ui::PaintList list;
-    frame_.paint(i, {0, 0, a.rect.w, a.rect.h}, list);
-    replay(list, at[i].x, at[i].y, at[i]);
+  const ui::PixelGrid grid{zoom, unit};
+  if (follows()) {
+    if (!(grid == scene_.grid())) throw std::logic_error("the host shows the window at another zoom");
+  } else {
+    scene_.setGrid(grid);
+    apply(scene_.take(true));
   }
+  compose();
   return image_;
 }
 
-void ImageHost::replay(const ui::PaintList& list, int dx, int dy, const ui::PxRect& clip) {
-  const ui::PxRect bounds = clip.intersected(image_.rect());
+void ImageHost::apply(const ui::WindowChanges& changes) {
+  for (const ui::WidgetChange& w : changes.widgets) widgets_[w.control] = {w.place, w.control->visible()};
+  for (const ui::AreaPaint& p : changes.paints) repaint(p.area, *p.list, p.dirty, p.bounds);
+}
+
+// Like a canvas: the area's pixels kept, the list painted inside each dirty
+// rectangle only; the text runs of the repainted part replaced.
+void ImageHost::repaint(size_t area, const ui::PaintList& list, const std::vector<ui::PxRect>& dirty,
+                        const ui::PxRect& bounds) {
+  areas_.resize(scene_.areas().size());
+  areaTexts_.resize(scene_.areas().size());
+  ui::PixelBuffer& px = areas_[area];
+  const ui::PxRect& size = scene_.areas()[area].rect;
+  if (px.width() != size.w || px.height() != size.h) px.resize(size.w, size.h, ui::kClearPixel);
+  std::vector<ui::TextRun>& texts = areaTexts_[area];
+  std::erase_if(texts, [&](const ui::TextRun& t) { return t.box.intersects(bounds); });
+  std::vector<ui::TextRun> fresh;
+  for (const ui::PxRect& clip : dirty) replay(px, list, clip, fresh);
+  for (ui::TextRun& t : fresh) {
+    bool seen = false;
+    for (const ui::TextRun& k : texts) seen = seen || (k.box == t.box && k.lines == t.lines);
+    if (!seen) texts.push_back(std::move(t));
+  }
+}
+
+void ImageHost::replay(ui::PixelBuffer& to, const ui::PaintList& list, const ui::PxRect& clip,
+                       std::vector<ui::TextRun>& texts) {
+  const ui::PxRect bounds = clip.intersected(to.rect());
   for (const ui::PaintItem& item : list.items()) {
     switch (item.kind) {
-      case ui::PaintItem::Fill: {
-        image_.fill(shifted(item.rect, dx, dy).intersected(bounds), ui::pixelOf(item.color));
-        break;
-      }
-      case ui::PaintItem::Text: {
-        ui::TextRun run = list.text(item);
-        run.box = shifted(run.box, dx, dy);
-        texts_.push_back(std::move(run));
-        break;
-      }
+      case ui::PaintItem::Fill: to.fill(item.rect.intersected(bounds), ui::pixelOf(item.color)); break;
+      case ui::PaintItem::Text: texts.push_back(list.text(item)); break;
       case ui::PaintItem::Stamped:
         for (const ui::PaintItem& f : item.stamp->fills)
-          image_.fill(shifted(f.rect, dx + item.rect.x, dy + item.rect.y).intersected(bounds), ui::pixelOf(f.color));
+          to.fill(shifted(f.rect, item.rect.x, item.rect.y).intersected(bounds), ui::pixelOf(f.color));
         break;
       case ui::PaintItem::Image: {
         const std::string& name = list.image(item);
         auto found = pictures_.find(name);
         if (found == pictures_.end()) found = pictures_.emplace(name, readBundledBmp(name)).first;
         const ui::PixelBuffer& from = found->second;
-        const ui::PxRect to = shifted(item.rect, dx, dy);
-        const std::vector<int> xs = ui::pictureSamples(from.width(), to.w), ys = ui::pictureSamples(from.height(), to.h);
-        const ui::PxRect part = shifted(item.clip, dx, dy).intersected(to).intersected(bounds);
+        const std::vector<int> xs = ui::pictureSamples(from.width(), item.rect.w),
+                               ys = ui::pictureSamples(from.height(), item.rect.h);
+        const ui::PxRect part = item.clip.intersected(item.rect).intersected(bounds);
         for (int y = part.y; y < part.bottom(); ++y)
           for (int x = part.x; x < part.right(); ++x)
-            image_.fill({x, y, 1, 1}, from.at(xs[static_cast<size_t>(x - to.x)], ys[static_cast<size_t>(y - to.y)]));
+            to.fill({x, y, 1, 1}, from.at(xs[static_cast<size_t>(x - item.rect.x)], ys[static_cast<size_t>(y - item.rect.y)]));
         break;
       }
       case ui::PaintItem::Drawing: {
-        const ui::PixelBuffer& px = item.layer->pixels();
-        const ui::PxRect part = shifted(item.layer->painted(), dx, dy).intersected(bounds);
+        // An opaque layer stands for the background too: copied as it is.
+        // Any other is blended over what lies beneath.
+        const ui::DrawingLayer& layer = *item.layer;
+        const ui::PxRect part = layer.painted().intersected(bounds);
+        if (part.empty()) break;
+        ++copies_;
         for (int y = part.y; y < part.bottom(); ++y)
           for (int x = part.x; x < part.right(); ++x)
-            if (const ui::Pixel p = px.at(x - dx, y - dy); p != ui::kClearPixel) image_.fill({x, y, 1, 1}, p);
+            if (const ui::Pixel p = layer.pixels().at(x, y); layer.opaque() || p != ui::kClearPixel)
+              to.fill({x, y, 1, 1}, rgba(p, layer.order()));
         break;
       }
+    }
+  }
+}
+
+// Each area at its place in the window, a parent before its children, seen
+// only inside its parent; a hidden area hides what lies in it.
+void ImageHost::compose() {
+  const std::vector<ui::WindowScene::Area>& areas = scene_.areas();
+  areas_.resize(areas.size());
+  areaTexts_.resize(areas.size());
+  image_.resize(areas[0].rect.w, areas[0].rect.h, ui::kClearPixel);
+  texts_.clear();
+  std::vector<ui::PxRect> origin(areas.size()), seen(areas.size());
+  std::vector<bool> shown(areas.size(), true);
+  for (size_t i = 0; i < areas.size(); ++i) {
+    const ui::WindowScene::Area& a = areas[i];
+    origin[i] = {0, 0, a.rect.w, a.rect.h};
+    seen[i] = origin[i];
+    if (a.parent >= 0) {
+      const auto parent = static_cast<size_t>(a.parent);
+      const Shown& w = widgets_[a.control];
+      shown[i] = shown[parent] && w.shown;
+      origin[i] = shifted({w.place.x, w.place.y, a.rect.w, a.rect.h}, origin[parent].x, origin[parent].y);
+      seen[i] = origin[i].intersected(seen[parent]);
+    }
+    if (!shown[i]) continue;
+    const ui::PixelBuffer& px = areas_[i];
+    const ui::PxRect part = seen[i].intersected(shifted(px.rect(), origin[i].x, origin[i].y));
+    for (int y = part.y; y < part.bottom(); ++y)
+      for (int x = part.x; x < part.right(); ++x) image_.fill({x, y, 1, 1}, px.at(x - origin[i].x, y - origin[i].y));
+    for (const ui::TextRun& t : areaTexts_[i]) {
+      ui::TextRun run = t;
+      run.box = shifted(run.box, origin[i].x, origin[i].y);
+      texts_.push_back(std::move(run));
     }
   }
 }

@@ -1,26 +1,26 @@
-// A host with no toolkit at all: it gives a window's surfaces drawing layers
-// and turns the window's frame (each area's paint list at its place) into
-// one image of the client area at any zoom, so pixel tests of every window run in plain C++. Pictures
-// are read from the source tree; glyphs are not drawn (that is the real
-// hosts' job), their text runs are kept.
+// A host with no toolkit at all: it applies a window's frames as a screen
+// would (each area's pixels kept, repainted only where a frame says, widgets
+// placed and shown as the frame says) and composes the client area into one
+// image, so pixel tests of every window run in plain C++. Beside a real host
+// it follows the very frames that host applies; alone, it takes them itself
+// at any zoom. Pictures are read from the source tree; glyphs are not drawn
+// (that is the real hosts' job), their text runs are kept.
 #pragma once
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/drawing_layer.h"
 #include "ui/form.h"
-#include "ui/form_frame.h"
 #include "ui/paint_list.h"
+#include "ui/window_scene.h"
 
 namespace image_test {
 
 class ImageHost {
  public:
-  // The window must be loaded; its surfaces draw into this host from now on,
-  // and still into whatever sink they had (a real host beside this one).
+  // The window must be loaded. Where the program has a host, this follows
+  // the frames that host takes, from what is on its screen now.
   explicit ImageHost(ui::Form& form);
   ~ImageHost();
   ImageHost(const ImageHost&) = delete;
@@ -28,24 +28,35 @@ class ImageHost {
 
   // The client area at `zoom` device pixels per layout pixel, on a screen of
   // `unit` device pixels per host pixel (where windows and areas stand).
+  // Beside a real host, the zoom must be the one that host shows.
   const ui::PixelBuffer& render(double zoom, double unit = 1);
-  // The text runs of the last render, with their boxes in window pixels.
+  // The text runs on show, with their boxes in window pixels.
   const std::vector<ui::TextRun>& texts() const { return texts_; }
   // Where a control of the window stands in the last render.
   ui::PxRect placeOf(const ui::Control& c) const;
+  // Drawing-layer pixels copied so far, opaque layers once, others blended.
+  int layerCopies() const { return copies_; }
 
  private:
-  class Layer;
-  ui::DrawingLayer& layerOf(const ui::Surface& s);
-  void replay(const ui::PaintList& list, int dx, int dy, const ui::PxRect& clip);
+  struct Shown {
+    ui::PxRect place;
+    bool shown = true;
+  };
+  void apply(const ui::WindowChanges& changes);
+  void repaint(size_t area, const ui::PaintList& list, const std::vector<ui::PxRect>& dirty, const ui::PxRect& bounds);
+  void replay(ui::PixelBuffer& to, const ui::PaintList& list, const ui::PxRect& clip, std::vector<ui::TextRun>& texts);
+  void compose();
+  bool follows() const;
 
   ui::Form& form_;
-  ui::FormFrame frame_;
-  std::vector<std::unique_ptr<Layer>> layers_;
-  ui::PixelGrid grid_;
+  ui::WindowScene& scene_;
+  std::vector<ui::PixelBuffer> areas_;
+  std::vector<std::vector<ui::TextRun>> areaTexts_;
+  std::map<const ui::Control*, Shown> widgets_;
   ui::PixelBuffer image_;
   std::vector<ui::TextRun> texts_;
   std::map<std::string, ui::PixelBuffer> pictures_;  // by resource name, as read
+  int copies_ = 0;
 };
 
 // How many pixels of `img` inside `r` are exactly colour `c`.

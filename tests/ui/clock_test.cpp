@@ -72,7 +72,7 @@ struct CountingHost : ui::Host {
   void formUnloaded(ui::Form&) override {}
   void lastFormUnloaded() override {}
   std::unique_ptr<ui::Printer> printer() override { return nullptr; }
-  void timersChanged() override { ++wakes; }
+  void wantFrame() override { ++wakes; }
 };
 
 TEST(Clock, EveryLoadedWindowTicksAtItsPaceAndTheNextFrameIsNamed) {
@@ -84,10 +84,10 @@ TEST(Clock, EveryLoadedWindowTicksAtItsPaceAndTheNextFrameIsNamed) {
   b.show();
   EXPECT_GE(host.wakes, 1);
   ui::Clock& c = app.clock();
-  EXPECT_EQ(c.frame(0), 10);  // both start counting; b is due first
-  EXPECT_EQ(c.frame(10), 20);
+  EXPECT_EQ(c.run(0), 10);  // both start counting; b is due first
+  EXPECT_EQ(c.run(10), 20);
   // b is 9 ticks behind: it makes up the most a frame may and counts afresh.
-  EXPECT_EQ(c.frame(100), 110);
+  EXPECT_EQ(c.run(100), 110);
   EXPECT_EQ(a.ticks, 1);
   EXPECT_EQ(b.ticks, 1 + Pace::kMaxCatchUp);
   // A timer started in a handler wakes the host and counts from the next frame.
@@ -95,13 +95,13 @@ TEST(Clock, EveryLoadedWindowTicksAtItsPaceAndTheNextFrameIsNamed) {
   const int before = host.wakes;
   a.other.setEnabled(true);
   EXPECT_GT(host.wakes, before);
-  EXPECT_EQ(c.frame(105), 135);
-  EXPECT_EQ(c.frame(135), 165);
+  EXPECT_EQ(c.run(105), 135);
+  EXPECT_EQ(c.run(135), 165);
   EXPECT_EQ(a.otherTicks, 1);
   // Stopped timers and unloaded windows tick no more.
   a.timer.setEnabled(false);
   a.other.setEnabled(false);
-  EXPECT_EQ(c.frame(1000), ui::Clock::kNever);
+  EXPECT_EQ(c.run(1000), ui::Clock::kNever);
   EXPECT_EQ(a.ticks, 1);
   EXPECT_EQ(c.ticksRun(), 11);
   app.setHost(nullptr);
@@ -112,13 +112,13 @@ TEST(Clock, HiddenTimeStandsStillAndIsNotMadeUp) {
   Ticking w(app, 100);
   w.show();
   ui::Clock& c = app.clock();
-  c.frame(0);
-  c.frame(100);
+  c.run(0);
+  c.run(100);
   c.setShown(false);
-  EXPECT_EQ(c.frame(5000), ui::Clock::kNever);
+  EXPECT_EQ(c.run(5000), ui::Clock::kNever);
   c.setShown(true);
-  c.frame(60000);
-  c.frame(60100);
+  c.run(60000);
+  c.run(60100);
   EXPECT_EQ(w.ticks, 2);
 }
 
@@ -128,25 +128,25 @@ TEST(Clock, ATickMayStopRestartOrUnloadAnyWindow) {
   a.show();
   b.show();
   ui::Clock& c = app.clock();
-  c.frame(0);
+  c.run(0);
   // a's tick unloads b, whose ticks owed in the same frame are dropped.
   a.onTick = [&] { b.unload(); };
-  c.frame(50);
+  c.run(50);
   EXPECT_EQ(a.ticks, 5);
   EXPECT_EQ(b.ticks, 0);
   // A tick that changes its own interval ends what was owed and counts afresh.
   a.onTick = [&] { a.timer.setInterval(20); };
-  c.frame(100);
+  c.run(100);
   EXPECT_EQ(a.ticks, 6);
   a.onTick = nullptr;
-  c.frame(101);
-  c.frame(121);
+  c.run(101);
+  c.run(121);
   EXPECT_EQ(a.ticks, 7);
   // A tick that unloads its own window.
   a.onTick = [&] { a.unload(); };
-  c.frame(500);
+  c.run(500);
   EXPECT_EQ(a.ticks, 8);
-  EXPECT_EQ(c.frame(600), ui::Clock::kNever);
+  EXPECT_EQ(c.run(600), ui::Clock::kNever);
 }
 
 }  // namespace

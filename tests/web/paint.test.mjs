@@ -4,7 +4,9 @@
 // every pixel but those inside glyphs and the page's own controls is the
 // image host's (and so the desktop's); at every page size the hypocentre's name 「　震源」
 // stands on one line, and after a run neither view keeps a pixel of a ring
-// (the stations' blue border excepted, counted before the run).
+// (the stations' blue border excepted, counted before the run). During the
+// run each drawing reaches its canvas in one copy: no canvas that took a
+// drawing's pixels is drawn again onto another.
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -68,14 +70,24 @@ await z.run('paint', async browser => {
     const menu = await differing(page, await z.windowOf(page, 'Zemlox'), expected('quiet', zoom, 'menu'));
     const win = await z.openLesson(page, 'kansoku', caption);
     const quiet = await differing(page, win, expected('quiet', zoom));
+    await page.evaluate(() => {
+      const proto = CanvasRenderingContext2D.prototype, put = proto.putImageData, draw = proto.drawImage;
+      const took = new WeakSet();
+      window.zxCopies = {put: 0, again: 0};
+      proto.putImageData = function (...a) { took.add(this.canvas); ++window.zxCopies.put; return put.apply(this, a); };
+      proto.drawImage = function (src, ...a) { if (took.has(src)) ++window.zxCopies.again; return draw.call(this, src, ...a); };
+    });
     await z.click(page, win, 3000 + 487, 6600 + 187);
     await page.waitForFunction(() => [...document.querySelectorAll('.zx-button')]
       .some(b => b.textContent === '印刷' && b.style.display !== 'none'), {timeout: 30000});
     await z.frames(page, 3);
     const after = await differing(page, win, expected('after', zoom));
+    const copies = await page.evaluate(() => window.zxCopies);
     console.log(`  at ${zoom * 100} %: ${menu} pixels of the menu differ from the image host; ` +
-                `of the observation window ${quiet} before the run, ${after} after`);
+                `of the observation window ${quiet} before the run, ${after} after; ` +
+                `drawings copied ${copies.put} times, ${copies.again} of them again`);
     z.check(menu === 0 && quiet === 0 && after === 0, 'the page paints pixels of its own');
+    z.check(copies.put > 0 && copies.again === 0, 'the run\'s drawings are copied twice');
     await page.close();
   }
   for (const [width, height] of [[1280, 800], [1366, 768], [1024, 768], [768, 1024]]) {

@@ -47,7 +47,7 @@ AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), 
     return true;
   }();
   (void)installed;
-  for (const ui::FormFrame::Item& item : window.formFrame().items())
+  for (const ui::WindowScene::Item& item : window.scene().items())
     items_.emplace_back(new PaintedItem(*item.label, item.target, window.containerWidget(*item.label->container())));
   for (ui::Control* c : form.controls()) {
     if (QWidget* w = window.widgetFor(*c)) {
@@ -65,7 +65,6 @@ AccessLayer::AccessLayer(FormWidget& window, ui::Form& form) : window_(window), 
   }
   announcer_ = new Announcer(&window);
   chainTabOrder();
-  apply(window.formFrame().itemChanges());
 }
 
 AccessLayer::~AccessLayer() {
@@ -115,11 +114,11 @@ void AccessLayer::handOnFocus(QWidget* w, const ui::Control* next) {
   if (QWidget* to = focusWidgetFor(next)) to->setFocus(Qt::TabFocusReason);
 }
 
-void AccessLayer::apply(const std::vector<ui::FormFrame::ItemChange>& changes) {
-  for (const ui::FormFrame::ItemChange& change : changes) {
+void AccessLayer::apply(const std::vector<ui::ItemChange>& changes) {
+  for (const ui::ItemChange& change : changes) {
     PaintedItem* item = items_[change.item];
     if (!item || !item->label()) continue;
-    const ui::FormFrame::Item& now = window_.formFrame().items()[change.item];
+    const ui::WindowScene::Item& now = window_.scene().items()[change.item];
     if (change.name) item->setAccessibleName(qs(now.name));
     if (change.place) item->setGeometry(window_.logical(now.place));
     if (change.shown) {

@@ -1,7 +1,7 @@
 // Keys and assistive technology in one window widget: the tab chain in the
 // window layer's order, a focusable item over each painted target (the focus
 // rectangle, keys passed to ui/), a named item over every painted label as
-// the window's frame changes it, names for the widgets the layout names, and
+// each frame changes it, names for the widgets the layout names, and
 // announcements.
 #pragma once
 
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ui/form.h"
-#include "ui/form_frame.h"
+#include "ui/window_scene.h"
 #include "ui/qt/painted_item.h"
 
 namespace zemlox::qt {
@@ -27,8 +27,8 @@ class AccessLayer : public QObject {
   AccessLayer(const AccessLayer&) = delete;
   AccessLayer& operator=(const AccessLayer&) = delete;
 
-  // The frame's changes to the items over labels.
-  void apply(const std::vector<ui::FormFrame::ItemChange>& changes);
+  // A frame's changes to the items over labels.
+  void apply(const std::vector<ui::ItemChange>& changes);
   void announce(const std::string& text);
   PaintedItem* itemFor(const ui::Control& c) const;
   // `c` is being hidden with `w`, its widget: where the window's focus is on

@@ -27,7 +27,8 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&form), zoom_(zoom) {
+FormWidget::FormWidget(ui::Form& form, double zoom)
+    : QWidget(nullptr), form_(&form), zoom_(zoom), scene_(form.scene()) {
   const ui::WindowStyle& st = form.style();
   setWindowTitle(qs(st.caption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -40,29 +41,11 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
   finger_.openList = [this](ui::ComboBox& list) {
     if (auto* w = qobject_cast<QComboBox*>(widgets_.value(&list))) w->showPopup();
   };
-  frame_ = std::make_unique<ui::FormFrame>(form, [this] {
-    if (flushPosted_) return;
-    flushPosted_ = true;
-    QMetaObject::invokeMethod(this, [this] {
-      flushPosted_ = false;
-      flushDirty();
-    }, Qt::QueuedConnection);
-  });
-  const size_t areas = frame_->areas().size();
-  areaWidgets_.assign(areas, nullptr);
-  layers_.resize(areas);
+  areaWidgets_.assign(scene_->areas().size(), nullptr);
   areaWidgets_[0] = this;
-  for (size_t i = 0; i < areas; ++i) {
-    ui::Surface* surface = frame_->surfaceOf(i);
-    if (!surface) continue;
-    layers_[i] = std::make_unique<RasterLayer>([this, i](const ui::PxRect& r) { frame_->markDirty(i, r); });
-    surface->setSink(layers_[i].get());
-    frame_->setLayer(i, layers_[i].get());
-  }
   build(form, this);
   syncGrid();
   access_ = std::make_unique<AccessLayer>(*this, form);
-  form.setView(this);
 }
 
 FormWidget::~FormWidget() { release(); }
@@ -86,13 +69,8 @@ void FormWidget::release() {
     if (auto* list = dynamic_cast<DropDownList*>(it.value())) list->onStep = nullptr;
     it.value()->disconnect(this);
   }
-  for (size_t i = 0; i < layers_.size(); ++i) {
-    if (!layers_[i]) continue;
-    ui::Surface& surface = *frame_->surfaceOf(i);
-    if (surface.sink() == layers_[i].get()) surface.setSink(nullptr);
-  }
-  if (form_->view() == this) form_->setView(nullptr);
   form_ = nullptr;
+  scene_ = nullptr;
   widgets_.clear();
   areaWidgets_.clear();
 }
@@ -102,9 +80,9 @@ void FormWidget::build(ui::Container& c, QWidget* parent) {
     if (!ctl->isWidget()) continue;
     QWidget* w = makeWidget(*ctl, parent);
     widgets_.insert(ctl, w);
-    sync(*ctl, w);
+    sync({ctl, scene_->placeOf(*ctl)}, w);
     if (auto* box = dynamic_cast<ui::Container*>(ctl)) {
-      areaWidgets_[static_cast<size_t>(frame_->areaOf(*box))] = w;
+      areaWidgets_[static_cast<size_t>(scene_->areaOf(*box))] = w;
       build(*box, w);
     }
   }
@@ -134,20 +112,21 @@ QWidget* FormWidget::makeWidget(ui::Control& c, QWidget* parent) {
     }
     case ui::ControlKind::Frame: {
       auto& frame = static_cast<ui::Frame&>(c);
-      return new FrameWidget(frame, *this, static_cast<size_t>(frame_->areaOf(frame)), parent);
+      return new FrameWidget(frame, *this, static_cast<size_t>(scene_->areaOf(frame)), parent);
     }
     case ui::ControlKind::PictureBox: {
       auto& box = static_cast<ui::PictureBox&>(c);
-      return new PictureWidget(box, *this, static_cast<size_t>(frame_->areaOf(box)), parent);
+      return new PictureWidget(box, *this, static_cast<size_t>(scene_->areaOf(box)), parent);
     }
     default:
       return nullptr;
   }
 }
 
-void FormWidget::sync(const ui::Control& c, QWidget* w) {
+void FormWidget::sync(const ui::WidgetChange& change, QWidget* w) {
   if (!w) return;
-  w->setGeometry(logicalRect({c.left(), c.top(), c.width(), c.height()}));
+  const ui::Control& c = *change.control;
+  w->setGeometry(widgetRect(change.place, devicePixelRatioF()));
   switch (c.kind()) {
     case ui::ControlKind::Button:
       static_cast<QPushButton*>(w)->setText(qs(static_cast<const ui::Button&>(c).caption()));
@@ -160,19 +139,10 @@ void FormWidget::sync(const ui::Control& c, QWidget* w) {
     case ui::ControlKind::Frame:
       static_cast<FrameWidget*>(w)->setTitle(qs(static_cast<const ui::Frame&>(c).caption()));
       break;
-    case ui::ControlKind::PictureBox: {
-      // With nothing under its drawings the layer is opaque and holds the
-      // background too: one copy per repaint instead of a fill and a blend.
-      auto& box = static_cast<const ui::PictureBox&>(c);
-      const auto area = static_cast<size_t>(frame_->areaOf(box));
-      layers_[area]->setBackground(box.picture().empty() ? std::optional(box.backColor()) : std::nullopt);
-      frame_->invalidateAll(box);
-      break;
-    }
     default:
       break;
   }
-  if (!c.visible() && access_) access_->handOnFocus(c, w);
+  if (!c.visible() && access_) access_->handOnFocus(w, change.handOn);
   w->setVisible(c.visible());
 }
 
@@ -181,54 +151,51 @@ QRect FormWidget::screenArea() const {
   return s ? s->availableGeometry() : QRect();
 }
 
-QMargins FormWidget::frame() const {
+QMargins FormWidget::decoration() const {
   const QRect outer = frameGeometry(), inner = geometry();
   return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
           outer.bottom() - inner.bottom()};
 }
 
-bool FormWidget::fitsScreen(double zoom, const QMargins& frame) const {
+bool FormWidget::fitsScreen(double zoom, const QMargins& decoration) const {
   if (!form_) return true;
   const ui::WindowStyle& st = form_->style();
-  const QSize outer = widgetRect({0, 0, st.clientWidth, st.clientHeight}, zoom, devicePixelRatioF()).size().grownBy(frame);
+  const QSize outer = widgetRect({0, 0, st.clientWidth, st.clientHeight}, zoom, devicePixelRatioF()).size().grownBy(decoration);
   const QRect area = screenArea();
   return outer.width() <= area.width() && outer.height() <= area.height();
 }
 
-void FormWidget::centre(const QMargins& frame) {
+void FormWidget::centre(const QMargins& decoration) {
   const QRect area = screenArea();
   if (area.isEmpty()) return;
-  const QSize outer = size().grownBy(frame);
+  const QSize outer = size().grownBy(decoration);
   // A window larger than the area (only below the lowest zoom) keeps its title bar
   // on the screen. A top-level window's position is that of its frame.
   move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
        area.top() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
-void FormWidget::showCentered(const QMargins& frame) {
-  centre(frame);
+void FormWidget::showCentered(const QMargins& decoration) {
+  centre(decoration);
   show();
   raise();
   activateWindow();
 }
 
-void FormWidget::setZoom(double zoom, const QMargins& frame) {
+void FormWidget::setZoom(double zoom, const QMargins& decoration) {
   if (!form_ || zoom == zoom_) return;
   zoom_ = zoom;
   const ui::WindowStyle& st = form_->style();
   setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
   setFont(widgetFont(zoom_));
-  for (auto it = widgets_.begin(); it != widgets_.end(); ++it) {
-    const ui::Control& c = *it.key();
-    it.value()->setGeometry(logicalRect({c.left(), c.top(), c.width(), c.height()}));
-  }
+  // The widgets are placed again by the frame this asks for.
   syncGrid();
   // Stacking and focus stay as they are: a modal lesson stays above the menu.
-  if (isVisible()) centre(frame);
+  if (isVisible()) centre(decoration);
 }
 
 QWidget* FormWidget::containerWidget(const ui::Container& c) const {
-  const int area = frame_ ? frame_->areaOf(c) : -1;
+  const int area = scene_ ? scene_->areaOf(c) : -1;
   return area >= 0 && static_cast<size_t>(area) < areaWidgets_.size() ? areaWidgets_[static_cast<size_t>(area)] : nullptr;
 }
 
@@ -240,39 +207,24 @@ QRect FormWidget::logical(const ui::PxRect& d) const {
 void FormWidget::syncGrid() {
   const double dpr = devicePixelRatioF();
   const ui::PixelGrid g{zoom_ * dpr, dpr};
-  if (g == frame_->grid() && dpr == dpr_) return;
+  if (g == scene_->grid() && dpr == dpr_) return;
   dpr_ = dpr;
-  frame_->setGrid(g);
-  for (size_t i = 0; i < layers_.size(); ++i)
-    if (layers_[i]) layers_[i]->setGrid(g, frame_->areas()[i].rect.w, frame_->areas()[i].rect.h);
+  scene_->setGrid(g);
 }
 
-void FormWidget::invalidate(const ui::Container& c, const ui::RectF& r) {
-  if (frame_ && form_) frame_->invalidate(c, r);
-}
-
-void FormWidget::flushDirty() {
+void FormWidget::apply(const ui::WindowChanges& changes) {
   if (!form_) return;
   // At a whole pixel ratio the logical rectangle covers the device pixels
   // exactly; at a fractional one a margin covers Qt's rounding back.
   const int margin = dpr_ == std::floor(dpr_) ? 0 : 1;
-  for (size_t i = 0; i < areaWidgets_.size(); ++i)
-    if (!frame_->areas()[i].dirty.empty())
-      for (const ui::PxRect& r : frame_->takeDirty(i))
-        areaWidgets_[i]->update(logical(r).adjusted(-margin, -margin, margin, margin));
-  if (access_) access_->apply(frame_->itemChanges());
+  for (const ui::AreaPaint& p : changes.paints)
+    for (const ui::PxRect& r : p.dirty)
+      areaWidgets_[p.area]->update(logical(r).adjusted(-margin, -margin, margin, margin));
+  for (const ui::WidgetChange& w : changes.widgets) sync(w, widgets_.value(w.control));
+  if (!access_) return;
+  access_->apply(changes.items);
+  for (const std::string& text : changes.announcements) access_->announce(text);
 }
-
-void FormWidget::accessChanged(const ui::Control& c) {
-  if (form_) frame_->labelChanged(c);
-}
-
-void FormWidget::announce(const std::string& text) {
-  if (access_) access_->announce(text);
-}
-
-void FormWidget::widgetChanged(const ui::Control& c) { sync(c, widgets_.value(&c)); }
-
 
 void FormWidget::paintEvent(QPaintEvent* e) { paintArea(0, *this, *e); }
 
@@ -285,7 +237,7 @@ void FormWidget::paintArea(size_t area, QWidget& w, const QPaintEvent& e) {
   forEachClip(p, e, [&](const QRect& clip) {
     static ui::PaintList list;  // reused: its storage outlives the frame
     list.clear();
-    frame_->paint(area, toPx(clip), list);
+    scene_->paint(area, toPx(clip), list);
     replay(p, list, clip);
   });
 }

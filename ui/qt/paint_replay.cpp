@@ -13,7 +13,7 @@
 #include "ui/picture_scaling.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/direct_fill.h"
-#include "ui/qt/raster_layer.h"
+#include "ui/qt/layer_copy.h"
 
 namespace zemlox::qt {
 namespace {

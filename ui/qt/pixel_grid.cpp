@@ -7,7 +7,10 @@
 namespace zemlox::qt {
 
 QRect widgetRect(const ui::RectF& r, double zoom, double ratio) {
-  const ui::PxRect d = PixelGrid{zoom * ratio, ratio}.areaRect(r);
+  return widgetRect(PixelGrid{zoom * ratio, ratio}.areaRect(r), ratio);
+}
+
+QRect widgetRect(const ui::PxRect& d, double ratio) {
   auto logical = [&](int device) { return static_cast<int>(std::lround(device / ratio)); };
   const int l = logical(d.x), t = logical(d.y);
   return QRect(l, t, logical(d.right()) - l, logical(d.bottom()) - t);

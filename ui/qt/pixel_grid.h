@@ -20,6 +20,8 @@ inline ui::PxRect toPx(const QRect& r) { return {r.x(), r.y(), r.width(), r.heig
 // in logical pixels, at `zoom` on a screen of pixel ratio `ratio`: the window
 // layer's whole host pixels for it.
 QRect widgetRect(const ui::RectF& r, double zoom, double ratio);
+// The same for a rectangle the window layer placed in device pixels.
+QRect widgetRect(const ui::PxRect& device, double ratio);
 
 // Switches the painter to device pixels (the widget's pixel ratio undone).
 void useDevicePixels(QPainter& p);

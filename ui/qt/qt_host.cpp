@@ -1,4 +1,4 @@
-// Qt host: window widgets, the clock's platform timer, shutdown.
+// Qt host: window widgets, the frame's platform timer, shutdown.
 #include "ui/qt/qt_host.h"
 
 #include <QApplication>
@@ -18,22 +18,33 @@ namespace zemlox::qt {
 QtHost::QtHost(ui::Application& app)
     : app_(app), keys_([this](int direction) { zoomKey(direction); }) {
   refit();
-  clockTimer_.setSingleShot(true);
-  clockTimer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&clockTimer_, &QTimer::timeout, [this] { clockFrame(); });
+  frameTimer_.setSingleShot(true);
+  frameTimer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&frameTimer_, &QTimer::timeout, [this] { frame(); });
   since_.start();
 }
 
-void QtHost::clockFrame() {
+void QtHost::frame() {
+  frameTimer_.stop();
   const double now = static_cast<double>(since_.nsecsElapsed()) / 1e6;
-  const double next = app_.clock().frame(now);
-  // A tick that started a timer has asked for a frame at once.
-  if (next == ui::Clock::kNever || clockTimer_.isActive()) return;
+  // Qt repaints when asked: the paint lists are made then, not here.
+  const ui::Application::Frame f = app_.frame(now, false);
+  apply(f);
+  // Applying may have asked for another frame at once.
+  if (f.nextTick == ui::Clock::kNever || frameTimer_.isActive()) return;
   // Qt counts whole milliseconds; a frame a fraction early still ticks.
-  clockTimer_.start(static_cast<int>(std::max(0.0, std::round(next - now))));
+  frameTimer_.start(static_cast<int>(std::max(0.0, std::round(f.nextTick - now))));
 }
 
-void QtHost::timersChanged() { clockTimer_.start(0); }
+void QtHost::apply(const ui::Application::Frame& f) {
+  for (const ui::WindowChanges& c : f.windows)
+    if (FormWidget* w = widget(*c.form)) w->apply(c);
+}
+
+// Once control returns to Qt: whatever else changes meanwhile goes with it.
+void QtHost::wantFrame() {
+  if (!frameTimer_.isActive() || frameTimer_.remainingTime() > 0) frameTimer_.start(0);
+}
 
 // The save dialog over the window that asked, proposing the documents
 // folder; the other files go beside the chosen one, with its name and their
@@ -65,7 +76,7 @@ void QtHost::shownChanged() {
 }
 
 bool QtHost::fitAt(double zoom) const {
-  const QMargins m = frame();
+  const QMargins m = decoration();
   return std::all_of(views_.cbegin(), views_.cend(),
                      [&](const QPointer<FormWidget>& w) { return !w || w->fitsScreen(zoom, m); });
 }
@@ -79,16 +90,16 @@ void QtHost::refit() {
 }
 
 void QtHost::applyZoom() {
-  const QMargins m = frame();
+  const QMargins m = decoration();
   for (const QPointer<FormWidget>& w : std::as_const(views_))
     if (w) w->setZoom(zoom_.factor(), m);
 }
 
-QMargins QtHost::frame() const {
+QMargins QtHost::decoration() const {
   QMargins m;
   for (const QPointer<FormWidget>& w : std::as_const(views_)) {
     if (!w || !w->isVisible()) continue;
-    const QMargins f = w->frame();
+    const QMargins f = w->decoration();
     m = QMargins(std::max(m.left(), f.left()), std::max(m.top(), f.top()),
                  std::max(m.right(), f.right()), std::max(m.bottom(), f.bottom()));
   }
@@ -104,7 +115,9 @@ void QtHost::formLoaded(ui::Form& f) {
 }
 
 void QtHost::formShown(ui::Form& f) {
-  if (FormWidget* w = widget(f)) w->showCentered(frame());
+  // Shown whole: its widgets placed and filled before the window appears.
+  applyChanges();
+  if (FormWidget* w = widget(f)) w->showCentered(decoration());
 }
 
 void QtHost::formShownModal(ui::Form& f) {
@@ -117,7 +130,8 @@ void QtHost::formShownModal(ui::Form& f) {
     refit();
   }
   w->setWindowModality(Qt::ApplicationModal);
-  w->showCentered(frame());
+  applyChanges();
+  w->showCentered(decoration());
 }
 
 void QtHost::formUnloaded(ui::Form& f) {

@@ -1,6 +1,7 @@
 // The Qt host of the window layer: one FormWidget per loaded window, the
-// one platform timer that runs the program's clock, quitting when the last
-// window goes, the system printer, and the one zoom every window is shown at.
+// one platform timer that calls the program's frame and applies it, quitting
+// when the last window goes, the system printer, and the one zoom every
+// window is shown at.
 #pragma once
 
 #include <QElapsedTimer>
@@ -25,7 +26,8 @@ class QtHost : public ui::Host {
   void formUnloaded(ui::Form& f) override;
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
-  void timersChanged() override;
+  void wantFrame() override;
+  ui::ByteOrder pixelOrder() const override { return ui::ByteOrder::Bgra; }
   ui::SaveResult saveFiles(const std::vector<ui::SavedFile>& files) override;
   bool copyText(const std::string& text) override;
 
@@ -34,25 +36,28 @@ class QtHost : public ui::Host {
   const ui::ZoomPolicy& zoom() const { return zoom_; }
   // Ctrl with + (+1), - (-1) or 0 (0).
   void zoomKey(int direction);
+  // One frame now: the ticks due, then every window's changes applied.
+  void frame();
+  // Every window's changes applied now, no time passing.
+  void applyChanges() { apply(app_.changes(false)); }
 
  private:
-  // Whether every loaded window, framed as the shown ones are, fits its
+  // Whether every loaded window, decorated as the shown ones are, fits its
   // screen's available area at `zoom`: the space the zoom policy gets.
   bool fitAt(double zoom) const;
   // Windows came or went: the zoom they are shown at may change.
   void refit();
   void applyZoom();
-  // The largest frame the window system put around a shown window; none
+  // The largest margins the window system put around a shown window; none
   // before any is shown, or without a window manager.
-  QMargins frame() const;
-  // One frame of the clock, and the platform timer set for the next.
-  void clockFrame();
+  QMargins decoration() const;
+  void apply(const ui::Application::Frame& f);
   // A window was shown, hidden, minimised or restored.
   void shownChanged();
 
   ui::Application& app_;
   QHash<const ui::Form*, QPointer<FormWidget>> views_;
-  QTimer clockTimer_;
+  QTimer frameTimer_;
   QElapsedTimer since_;
   ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Screen};
   // Declared last: its key watch ends before the windows go.

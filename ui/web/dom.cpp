@@ -9,7 +9,7 @@ namespace {
 EM_JS(int, zx_create, (int kind, int parent), { return ZX.create(kind, parent); });
 EM_JS(void, zx_remove, (int id), { ZX.remove(id); });
 EM_JS(void, zx_place, (int id, int x, int y, int w, int h), { ZX.place(id, x, y, w, h); });
-EM_JS(void, zx_frame_window, (int id, int th, int edge, double px, double f), { ZX.frameWindow(id, th, edge, px, f); });
+EM_JS(void, zx_dress_window, (int id, int th, int edge, double px, double f), { ZX.dressWindow(id, th, edge, px, f); });
 EM_JS(void, zx_resize_canvas, (int id, int w, int h), { ZX.resizeCanvas(id, w, h); });
 EM_JS(void, zx_set_text, (int id, const char* s), { ZX.setText(id, UTF8ToString(s)); });
 EM_JS(void, zx_set_name, (int id, const char* s), { ZX.setName(id, UTF8ToString(s)); });
@@ -49,7 +49,7 @@ namespace zemlox::web::dom {
 int create(Kind kind, int parent) { return zx_create(static_cast<int>(kind), parent); }
 void remove(int id) { zx_remove(id); }
 void place(int id, int x, int y, int w, int h) { zx_place(id, x, y, w, h); }
-void frameWindow(int id, int th, int edge, double px, double f) { zx_frame_window(id, th, edge, px, f); }
+void dressWindow(int id, int th, int edge, double px, double f) { zx_dress_window(id, th, edge, px, f); }
 void resizeCanvas(int id, int w, int h) { zx_resize_canvas(id, w, h); }
 void setText(int id, const std::string& s) { zx_set_text(id, s.c_str()); }
 void setName(int id, const std::string& s) { zx_set_name(id, s.c_str()); }

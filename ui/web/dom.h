@@ -25,7 +25,7 @@ void remove(int id);
 void place(int id, int x, int y, int w, int h);  // device pixels, in the parent
 // A window's title bar height, edge width and caption font, in device pixels,
 // and the CSS pixels of the page to one pixel of the layout.
-void frameWindow(int window, int titleHeight, int edge, double fontPx, double cssPerPixel);
+void dressWindow(int window, int titleHeight, int edge, double fontPx, double cssPerPixel);
 void resizeCanvas(int id, int w, int h);         // device pixels
 void setText(int id, const std::string& s);
 // What assistive technology calls a list or a drawing area.

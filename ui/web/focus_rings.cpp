@@ -1,27 +1,12 @@
 // Focus ring canvases, drawn when their element moves or the zoom changes:
-// at once for the element with the focus, after the next frame for the rest.
+// at once for the element with the focus, in an idle frame for the rest.
 #include "ui/web/focus_rings.h"
-
-#include <emscripten/html5.h>
-
-#include <unordered_set>
 
 #include "ui/focus_ring.h"
 #include "ui/web/dom.h"
 #include "ui/web/paint_replay.h"
 
 namespace zemlox::web {
-namespace {
-
-// Every window's rings, for the drawing after the frame; and whether it is asked for.
-std::unordered_set<FocusRings*> g_live;
-bool g_asked = false;
-
-}  // namespace
-
-FocusRings::FocusRings() { g_live.insert(this); }
-
-FocusRings::~FocusRings() { g_live.erase(this); }
 
 void FocusRings::add(int id) { rings_[id].canvas = dom::create(dom::Kind::Ring, id); }
 
@@ -36,13 +21,9 @@ void FocusRings::draw(int id, ui::ControlKind kind, const Span& r, double scale)
   ring.kind = kind;
   ring.place = r;
   ring.scale = scale;
+  if (!ring.waiting) ++waiting_;
   ring.waiting = true;
-  if (dom::hasFocus(id)) {
-    paint(ring);
-  } else if (!g_asked) {
-    g_asked = true;
-    emscripten_request_animation_frame(afterFrame, nullptr);
-  }
+  if (dom::hasFocus(id)) paint(ring);
 }
 
 void FocusRings::drawNow(int id) {
@@ -51,6 +32,7 @@ void FocusRings::drawNow(int id) {
 }
 
 void FocusRings::paint(Ring& ring) {
+  if (ring.waiting) --waiting_;
   ring.waiting = false;
   const Span& r = ring.place;
   ui::PaintList list;
@@ -60,16 +42,9 @@ void FocusRings::paint(Ring& ring) {
   dl.replayOn(ring.canvas);
 }
 
-void FocusRings::drawWaiting(void*) {
-  g_asked = false;
-  for (FocusRings* rings : g_live)
-    for (auto& [id, ring] : rings->rings_)
-      if (ring.waiting) paint(ring);
-}
-
-int FocusRings::afterFrame(double, void*) {
-  emscripten_set_timeout(drawWaiting, 0, nullptr);
-  return EM_FALSE;
+void FocusRings::drawWaiting() {
+  for (auto& [id, ring] : rings_)
+    if (ring.waiting) paint(ring);
 }
 
 }  // namespace zemlox::web

@@ -1,6 +1,8 @@
 // The window layer's focus ring in the browser: a canvas beside each button
 // and marker holds the ring of ui/focus_ring.h at the element's size, and
-// the page's style shows it while the element has the focus.
+// the page's style shows it while the element has the focus. A ring is
+// drawn at once for the element with the focus; the others when the host's
+// frame has nothing else to paint.
 #pragma once
 
 #include <unordered_map>
@@ -12,20 +14,19 @@ namespace zemlox::web {
 
 class FocusRings {
  public:
-  FocusRings();
-  ~FocusRings();
+  FocusRings() = default;
   FocusRings(const FocusRings&) = delete;
   FocusRings& operator=(const FocusRings&) = delete;
 
   // Gives element `id` (a button or a marker) a ring.
   void add(int id);
-  // Places element `id`'s ring on it at `r`. The ring of the element with
-  // the focus is drawn at once; the others, unseen until their element takes
-  // the focus, once the page's next frame is out, so that they never hold a
-  // window's first frame back.
+  // Places element `id`'s ring on it at `r`; drawn at once if the element
+  // has the focus, else it waits.
   void draw(int id, ui::ControlKind kind, const Span& r, double scale);
   // Element `id` takes the focus: its ring is drawn now if it is still waiting.
   void drawNow(int id);
+  bool waiting() const { return waiting_ > 0; }
+  void drawWaiting();
 
  private:
   struct Ring {
@@ -35,12 +36,10 @@ class FocusRings {
     double scale = 1;
     bool waiting = false;
   };
-  static void paint(Ring& ring);
-  // A frame's callbacks run before it is drawn: the waiting rings come in a task after it.
-  static int afterFrame(double, void*);
-  static void drawWaiting(void*);
+  void paint(Ring& ring);
 
   std::unordered_map<int, Ring> rings_;  // by element
+  int waiting_ = 0;
 };
 
 }  // namespace zemlox::web

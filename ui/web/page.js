@@ -179,7 +179,7 @@ var ZX = {
     s.height = ZX.css(h);
   },
 
-  frameWindow(id, th, edge, px, factor) {
+  dressWindow(id, th, edge, px, factor) {
     const rec = ZX.el[id];
     if (!rec) return;
     Object.assign(rec, {th, edge});
@@ -310,9 +310,8 @@ var ZX = {
     return c;
   },
 
-  // The next browser frame repaints the windows (zx_frame). One callback
-  // for the whole run: asking for a frame allocates nothing, and asking
-  // again before it comes (a repaint done at once meanwhile) adds none.
+  // The next browser frame runs the program's frame (zx_frame). One callback
+  // for the whole run: asking for a frame allocates nothing.
   frameAsked: false,
   requestFrame() {
     if (ZX.frameAsked) return;
@@ -451,7 +450,7 @@ var ZX = {
     img.loaded = new Promise(r => {
       img.onload = () => {
         r();
-        if (ZX.started) Module._zx_repaint_all();
+        if (ZX.started) Module._zx_picture_loaded();
       };
       img.onerror = r;
     });
@@ -480,7 +479,7 @@ window.addEventListener('keydown', e => {
 // lays the windows out anew: the program reads the ratio only then.
 ZX.watchRatio = () => {
   matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
-    if (typeof Module !== 'undefined' && Module._zx_repaint_all) Module._zx_repaint_all();
+    if (typeof Module !== 'undefined' && Module._zx_ratio_changed) Module._zx_ratio_changed();
     ZX.watchRatio();
   }, {once: true});
 };

@@ -80,13 +80,18 @@ EMSCRIPTEN_KEEPALIVE void zx_close(int window) {
   });
 }
 
-// The browser frame asked for by the host: the windows' changes are painted.
+// The browser's animation frame the host asked for: the program's frame.
 EMSCRIPTEN_KEEPALIVE void zx_frame() {
-  if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->paintNow();
+  if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->frame();
 }
 
 // A picture file finished loading: everything is painted afresh.
-EMSCRIPTEN_KEEPALIVE void zx_repaint_all() {
+EMSCRIPTEN_KEEPALIVE void zx_picture_loaded() {
+  if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->repaintAll();
+}
+
+// The device pixel ratio changed (the browser's zoom, another screen).
+EMSCRIPTEN_KEEPALIVE void zx_ratio_changed() {
   if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->relayout();
 }
 

@@ -6,7 +6,6 @@
 
 #include "ui/font.h"
 #include "ui/web/dom.h"
-#include "ui/web/raster_layer.h"
 
 namespace zemlox::web {
 namespace {
@@ -40,7 +39,8 @@ int spriteOf(const ui::Stamp& stamp) {
 
 }  // namespace
 
-void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>& dirty) {
+void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>& dirty,
+                const LayerCanvas& layerCanvas) {
   for (const ui::PaintItem& item : list.items()) {
     switch (item.kind) {
       case ui::PaintItem::Fill:
@@ -60,8 +60,7 @@ void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>
         break;
       case ui::PaintItem::Stamped: dl.layer(spriteOf(*item.stamp), item.rect.x, item.rect.y); break;
       case ui::PaintItem::Drawing: {
-        // Every drawing layer of this host is one of its canvases.
-        const auto& layer = static_cast<const RasterLayer&>(*item.layer);
+        const ui::DrawingLayer& layer = *item.layer;
         const ui::PixelBuffer& px = layer.pixels();
         if (layer.opaque()) {
           // It holds the background too: its pixels go onto the area as
@@ -74,9 +73,8 @@ void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>
         // has drawings in the repainted part.
         bool reached = false;
         for (const Span& s : dirty) reached = reached || s.intersects(layer.painted());
-        if (!reached) break;
-        layer.flush();
-        dl.layer(layer.id(), 0, 0);
+        if (!reached || !layerCanvas) break;
+        if (const int id = layerCanvas(layer)) dl.layer(id, 0, 0);
         break;
       }
     }

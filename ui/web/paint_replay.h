@@ -5,6 +5,9 @@
 // size and baseline the run gives.
 #pragma once
 
+#include <functional>
+
+#include "ui/drawing_layer.h"
 #include "ui/paint_list.h"
 #include "ui/web/draw_list.h"
 #include "ui/web/device_scale.h"
@@ -12,6 +15,10 @@
 namespace zemlox::web {
 
 // `dirty`: the parts of the area being repainted, which the list covers.
-void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>& dirty);
+// `layerCanvas` gives the canvas a see-through drawing layer is kept on,
+// its new pixels copied there first.
+using LayerCanvas = std::function<int(const ui::DrawingLayer&)>;
+void toDrawList(DrawList& dl, const ui::PaintList& list, const std::vector<Span>& dirty,
+                const LayerCanvas& layerCanvas = {});
 
 }  // namespace zemlox::web

@@ -1,4 +1,4 @@
-// Browser host: windows in the page, frames, the clock, zoom and the page's state.
+// Browser host: windows in the page, the frame, zoom and the page's state.
 #include "ui/web/web_host.h"
 
 #include <emscripten/html5.h>
@@ -17,8 +17,13 @@ WebHost* g_host = nullptr;
 // Room kept around the windows in the browser window, in CSS pixels.
 constexpr double kMargin = 8;
 
-void onClock(void*) {
-  if (g_host) g_host->clockFrame();
+// A frame due later than the next animation frame or two is asked for by a
+// timeout first, so that an idle page has no animation frames running.
+constexpr double kFrameMs = 17;
+
+void onWake(void* timeout) {
+  *static_cast<long*>(timeout) = 0;
+  if (g_host) g_host->wantFrame();
 }
 
 EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
@@ -86,7 +91,7 @@ void WebHost::formUnloaded(ui::Form& f) {
   (*it)->detach();
   unloaded_.push_back(std::move(*it));
   views_.erase(it);
-  scheduleFrame();
+  wantFrame();
   relayout();
   restack();
   focusTop();
@@ -96,30 +101,41 @@ void WebHost::lastFormUnloaded() { dom::showEnded(); }
 
 std::unique_ptr<ui::Printer> WebHost::printer() { return std::make_unique<WebPrinter>(); }
 
-void WebHost::timersChanged() {
-  if (clockTimeout_) emscripten_clear_timeout(clockTimeout_);
-  clockTimeout_ = emscripten_set_timeout(onClock, 0, nullptr);
-}
-
-void WebHost::clockFrame() {
-  clockTimeout_ = 0;
-  const double now = emscripten_get_now();
-  const double next = app_.clock().frame(now);
-  if (next == ui::Clock::kNever || clockTimeout_) return;
-  clockTimeout_ = emscripten_set_timeout(onClock, std::max(0.0, next - now), nullptr);
-}
-
-void WebHost::scheduleFrame() {
-  if (frameScheduled_) return;
-  frameScheduled_ = true;
+void WebHost::wantFrame() {
+  if (frameAsked_) return;
+  frameAsked_ = true;
   dom::requestFrame();
 }
 
-void WebHost::paintNow() {
-  frameScheduled_ = false;
-  unloaded_.clear();
-  for (auto& v : views_) v->paint();
+void WebHost::frame() {
+  frameAsked_ = false;
+  if (wakeTimeout_) emscripten_clear_timeout(wakeTimeout_), wakeTimeout_ = 0;
+  const double now = emscripten_get_now();
+  const ui::Application::Frame f = app_.frame(now, true);
+  // The focus rings nobody sees yet wait for a frame with nothing else to
+  // paint: they never hold a window's first frame back.
+  const bool painted = apply(f);
+  bool ringsWait = false;
+  for (auto& v : views_) {
+    if (!painted) v->drawWaitingRings();
+    ringsWait = ringsWait || v->ringsWaiting();
+  }
+  if (ringsWait || (f.nextTick != ui::Clock::kNever && f.nextTick - now < 2 * kFrameMs)) {
+    wantFrame();
+  } else if (f.nextTick != ui::Clock::kNever && !frameAsked_) {
+    wakeTimeout_ = emscripten_set_timeout(onWake, f.nextTick - now - kFrameMs, &wakeTimeout_);
+  }
 }
+
+bool WebHost::apply(const ui::Application::Frame& f) {
+  unloaded_.clear();
+  bool painted = false;
+  for (const ui::WindowChanges& c : f.windows)
+    if (WindowView* v = viewOf(*c.form)) painted = v->apply(c) || painted;
+  return painted;
+}
+
+void WebHost::applyChanges() { apply(app_.changes(true)); }
 
 void WebHost::start(const std::function<void()>& run) {
   // The menu is painted at once, so the browser's next frame shows it whole
@@ -128,7 +144,7 @@ void WebHost::start(const std::function<void()>& run) {
   starting_ = true;
   run();
   starting_ = false;
-  paintNow();
+  applyChanges();
   focusTop();
 }
 
@@ -165,6 +181,11 @@ void WebHost::relayout() {
   dom::setDeskSize(deskW, deskH);
   for (auto& v : views_)
     v->layout(sc, (deskW - v->outerWidth(sc)) / 2, (deskH - v->outerHeight(sc)) / 2);
+}
+
+void WebHost::repaintAll() {
+  for (auto& v : views_)
+    if (ui::Form* f = v->form()) f->scene()->showAll();
 }
 
 void WebHost::restack() {

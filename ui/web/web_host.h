@@ -1,7 +1,7 @@
 // The browser host of the window layer: a window element per loaded window,
-// modal windows over their owner in the same page, one repaint per browser
-// frame, the one browser timeout that runs the program's clock, the page's
-// zoom and title, and a closing screen when the last window goes.
+// modal windows over their owner in the same page, the program's frame run
+// from the browser's animation frame and applied, the page's zoom and title,
+// and a closing screen when the last window goes.
 #pragma once
 
 #include <functional>
@@ -28,25 +28,26 @@ class WebHost : public ui::Host {
   void formUnloaded(ui::Form& f) override;
   void lastFormUnloaded() override;
   std::unique_ptr<ui::Printer> printer() override;
-  void timersChanged() override;
+  void wantFrame() override;
   ui::SaveResult saveFiles(const std::vector<ui::SavedFile>& files) override;
   bool copyText(const std::string& text) override;
 
-  void scheduleFrame();
-  // Paints every window's changes now.
-  void paintNow();
+  // The browser's animation frame: the program's frame, applied.
+  void frame();
+  // Every window's changes applied now, no time passing.
+  void applyChanges();
   // Runs the program's start and paints its first frame, the focus given last.
   void start(const std::function<void()>& run);
-  // Lays every shown window out again at the current zoom and page size.
+  // Lays every shown window out again at the current zoom, page size and
+  // pixel ratio.
   void relayout();
+  // Every window painted afresh (a picture it shows has come in).
+  void repaintAll();
   // Stacking, active title bars, focus-blocking and the page's title.
   void restack();
   void pageVisible(bool visible);
   // Ctrl with + (+1), - (-1) or 0 (0).
   void zoomKey(int direction);
-
-  // One frame of the clock, and the browser timeout set for the next.
-  void clockFrame();
 
   ui::Application& app() const { return app_; }
   WindowView* viewOf(const ui::Form& f) const;
@@ -62,11 +63,13 @@ class WebHost : public ui::Host {
   // The focus on the top window's first control (during the start, once
   // its first frame is painted).
   void focusTop();
+  // Applies a frame; whether anything was painted.
+  bool apply(const ui::Application::Frame& f);
 
   ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Page};
-  bool frameScheduled_ = false;
+  bool frameAsked_ = false;
   bool starting_ = false;
-  long clockTimeout_ = 0;  // 0 when none is set
+  long wakeTimeout_ = 0;  // 0 when none is set
 };
 
 }  // namespace zemlox::web

@@ -16,7 +16,7 @@ bool WindowView::pointer(int canvas, int type, double x, double y, int buttons, 
   if (canvas == window_ && touch) {
     area = form_;
   } else if (auto it = std::find(canvases_.begin(), canvases_.end(), canvas); it != canvases_.end()) {
-    area = frame_->areas()[static_cast<size_t>(it - canvases_.begin())].container;
+    area = scene_->areas()[static_cast<size_t>(it - canvases_.begin())].container;
   }
   if (!area) return false;
   ui::Container& c = *area;
@@ -92,11 +92,8 @@ bool WindowView::comboTyped(int id, const std::string& text) {
 std::optional<bool> WindowView::itemKey(int id, ui::Key key, int shift) {
   auto it = std::find(items_.begin(), items_.end(), id);
   if (it == items_.end() || !form_) return std::nullopt;
-  ui::Label& label = *frame_->items()[static_cast<size_t>(it - items_.begin())].label;
-  const bool done = form_->keyboard().press(label, key, shift);
-  // Picking an item up or putting it down renames it.
-  if (form_) frame_->labelsChanged();
-  return done;
+  ui::Label& label = *scene_->items()[static_cast<size_t>(it - items_.begin())].label;
+  return form_->keyboard().press(label, key, shift);
 }
 
 }  // namespace zemlox::web

@@ -1,43 +1,45 @@
-// One window's repaint in the page: each area with changes gets the window
-// layer's paint list for its dirty part, replayed on its canvas once per
-// browser frame; then the label elements follow what changed.
+// One window's share of a browser frame: each repainted area gets the paint
+// list for its dirty part replayed on its canvas, widgets are placed and
+// filled, and the label elements follow what changed.
 #include <algorithm>
 
+#include "ui/web/dom.h"
 #include "ui/web/paint_replay.h"
 #include "ui/web/web_host.h"
 #include "ui/web/window_view.h"
 
 namespace zemlox::web {
-namespace {
 
-Span bounding(const std::vector<Span>& spans) {
-  int l = 1 << 30, t = 1 << 30, r = -(1 << 30), b = -(1 << 30);
-  for (const Span& s : spans) {
-    l = std::min(l, s.x), t = std::min(t, s.y);
-    r = std::max(r, s.x + s.w), b = std::max(b, s.y + s.h);
-  }
-  return r > l && b > t ? Span{l, t, r - l, b - t} : Span{0, 0, 0, 0};
+bool WindowView::apply(const ui::WindowChanges& changes) {
+  if (!form_) return false;
+  for (const ui::AreaPaint& p : changes.paints) paintArea(p);
+  for (const ui::WidgetChange& w : changes.widgets)
+    if (auto it = widgets_.find(w.control); it != widgets_.end()) sync(w, it->second);
+  applyItemChanges(changes.items);
+  for (const std::string& text : changes.announcements) dom::announce(text);
+  if (changes.inputEnabledChanged) host_.restack();
+  return !changes.paints.empty();
 }
 
-}  // namespace
-
-void WindowView::paint() {
-  if (!form_) return;
-  for (size_t i = 0; i < canvases_.size(); ++i) paintArea(i);
-  applyItemChanges();
-}
-
-void WindowView::paintArea(size_t area) {
-  if (frame_->areas()[area].dirty.empty()) return;
-  const std::vector<Span> dirty = frame_->takeDirty(area);
-  static ui::PaintList list;  // reused: its storage outlives the frame
-  list.clear();
-  frame_->paint(area, bounding(dirty), list);
-  static DrawList dl;  // reused like the list: replaying it leaves it empty
-  dl.clip(dirty);
-  toDrawList(dl, list, dirty);
+void WindowView::paintArea(const ui::AreaPaint& p) {
+  static DrawList dl;  // reused: replaying it leaves it empty
+  dl.clip(p.dirty);
+  toDrawList(dl, *p.list, p.dirty, [this](const ui::DrawingLayer& l) { return layerCanvas(l); });
   dl.unclip();
-  dl.replayOn(canvases_[area]);
+  dl.replayOn(canvases_[p.area]);
+}
+
+int WindowView::layerCanvas(const ui::DrawingLayer& layer) {
+  size_t area = 0;
+  while (area < canvases_.size() && scene_->areas()[area].layer != &layer) ++area;
+  if (area == canvases_.size()) return 0;
+  int& id = layerCanvases_[area];
+  const ui::PixelBuffer& px = layer.pixels();
+  if (!id) id = dom::create(dom::Kind::Layer, 0);
+  const Span fresh = layer.takeFresh();
+  if (fresh.w == px.width() && fresh.h == px.height()) dom::resizeCanvas(id, std::max(1, px.width()), std::max(1, px.height()));
+  if (!fresh.empty()) dom::putPixels(id, px.data(), px.width(), fresh.x, fresh.y, fresh.w, fresh.h);
+  return id;
 }
 
 }  // namespace zemlox::web

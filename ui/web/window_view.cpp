@@ -20,33 +20,23 @@ std::string joined(const std::vector<std::string>& items) {
 
 }  // namespace
 
-WindowView::WindowView(WebHost& host, ui::Form& form)
-    : host_(host), form_(&form), frame_(std::make_unique<ui::FormFrame>(form, [this] { host_.scheduleFrame(); })) {
+WindowView::WindowView(WebHost& host, ui::Form& form) : host_(host), form_(&form), scene_(form.scene()) {
   window_ = dom::create(dom::Kind::Window, 0);
   dom::setText(window_, form.style().caption);
-  canvases_.resize(frame_->areas().size());
-  layers_.resize(frame_->areas().size());
+  canvases_.resize(scene_->areas().size());
+  layerCanvases_.resize(scene_->areas().size());
   addCanvas(0, window_);
   build(form, window_);
   buildItems();
-  form.setView(this);
 }
 
-// An area's canvas, under everything else in its element, and a layer for
-// its surface if it draws.
-void WindowView::addCanvas(size_t area, int element) {
-  canvases_[area] = dom::create(dom::Kind::Canvas, element);
-  ui::Surface* surface = frame_->surfaceOf(area);
-  if (!surface) return;
-  layers_[area] = std::make_unique<RasterLayer>([this, area](const Span& s) { frame_->markDirty(area, s); });
-  surface->setSink(layers_[area].get());
-  frame_->setLayer(area, layers_[area].get());
-}
+// An area's canvas, under everything else in its element.
+void WindowView::addCanvas(size_t area, int element) { canvases_[area] = dom::create(dom::Kind::Canvas, element); }
 
 WindowView::~WindowView() { detach(); }
 
 int WindowView::areaElement(size_t area) const {
-  const ui::Control* c = frame_->areas()[area].control;
+  const ui::Control* c = scene_->areas()[area].control;
   return c ? widgets_.at(c) : window_;
 }
 
@@ -62,12 +52,12 @@ void WindowView::build(ui::Container& c, int parentElement) {
       case ui::ControlKind::ComboBox: id = dom::create(dom::Kind::Combo, parentElement); break;
       case ui::ControlKind::Frame:
         id = dom::create(dom::Kind::Group, parentElement);
-        addCanvas(static_cast<size_t>(frame_->areaOf(static_cast<ui::Frame&>(*ctl))), id);
+        addCanvas(static_cast<size_t>(scene_->areaOf(static_cast<ui::Frame&>(*ctl))), id);
         build(static_cast<ui::Frame&>(*ctl), id);
         break;
       case ui::ControlKind::PictureBox:
         id = dom::create(dom::Kind::Picture, parentElement);
-        addCanvas(static_cast<size_t>(frame_->areaOf(static_cast<ui::PictureBox&>(*ctl))), id);
+        addCanvas(static_cast<size_t>(scene_->areaOf(static_cast<ui::PictureBox&>(*ctl))), id);
         build(static_cast<ui::PictureBox&>(*ctl), id);
         break;
       default: break;
@@ -75,7 +65,6 @@ void WindowView::build(ui::Container& c, int parentElement) {
     widgets_[ctl] = id;
     controlsById_[id] = ctl;
     if (!ctl->accessibleName().empty()) dom::setName(id, ctl->accessibleName());
-    sync(*ctl, id);
   }
 }
 
@@ -83,7 +72,7 @@ void WindowView::build(ui::Container& c, int parentElement) {
 // window's tab order gets its place in the page's.
 void WindowView::buildItems() {
   const ui::Keyboard& keys = form_->keyboard();
-  for (const ui::FormFrame::Item& item : frame_->items()) {
+  for (const ui::WindowScene::Item& item : scene_->items()) {
     const auto kind = item.target ? dom::Kind::Marker : dom::Kind::Text;
     items_.push_back(dom::create(kind, areaElement(static_cast<size_t>(item.area))));
     if (kind == dom::Kind::Marker) rings_.add(items_.back());
@@ -92,9 +81,9 @@ void WindowView::buildItems() {
     if (const int id = focusElement(c)) dom::joinTabOrder(id);
 }
 
-void WindowView::applyItemChanges() {
-  for (const ui::FormFrame::ItemChange& change : frame_->itemChanges()) {
-    const ui::FormFrame::Item& item = frame_->items()[change.item];
+void WindowView::applyItemChanges(const std::vector<ui::ItemChange>& changes) {
+  for (const ui::ItemChange& change : changes) {
+    const ui::WindowScene::Item& item = scene_->items()[change.item];
     const int id = items_[change.item];
     if (change.name) dom::setText(id, item.name);
     if (change.place) {
@@ -112,22 +101,17 @@ void WindowView::applyItemChanges() {
 
 void WindowView::detach() {
   if (!form_) return;
-  for (size_t i = 0; i < layers_.size(); ++i) {
-    if (const auto& layer = layers_[i]) {
-      ui::Surface& surface = *frame_->surfaceOf(i);
-      if (surface.sink() == layer.get()) surface.setSink(nullptr);
-    }
-    dom::remove(canvases_[i]);
-  }
+  for (const int id : canvases_) dom::remove(id);
+  for (const int id : layerCanvases_)
+    if (id) dom::remove(id);
   for (auto& [id, ctl] : controlsById_) dom::remove(id);
   for (const int id : items_) dom::remove(id);
   dom::remove(window_);
-  if (form_->view() == this) form_->setView(nullptr);
   form_ = nullptr;
+  scene_ = nullptr;
   touch_.reset();
   canvases_.clear();
-  layers_.clear();
-  frame_.reset();
+  layerCanvases_.clear();
   widgets_.clear();
   controlsById_.clear();
   items_.clear();
@@ -153,28 +137,28 @@ void WindowView::layout(const Scale& scale, int x, int y) {
   const Span client = clientSize(scale);
   const int cw = client.w, ch = client.h;
   dom::place(window_, x, y, cw, ch);
-  dom::frameWindow(window_, scale.px(kTitleBarPx * ui::kTwipsPerPixel), scale.thickness(kEdgePx),
+  dom::dressWindow(window_, scale.px(kTitleBarPx * ui::kTwipsPerPixel), scale.thickness(kEdgePx),
                    ui::controlFontPixels(scale.s), scale.s / scale.unit);
-  frame_->setGrid(ui::PixelGrid{scale.s, scale.unit});
+  const ui::PixelGrid grid{scale.s, scale.unit};
+  if (grid == scene_->grid()) return;
+  // Everything is painted and placed again by the next frame.
+  scene_->setGrid(grid);
   for (size_t i = 0; i < canvases_.size(); ++i) {
-    const Span& r = frame_->areas()[i].rect;
+    const Span& r = scene_->areas()[i].rect;
     dom::place(canvases_[i], 0, 0, r.w, r.h);
     dom::resizeCanvas(canvases_[i], std::max(1, r.w), std::max(1, r.h));
-    if (layers_[i]) layers_[i]->resize(scale, r.w, r.h);
   }
-  for (auto& [ctl, id] : widgets_) {
-    place(*ctl, id);
-    dom::setFontPixels(id, ui::controlFontPixels(scale.s));
-  }
+  for (auto& [ctl, id] : widgets_) dom::setFontPixels(id, ui::controlFontPixels(scale.s));
 }
 
-void WindowView::place(const ui::Control& c, int id) {
-  const Span r = frame_->rectOf({c.left(), c.top(), c.width(), c.height()});
+void WindowView::place(const ui::Control& c, int id, const Span& r) {
   dom::place(id, r.x, r.y, r.w, r.h);
   rings_.draw(id, c.kind(), r, scale_.s);
 }
 
-void WindowView::sync(const ui::Control& c, int id) {
+void WindowView::sync(const ui::WidgetChange& change, int id) {
+  const ui::Control& c = *change.control;
+  place(c, id, change.place);
   switch (c.kind()) {
     case ui::ControlKind::Button: dom::setText(id, static_cast<const ui::Button&>(c).caption()); break;
     case ui::ControlKind::Frame: dom::setText(id, static_cast<const ui::Frame&>(c).caption()); break;
@@ -184,15 +168,12 @@ void WindowView::sync(const ui::Control& c, int id) {
       dom::setText(id, cb.text());
       break;
     }
-    case ui::ControlKind::PictureBox:
-      if (frame_) frame_->invalidateAll(static_cast<const ui::PictureBox&>(c));
-      break;
     default: break;
   }
   // A hidden element would drop the focus to the page: the window layer
   // hands it on first.
-  if (!c.visible() && form_ && dom::hasFocus(id))
-    if (const int next = focusElement(form_->keyboard().after(c))) focus(next);
+  if (!c.visible() && dom::hasFocus(id))
+    if (const int next = focusElement(change.handOn)) focus(next);
   dom::setVisible(id, c.visible());
 }
 
@@ -204,7 +185,7 @@ int WindowView::focusElement(const ui::Control* c) const {
   if (!c) return 0;
   if (auto w = widgets_.find(c); w != widgets_.end()) return w->second;
   for (size_t i = 0; i < items_.size(); ++i)
-    if (frame_->items()[i].label == c) return items_[i];
+    if (scene_->items()[i].label == c) return items_[i];
   return 0;
 }
 
@@ -218,25 +199,5 @@ void WindowView::focus(int id) {
   rings_.drawNow(id);
   dom::focus(id);
 }
-
-void WindowView::accessChanged(const ui::Control& c) {
-  // A label moved, shown, renamed or picked up: its element follows.
-  if (frame_) frame_->labelChanged(c);
-}
-
-void WindowView::invalidate(const ui::Container& c, const ui::RectF& r) {
-  if (frame_) frame_->invalidate(c, r);
-}
-
-void WindowView::widgetChanged(const ui::Control& c) {
-  auto it = widgets_.find(&c);
-  if (it == widgets_.end()) return;
-  place(c, it->second);
-  sync(c, it->second);
-}
-
-void WindowView::inputEnabledChanged() { host_.restack(); }
-
-void WindowView::announce(const std::string& text) { dom::announce(text); }
 
 }  // namespace zemlox::web

@@ -1,8 +1,8 @@
 // One loaded window in the page: a window element with a title bar and close
 // box, a canvas for each area that paints (the window itself, its frames and
 // picture boxes), HTML buttons and lists, an element over each painted label
-// for assistive technology and the keys. The window layer's frame says what
-// changed; this applies it once per browser frame.
+// for assistive technology and the keys. Each frame's changes are applied
+// here, once per browser frame.
 #pragma once
 
 #include <memory>
@@ -11,12 +11,11 @@
 #include <vector>
 
 #include "ui/form.h"
-#include "ui/form_frame.h"
+#include "ui/window_scene.h"
 #include "ui/touch.h"
 #include "ui/web/focus_rings.h"
 #include "ui/web/draw_list.h"
 #include "ui/web/device_scale.h"
-#include "ui/web/raster_layer.h"
 
 namespace zemlox::web {
 
@@ -26,10 +25,10 @@ class WebHost;
 inline constexpr int kTitleBarPx = 22;
 inline constexpr int kEdgePx = 1;
 
-class WindowView : public ui::FormView {
+class WindowView {
  public:
   WindowView(WebHost& host, ui::Form& form);
-  ~WindowView() override;
+  ~WindowView();
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
 
@@ -47,7 +46,12 @@ class WindowView : public ui::FormView {
   void setStacking(int z, bool active);
   // The focus on the control the window layer opens the window with.
   void focusFirst();
-  void paint();
+  // Applies a frame's changes; whether anything was painted.
+  bool apply(const ui::WindowChanges& changes);
+  // The focus rings placed but not drawn yet, unseen until their element
+  // takes the focus.
+  bool ringsWaiting() const { return rings_.waiting(); }
+  void drawWaitingRings() { rings_.drawWaiting(); }
 
   // Input from the page, by element number; false when not this window's.
   // A touch on the title bar comes with the window's own number, in CSS
@@ -61,39 +65,36 @@ class WindowView : public ui::FormView {
   // when the element is not this window's.
   std::optional<bool> itemKey(int id, ui::Key key, int shift);
 
-  void invalidate(const ui::Container& c, const ui::RectF& r) override;
-  void accessChanged(const ui::Control& c) override;
-  void widgetChanged(const ui::Control& c) override;
-  void inputEnabledChanged() override;
-  void announce(const std::string& text) override;
-
  private:
   void build(ui::Container& c, int parentElement);
   void buildItems();
   void addCanvas(size_t area, int element);
-  void applyItemChanges();
+  void applyItemChanges(const std::vector<ui::ItemChange>& changes);
   // The page element of an area: the window's own or its control's.
   int areaElement(size_t area) const;
-  void place(const ui::Control& c, int id);
+  void place(const ui::Control& c, int id, const Span& r);
   // The element that takes the focus for a control: its own or its item's.
   int focusElement(const ui::Control* c) const;
   // Gives element `id` the focus, its ring drawn first.
   void focus(int id);
-  void sync(const ui::Control& c, int id);
-  void paintArea(size_t area);
+  void sync(const ui::WidgetChange& change, int id);
+  void paintArea(const ui::AreaPaint& p);
+  // The canvas a see-through drawing layer is kept on, its new pixels copied.
+  int layerCanvas(const ui::DrawingLayer& layer);
   void touchInput(ui::Container& c, int type, float x, float y, float twipsPerPx);
 
   WebHost& host_;
   ui::Form* form_;
   Scale scale_;
   int window_ = 0;
-  std::unique_ptr<ui::FormFrame> frame_;
-  // By the frame's area: its canvas, and the layer of its surface if it has one.
+  ui::WindowScene* scene_;
+  // By the scene's area: its canvas, and the offscreen canvas of its
+  // drawing layer where that is drawn over other things (0: none yet).
   std::vector<int> canvases_;
-  std::vector<std::unique_ptr<RasterLayer>> layers_;
+  std::vector<int> layerCanvases_;
   std::unordered_map<const ui::Control*, int> widgets_;
   std::unordered_map<int, ui::Control*> controlsById_;
-  // The element over each of the frame's label items.
+  // The element over each of the scene's label items.
   std::vector<int> items_;
   ui::Touch touch_;
   FocusRings rings_;

@@ -1,20 +1,15 @@
 // Copying a drawing layer's pixels onto a widget.
-#include "ui/qt/raster_layer.h"
+#include "ui/qt/layer_copy.h"
 
 #include <QImage>
-#include <utility>
 
 namespace zemlox::qt {
-
-RasterLayer::RasterLayer(std::function<void(const ui::PxRect&)> dirty)
-    : ui::DrawingLayer(std::move(dirty), ui::ByteOrder::Bgra) {}
 
 void copyLayer(QPainter& p, const ui::DrawingLayer& layer, const QRect& deviceClip) {
   const ui::PixelBuffer& b = layer.pixels();
   const ui::PxRect drawn = layer.painted();
   const QRect part = QRect(drawn.x, drawn.y, drawn.w, drawn.h) & deviceClip;
   if (part.isEmpty() || b.width() == 0) return;
-  // The buffer is in Qt's own byte order (RasterLayer): copied as it is.
   const QImage view(reinterpret_cast<const uchar*>(b.data()), b.width(), b.height(), b.stride(),
                     layer.opaque() ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   p.drawImage(part.topLeft(), view, part);
