@@ -2,8 +2,8 @@
 // linked only into their own build of the browser edition (zemlox_bench.js),
 // never the site's: ticks of the top window, each with the repaint the next
 // frame would do, the same ticks of a copy of that window with no host (the
-// floor's share: any program of these lessons computes them), and the count of
-// ticks the timers have run.
+// floor's share: any program of these lessons computes them), the count of
+// ticks the timers have run, and a new run of the record or the observation window in both.
 #include <emscripten.h>
 
 #include <memory>
@@ -44,6 +44,12 @@ ui::Form* twinOf(const ui::Form& of) {
   return twin.get();
 }
 
+// A new run of the record or of the observation window; other lessons never end.
+void setOff(ui::Form* w) {
+  if (auto* k = dynamic_cast<observe::frm_Kansoku*>(w)) k->Command2_Click();
+  if (auto* k = dynamic_cast<record::frm_Kiroku*>(w)) k->Command2_Click();
+}
+
 }  // namespace
 
 extern "C" {
@@ -70,6 +76,19 @@ EMSCRIPTEN_KEEPALIVE int zx_bench_floor_ticks(int n) {
     for (ui::Timer* t : w->timers())
       if (t->enabled()) t->tick(), ++ran;
   return ran;
+}
+
+// The record's and the observation window's runs end after some 400 or 500
+// ticks: a new one set off in the top window, repainted, and in its hostless
+// copy, so that the ticks measured next follow the ticks recorded after the
+// last set-off, the same in both.
+EMSCRIPTEN_KEEPALIVE void zx_bench_set_off() {
+  zemlox::web::WebHost* host = zemlox::web::WebHost::current();
+  if (!host || host->views().empty()) return;
+  ui::Form* top = host->views().back()->form();
+  setOff(top);
+  host->paintNow();
+  setOff(twinOf(*top));
 }
 
 // Timer ticks run so far by every window, also those made up for a late callback.

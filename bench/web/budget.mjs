@@ -5,7 +5,9 @@
 // Chromium, Firefox and WebKit, each in a fresh profile, the two pages
 // alternating, with the steps of the start the page marks on the way; and
 // per window in Chromium, a tick plus the repaint it causes against a bare
-// page making the same canvas calls on canvases of the same sizes.
+// page making the same canvas calls on canvases of the same sizes; the same
+// with every canvas call a no-op, the program's own work; and how often a
+// tick copies a drawing's pixels.
 // The last line names every figure over its budget.
 // Run after scripts/build-web.sh, on an X display for WebKit:
 // xvfb-run -a node bench/web/budget.mjs [first-paint | ticks]. It serves the site
@@ -127,9 +129,17 @@ async function firstPaints(server, label, measure) {
 // more for the same calls. Before the timed ticks the browser draws a few
 // frames: the recorded ticks, drawn with no frame between them, leave the
 // program's canvases costlier to draw on than fresh ones until it has.
-async function ticks(page, n) {
-  return page.evaluate(async count => {
+// With `stubbed`, every method and setter of the canvases' contexts does
+// nothing while the ticks are timed: what is left is the program's own work
+// against the floor's loop over the recorded calls.
+// Also counted, in the recorded ticks: the copies of drawing layers' pixels
+// (put onto a canvas, or drawn from a layer's canvas: a stamp's sprite is
+// filled, never put on) and the most canvases one layer's pixels reached
+// in a tick: 1 straight onto its area, 2 through a canvas of its own.
+async function ticks(page, n, stubbed = false) {
+  return page.evaluate(async (count, stubbed) => {
     const flush = canvases => canvases.forEach(c => c.getContext('2d').getImageData(0, 0, 1, 1));
+    Module._zx_bench_set_off();
     // Every canvas call of a tick's replays, recorded by standing a proxy in
     // for each element's drawing context meanwhile.
     let frame = null;
@@ -156,6 +166,20 @@ async function ticks(page, n) {
       recorded.push(frame);
     }
     records.forEach((rec, i) => { rec.ctx = contexts[i]; delete rec.resetCalls; });
+    // A layer by the address of its pixels in the program's memory.
+    const layerOf = new Map(ZX.el.filter(r => r && r.kind === 6 && r.pixels).map(r => [r.root, r.pixels.zxAt]));
+    let copies = 0, reach = 0;
+    for (const frame of recorded) {
+      const reached = new Map();
+      for (const {canvas, calls} of frame)
+        for (const [k, a] of calls) {
+          const layer = k === 'putImageData' ? a[0].zxAt : k === 'drawImage' ? layerOf.get(a[0]) : undefined;
+          if (layer === undefined) continue;
+          ++copies;
+          reached.set(layer, (reached.get(layer) || new Set()).add(canvas));
+        }
+      for (const canvases of reached.values()) reach = Math.max(reach, canvases.size);
+    }
     const shown = [...new Set(recorded.flat().map(r => r.canvas))];
     const bare = new Map(shown.map(c => {
       const b = document.createElement('canvas');
@@ -168,6 +192,14 @@ async function ticks(page, n) {
     const frames = recorded.map(frame => frame.map(({canvas, calls}) => [bare.get(canvas), calls.map(([k, a]) =>
       [k, a.map(v => (v instanceof HTMLCanvasElement && bare.has(v) ? bare.get(v).canvas : v))])]));
     for (let k = 0; k < 3; ++k) await new Promise(r => requestAnimationFrame(r));
+    Module._zx_bench_set_off();
+    const proto = CanvasRenderingContext2D.prototype;
+    const kept = Object.entries(Object.getOwnPropertyDescriptors(proto));
+    if (stubbed)
+      for (const [k, d] of kept) {
+        if (typeof d.value === 'function' && k !== 'constructor') proto[k] = () => {};
+        else if (d.set) Object.defineProperty(proto, k, {...d, set() {}});
+      }
     const programTick = () => {
       const t0 = performance.now();
       Module._zx_bench_frames(1);
@@ -185,6 +217,8 @@ async function ticks(page, n) {
       flush(floorCanvases);
       return performance.now() - t0;
     };
+    // The page's clock has a grain of 0.1 ms, each reading rounded up or down
+    // at random in proportion: the mean of many ticks is still the mean tick.
     let program = 0, floor = 0, floorTicked = 0;
     for (let i = 0; i < count; ++i) {
       if (i % 2) {
@@ -195,9 +229,10 @@ async function ticks(page, n) {
         floor += floorTick(i);
       }
     }
+    for (const [k, d] of kept) Object.defineProperty(proto, k, d);
     floorCanvases.forEach(c => c.remove());
-    return {program: program / count, floor: floor / count, floorTicked};
-  }, n);
+    return {program: program / count, floor: floor / count, floorTicked, copies: copies / count, reach};
+  }, n, stubbed);
 }
 
 async function firstPaintsInEveryEngine(server, browser) {
@@ -211,6 +246,8 @@ async function firstPaintsInEveryEngine(server, browser) {
   await firstPaints(server, 'WebKit', firstPaintWebKit);
 }
 
+// The windows whose drawings must reach their canvas in one copy.
+const copiedOnce = ['wave2', 'kansoku'];
 const windows = [
   ['kiroku', '地震計の記録', 100], ['pwave', '縦波(Ｐ波)のシミュレーション ', 200],
   ['swave', '横波(Ｓ波)のシミュレーション ', 200], ['wave', '縦波（Ｐ波）・横波(Ｓ波)の比較', 200],
@@ -234,12 +271,18 @@ await z.run('every figure measured', async browser => {
     await zoom100(page);
     for (const [button, caption, n] of windows) {
       const win = await z.openLesson(page, button, caption);
-      // The observation window ticks during a run: set one off first.
-      if (button === 'kansoku') await z.click(page, win, 3000 + 487, 6600 + 187);
-      const runs = [];
-      for (let i = 0; i < 3; ++i) runs.push(await ticks(page, n));
-      z.check(runs.every(r => r.floorTicked >= n), `${button}: the floor's copy of the window did not tick`);
+      const runs = [], bare = [];
+      for (let i = 0; i < 5; ++i) runs.push(await ticks(page, n));
+      for (let i = 0; i < 5; ++i) bare.push(await ticks(page, 400, true));
+      z.check([...runs, ...bare].every((r, i) => r.floorTicked >= (i < 5 ? n : 400)),
+              `${button}: the floor's copy of the window did not tick`);
+      row(`${button} own work, canvas calls no-ops`, 1000 * median(bare.map(r => r.program)),
+          1000 * median(bare.map(r => r.floor)), 'µs', 1.1);
       row(`${button} tick + repaint`, median(runs.map(r => r.program)), median(runs.map(r => r.floor)), 'ms', 1.0);
+      const reach = Math.max(...runs.map(r => r.reach));
+      console.log(`${`${button} drawing copies per tick`.padEnd(44)} ${median(runs.map(r => r.copies)).toFixed(2).padStart(9)}` +
+                  `      one layer onto up to ${reach} canvases a tick${copiedOnce.includes(button) ? ' (budget 1)' : ''}`);
+      if (copiedOnce.includes(button) && reach > 1) over.push(`${button} drawing copied onto ${reach} canvases a tick (budget 1)`);
       await z.click(page, win, ...(button === 'kansoku' ? [5160 + 487, 7080 + 187] : z.closeButton));
       await z.windowGone(page, caption);
     }
