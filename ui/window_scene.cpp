@@ -114,7 +114,7 @@ void WindowScene::showAll() {
 void WindowScene::allWidgetsChanged() {
   widgets_.clear();
   for (Control* c : form_.controls())
-    if (c->isWidget()) widgets_.push_back(c);
+    if (c->isWidget()) widgets_.push_back({c, {}, c->visible() ? nullptr : form_.keyboard().after(*c)});
   wanted();
 }
 
@@ -151,7 +151,9 @@ void WindowScene::widgetChanged(const Control& c) {
     invalidateAll(static_cast<const PictureBox&>(c));
   }
   auto* ctl = const_cast<Control*>(&c);
-  if (std::find(widgets_.begin(), widgets_.end(), ctl) == widgets_.end()) widgets_.push_back(ctl);
+  auto it = std::find_if(widgets_.begin(), widgets_.end(), [ctl](const WidgetChange& w) { return w.control == ctl; });
+  if (it == widgets_.end()) it = widgets_.insert(widgets_.end(), {ctl, {}, nullptr});
+  it->handOn = c.visible() ? nullptr : form_.keyboard().after(c);
   wanted();
 }
 
@@ -209,9 +211,11 @@ WindowChanges WindowScene::take(bool lists) {
     }
     out.paints.push_back(std::move(p));
   }
-  const Keyboard& keys = form_.keyboard();
-  for (Control* c : widgets_)
-    out.widgets.push_back({c, placeOf(*c), c->visible() ? nullptr : keys.after(*c)});
+  // Shown before hidden: the focus a hidden widget hands on may go to one
+  // shown in the same frame.
+  std::stable_partition(widgets_.begin(), widgets_.end(), [](const WidgetChange& w) { return w.control->visible(); });
+  for (WidgetChange& w : widgets_) w.place = placeOf(*w.control);
+  out.widgets = std::move(widgets_);
   widgets_.clear();
   out.items = itemChanges();
   out.announcements = std::move(announcements_);

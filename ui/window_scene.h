@@ -105,7 +105,9 @@ class WindowScene : public FormView {
   std::vector<Area> areas_;
   std::vector<std::unique_ptr<Layer>> layers_;
   std::vector<Item> items_;
-  std::vector<Control*> widgets_;  // changed since the host last took them
+  // Changed since the host last took them, with where the focus goes from
+  // one that hid, decided when it hid.
+  std::vector<WidgetChange> widgets_;
   std::vector<std::string> announcements_;
   std::vector<PaintList> lists_;  // by area, reused
   bool itemsStale_ = true;

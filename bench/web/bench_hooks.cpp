@@ -87,7 +87,7 @@ EMSCRIPTEN_KEEPALIVE void zx_bench_set_off() {
   if (!host || host->views().empty()) return;
   ui::Form* top = host->views().back()->form();
   setOff(top);
-  host->paintNow();
+  host->applyChanges();
   setOff(twinOf(*top));
 }
 

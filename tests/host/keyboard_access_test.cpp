@@ -107,6 +107,7 @@ TEST_F(Keys, AFocusedButtonHidingItselfHandsTheFocusOnAsTheWindowLayerDecides) {
   EXPECT_EQ(controlOf(fw, fw.focusWidget()), w.keyboard().first());
   w.Command2.click();
   w.Command3.click();  // paused: 再スタート shown
+  QApplication::processEvents();
   QWidget* restart = fw.widgetFor(w.Command4);
   restart->setFocus(Qt::TabFocusReason);
   QTest::keyClick(restart, Qt::Key_Space);

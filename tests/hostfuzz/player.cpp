@@ -171,6 +171,8 @@ class Player {
   }
 
   bool check(const std::string& what) {
+    // What the event changed, shown as a frame would show it.
+    host_.applyChanges();
     std::string line = std::to_string(number_) + ": " + what;
     if (recent_.empty() || recent_.back() != line) recent_.push_back(std::move(line));  // once for many ticks
     if (recent_.size() > kRecent) recent_.erase(recent_.begin());

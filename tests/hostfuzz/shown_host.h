@@ -1,5 +1,6 @@
 // The Qt host as the host fuzz runs it: real windows and widgets, with the
-// windows' timers ticked by the fuzz alone (the program's clock never runs),
+// windows' timers ticked by the fuzz alone (no frame runs the program's
+// clock: the player applies the windows' changes after each event),
 // so a seed replays the same however fast the machine is; and what each
 // event did to buttons and lists noted for the rules.
 #pragma once

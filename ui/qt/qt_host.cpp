@@ -93,6 +93,8 @@ void QtHost::applyZoom() {
   const QMargins m = decoration();
   for (const QPointer<FormWidget>& w : std::as_const(views_))
     if (w) w->setZoom(zoom_.factor(), m);
+  // Every window laid out anew at once, not a frame later.
+  applyChanges();
 }
 
 QMargins QtHost::decoration() const {
