@@ -39,7 +39,7 @@ class DrawingLayer : public SurfaceSink {
   PxRect painted() const { return opaque() ? buffer_.rect() : painted_; }
   // The device pixels changed since the last call: what a host keeping a
   // copy of the layer (a canvas of its own) copies again.
-  PxRect takeFresh() { return std::exchange(fresh_, PxRect{}).intersected(buffer_.rect()); }
+  PxRect takeFresh() const { return std::exchange(fresh_, PxRect{}).intersected(buffer_.rect()); }
 
   void clear(const Surface& s) override;
   void line(const Surface& s, float x1, float y1, float x2, float y2, Color c) override;
@@ -62,7 +62,7 @@ class DrawingLayer : public SurfaceSink {
   PxRect extent_;
   PixelBuffer buffer_;
   PxRect painted_;
-  PxRect fresh_;
+  mutable PxRect fresh_;  // taken by a host that only reads the layer
   std::vector<DrawOp> ops_;
   // Past this many operations between clears, a new zoom stretches the old
   // pixels instead of keeping every operation.
