@@ -91,6 +91,11 @@ void ComboBox::step(int direction) {
   if (const int i = stepTarget(direction); i >= 0) pick(i);
 }
 
+int wheelStep(double down, bool focused) {
+  if (!focused || down == 0) return 0;
+  return down > 0 ? 1 : -1;
+}
+
 void ComboBox::pick(int i) {
   if (!acceptsInput(*this) || i < 0 || i >= static_cast<int>(items_.size())) return;
   setText(items_[static_cast<size_t>(i)]);

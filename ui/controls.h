@@ -86,6 +86,12 @@ class ComboBox : public Control {
   int selected_ = -1;
 };
 
+// The step a wheel notch makes on a list (`down`: how far the wheel turned
+// towards the pupil, the browser's sign), or 0 where the notch is not the
+// list's and the host passes it on. Only the list with the keyboard focus
+// steps, so a wheel turned to scroll past a setting never changes it.
+int wheelStep(double down, bool focused);
+
 enum class ShapeKind { Rectangle, Circle };
 enum class LineStyle { Solid, Dot };
 

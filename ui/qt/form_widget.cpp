@@ -33,7 +33,7 @@ FormWidget::FormWidget(ui::Form& form, double zoom) : QWidget(nullptr), form_(&f
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
-  setFont(widgetFont(zoom_));
+  setFont(widgetFont(zoom_, *this));
   setMouseTracking(true);
   setAttribute(Qt::WA_AcceptTouchEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -217,7 +217,7 @@ void FormWidget::setZoom(double zoom, const QMargins& frame) {
   zoom_ = zoom;
   const ui::WindowStyle& st = form_->style();
   setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
-  setFont(widgetFont(zoom_));
+  setFont(widgetFont(zoom_, *this));
   for (auto it = widgets_.begin(); it != widgets_.end(); ++it) {
     const ui::Control& c = *it.key();
     it.value()->setGeometry(logicalRect({c.left(), c.top(), c.width(), c.height()}));
@@ -242,6 +242,7 @@ void FormWidget::syncGrid() {
   const ui::PixelGrid g{zoom_ * dpr, dpr};
   if (g == frame_->grid() && dpr == dpr_) return;
   dpr_ = dpr;
+  setFont(widgetFont(zoom_, *this));
   frame_->setGrid(g);
   for (size_t i = 0; i < layers_.size(); ++i)
     if (layers_[i]) layers_[i]->setGrid(g, frame_->areas()[i].rect.w, frame_->areas()[i].rect.h);

@@ -40,7 +40,7 @@ void QtHost::timersChanged() { clockTimer_.start(0); }
 // own endings.
 ui::SaveResult QtHost::saveFiles(const std::vector<ui::SavedFile>& files) {
   if (files.empty()) return ui::SaveResult::Saved;
-  const QString proposed = QFileInfo(defaultPdfPath()).dir().filePath(QString::fromStdString(files[0].name));
+  const QString proposed = QDir(saveFolder()).filePath(QString::fromStdString(files[0].name));
   const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("結果を保存"), proposed);
   if (path.isEmpty()) return ui::SaveResult::Cancelled;
   const QFileInfo chosen(path);
