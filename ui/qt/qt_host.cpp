@@ -16,7 +16,9 @@
 namespace zemlox::qt {
 
 QtHost::QtHost(ui::Application& app)
-    : app_(app), keys_([this](int direction) { zoomKey(direction); }) {
+    : app_(app),
+      keys_([this](int direction) { zoomKey(direction); }),
+      gate_([this](QWidget* w) { return blockerOf(w); }) {
   refit();
   clockTimer_.setSingleShot(true);
   clockTimer_.setTimerType(Qt::PreciseTimer);
@@ -70,6 +72,16 @@ bool QtHost::fitAt(double zoom) const {
                      [&](const QPointer<FormWidget>& w) { return !w || w->fitsScreen(zoom, m); });
 }
 
+QWidget* QtHost::blockerOf(QWidget* w) const {
+  for (; w; w = w->parentWidget())
+    if (auto* fw = dynamic_cast<FormWidget*>(w)) {
+      const ui::Form* f = fw->form();
+      const ui::Form* b = f ? app_.blockerOf(*f) : nullptr;
+      return b ? widget(*b) : nullptr;
+    }
+  return nullptr;
+}
+
 void QtHost::zoomKey(int direction) {
   if (zoom_.key(direction, [this](double z) { return fitAt(z); })) applyZoom();
 }
@@ -116,7 +128,6 @@ void QtHost::formShownModal(ui::Form& f) {
     // It now opens on its owner's screen, which may be smaller.
     refit();
   }
-  w->setWindowModality(Qt::ApplicationModal);
   w->showCentered(frame());
 }
 
@@ -129,6 +140,11 @@ void QtHost::formUnloaded(ui::Form& f) {
 
 void QtHost::lastFormUnloaded() { QCoreApplication::quit(); }
 
-std::unique_ptr<ui::Printer> QtHost::printer() { return std::make_unique<QtPrinter>(); }
+std::unique_ptr<ui::Printer> QtHost::printer() {
+  // The window that prints is the one clicked, also where the window
+  // system has put the focus elsewhere.
+  const ui::Form* f = app_.inputWindow();
+  return std::make_unique<QtPrinter>(f ? widget(*f) : nullptr);
+}
 
 }  // namespace zemlox::qt

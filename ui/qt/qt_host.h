@@ -10,6 +10,7 @@
 
 #include "ui/application.h"
 #include "ui/qt/form_widget.h"
+#include "ui/qt/input_gate.h"
 #include "ui/qt/zoom_keys.h"
 #include "ui/zoom_policy.h"
 
@@ -34,6 +35,8 @@ class QtHost : public ui::Host {
   const ui::ZoomPolicy& zoom() const { return zoom_; }
   // Ctrl with + (+1), - (-1) or 0 (0).
   void zoomKey(int direction);
+  // The window holding the input the window of `w` may not take, or null.
+  QWidget* blockerOf(QWidget* w) const;
 
  private:
   // Whether every loaded window, framed as the shown ones are, fits its
@@ -55,8 +58,9 @@ class QtHost : public ui::Host {
   QTimer clockTimer_;
   QElapsedTimer since_;
   ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Screen};
-  // Declared last: its key watch ends before the windows go.
+  // Declared last: their watches end before the windows go.
   ZoomKeys keys_;
+  InputGate gate_;
 };
 
 }  // namespace zemlox::qt
