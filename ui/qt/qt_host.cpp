@@ -17,8 +17,8 @@ namespace zemlox::qt {
 
 QtHost::QtHost(ui::Application& app)
     : app_(app),
-      keys_([this](int direction) { zoomKey(direction); }),
-      gate_([this](QWidget* w) { return blockerOf(w); }) {
+      gate_([this](QWidget* w) { return blockerOf(w); }),
+      keys_([this](int direction) { zoomKey(direction); }) {
   refit();
   clockTimer_.setSingleShot(true);
   clockTimer_.setTimerType(Qt::PreciseTimer);

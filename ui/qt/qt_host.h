@@ -58,9 +58,11 @@ class QtHost : public ui::Host {
   QTimer clockTimer_;
   QElapsedTimer since_;
   ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Screen};
-  // Declared last: their watches end before the windows go.
-  ZoomKeys keys_;
+  // Declared last: their watches end before the windows go. The zoom keys
+  // watch after the gate, so they see a key first: the zoom is the
+  // program's, whichever window has the keyboard.
   InputGate gate_;
+  ZoomKeys keys_;
 };
 
 }  // namespace zemlox::qt
