@@ -109,6 +109,7 @@ double reportDisplacement(double t, double a, int magnitude) {
 
 void printReport(ui::Printer& p, const ReportInputs& in) {
   p.setUnitPoints();
+  p.setDocumentName("地震観測の記録");
   p.setFontName(kReportFont);
   titleLine(p);
   planPanel(p, in);

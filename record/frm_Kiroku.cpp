@@ -4,12 +4,13 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "ui/lesson_layout.h"
+#include "lessons/lesson_layout.h"
 
 namespace record {
 namespace {
 
 using namespace ui;
+using namespace lessons;
 
 // Pen positions (window x, twips) where the record changes: onset of the
 // initial tremor at Line1, of the principal motion at Line2, then the points

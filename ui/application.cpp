@@ -39,6 +39,23 @@ Application::Frame Application::changes(bool lists) {
   return out;
 }
 
+Form* Application::blockerOf(const Form& f) const {
+  const Form* at = &f;
+  Form* over = nullptr;
+  while (!at->inputEnabled()) {
+    auto it = std::find_if(forms_.begin(), forms_.end(), [at](Form* g) { return g->modalOwner() == at; });
+    if (it == forms_.end()) break;
+    at = over = *it;
+  }
+  return over;
+}
+
+Form* Application::inputWindow() const {
+  for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+    if ((*it)->acceptsInput()) return *it;
+  return nullptr;
+}
+
 Version Application::version() {
   return {kVersionMajor, kVersionMinor, kVersionRevision};
 }

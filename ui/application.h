@@ -65,6 +65,13 @@ class Application {
   int formCount() const { return static_cast<int>(forms_.size()); }
   Form& form(int i) const { return *forms_.at(static_cast<size_t>(i)); }
   const std::vector<Form*>& forms() const { return forms_; }
+  // The modal rule every host follows: a modal window blocks its owner
+  // alone (and so the owner's owner), never windows outside that chain.
+  // The window that holds the input `f` may not take: the end of the chain
+  // of modal windows shown over it; null where `f` takes input.
+  Form* blockerOf(const Form& f) const;
+  // The window a pupil's input last went to: the newest that takes input.
+  Form* inputWindow() const;
   Clock& clock() { return clock_; }
 
   static Version version();

@@ -63,7 +63,8 @@ class Clock {
   // Timers may have started outside any frame (a window loaded).
   void wake();
 
-  // Every tick run so far; benchmarks read it.
+  // Timer ticks run so far, those made up for a late frame included: the
+  // browser's budget benchmark counts a run's work by it.
   double ticksRun() const { return ticksRun_; }
 
  private:

@@ -35,7 +35,6 @@ ZEMLOX_SETTER(Line, setColor, Color, color_)
 ZEMLOX_SETTER(Line, setStyle, LineStyle, style_)
 ZEMLOX_SETTER(Frame, setCaption, const std::string&, caption_)
 ZEMLOX_SETTER(PictureBox, setBackColor, Color, back_)
-ZEMLOX_SETTER(PictureBox, setBorder, bool, border_)
 #undef ZEMLOX_SETTER
 
 void PictureBox::setPicture(const std::string& name, int width, int height) {
@@ -91,6 +90,11 @@ void ComboBox::step(int direction) {
   if (const int i = stepTarget(direction); i >= 0) pick(i);
 }
 
+int wheelStep(double down, bool focused) {
+  if (!focused || down == 0) return 0;
+  return down > 0 ? 1 : -1;
+}
+
 void ComboBox::pick(int i) {
   if (!acceptsInput(*this) || i < 0 || i >= static_cast<int>(items_.size())) return;
   setText(items_[static_cast<size_t>(i)]);
@@ -102,10 +106,6 @@ void ComboBox::type(const std::string& s) {
   setText(s);
 }
 
-void Line::setX1(float v) { setPoints(v, y1_, x2_, y2_); }
-void Line::setY1(float v) { setPoints(x1_, v, x2_, y2_); }
-void Line::setX2(float v) { setPoints(x1_, y1_, v, y2_); }
-void Line::setY2(float v) { setPoints(x1_, y1_, x2_, v); }
 
 void Line::setPoints(float x1, float y1, float x2, float y2) {
   if (x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_) return;

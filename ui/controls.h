@@ -86,6 +86,12 @@ class ComboBox : public Control {
   int selected_ = -1;
 };
 
+// The step a wheel notch makes on a list (`down`: how far the wheel turned
+// towards the pupil, the browser's sign), or 0 where the notch is not the
+// list's and the host passes it on. Only the list with the keyboard focus
+// steps, so a wheel turned to scroll past a setting never changes it.
+int wheelStep(double down, bool focused);
+
 enum class ShapeKind { Rectangle, Circle };
 enum class LineStyle { Solid, Dot };
 
@@ -117,10 +123,6 @@ class Line : public Control {
   float y1() const { return y1_; }
   float x2() const { return x2_; }
   float y2() const { return y2_; }
-  void setX1(float v);
-  void setY1(float v);
-  void setX2(float v);
-  void setY2(float v);
   void setPoints(float x1, float y1, float x2, float y2);
   Color color() const { return color_; }
   void setColor(Color c);
@@ -158,7 +160,6 @@ class PictureBox : public Control, public Container {
   Color backColor() const { return back_; }
   void setBackColor(Color c);
   bool border() const { return border_; }
-  void setBorder(bool b);
   // A picture shipped with the program, by resource name; empty for none.
   // Its size is in its own pixels, each shown as a layout pixel.
   const std::string& picture() const { return picture_; }

@@ -1,5 +1,6 @@
-// A control's font as the layout names it; an empty face means the
-// desktop's default interface font for Japanese text.
+// A control's font as the layout names it, and the two bundled typefaces
+// every face is drawn and measured in; an empty face is the interface font,
+// drawn in the proportional one.
 #pragma once
 
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace ui {
 
 struct Font {
   std::string face;
-  float size = 9;  // points
+  float size = 9;  // points of the layout, 4/3 of a layout pixel each
   bool bold = false;
 };
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/utf8.h"
+
 namespace ui {
 
 int FaceMetrics::advance(char32_t c) const {
@@ -15,14 +17,7 @@ int FaceMetrics::advance(char32_t c) const {
 
 double FaceMetrics::width(std::string_view s, double sizePx) const {
   long units = 0;
-  for (size_t i = 0; i < s.size();) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const size_t n = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-    char32_t c = n == 1 ? b : b & (0x7F >> n);
-    for (size_t k = 1; k < n && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    units += advance(c);
-    i += n;
-  }
+  for (size_t i = 0; i < s.size();) units += advance(nextCodePoint(s, i));
   return static_cast<double>(units) * sizePx / unitsPerEm;
 }
 

@@ -74,8 +74,9 @@ class Form : public Container {
   // no input until this window is unloaded.
   void showModal(Form& owner);
   void unload();
-  // The title-bar close box: unloads, as the windows' own close buttons do.
-  void closeBox() { if (loaded_) unload(); }
+  // The title-bar close box: unloads, as the windows' own close buttons do;
+  // nothing while a modal window it owns is open, as for any other input.
+  void closeBox() { if (loaded_ && inputEnabled_) unload(); }
 
   Surface& surface() { return surface_; }
   const Surface& surface() const { return surface_; }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -39,20 +40,32 @@ TextRun textRun(const Font& f, const PxRect& box, Color color, std::vector<std::
   return run;
 }
 
+// Kept by control: controls come and go with their windows' loads, and an
+// entry of one that is gone may be met again by a new control at its
+// address. Each entry is keyed by everything its paint depends on, so such a
+// meeting finds either what it would paint itself or a changed key; the map
+// starts afresh once it holds more controls than any run shows at once.
+template <class Entry>
+Entry& keptFor(std::unordered_map<const Control*, Entry>& cache, const Control& c) {
+  if (cache.size() >= kMostKeptControls && !cache.count(&c)) cache.clear();
+  return cache[&c];
+}
+
+struct Broken {
+  std::string caption, face;
+  float size = 0, width = 0;
+  std::vector<std::string> lines;
+};
+std::unordered_map<const Control*, Broken> brokenLabels;
+
 // A label's lines, broken again only when its caption, font or width
-// changed: a label in a band that repaints every tick keeps them.
+// changed: a label in a band that repaints every tick keeps them. Bold is
+// struck over the regular glyphs: it breaks no line differently.
 const std::vector<std::string>& linesOf(const Label& l) {
-  struct Broken {
-    std::string caption, face;
-    float size = 0, width = 0;
-    bool bold = false;
-    std::vector<std::string> lines;
-  };
-  static std::unordered_map<const Label*, Broken> cache;
-  Broken& e = cache[&l];
+  Broken& e = keptFor(brokenLabels, l);
   const Font& f = l.font();
-  if (e.caption != l.caption() || e.face != f.face || e.size != f.size || e.bold != f.bold || e.width != l.width())
-    e = {l.caption(), f.face, f.size, l.width(), f.bold, breakLines(f, l.caption(), l.width() / kTwipsPerPixel)};
+  if (e.caption != l.caption() || e.face != f.face || e.size != f.size || e.width != l.width())
+    e = {l.caption(), f.face, f.size, l.width(), breakLines(f, l.caption(), l.width() / kTwipsPerPixel)};
   return e.lines;
 }
 
@@ -64,20 +77,33 @@ void paintLabel(PaintList& out, const Label& l, const PixelGrid& g) {
   out.text(textRun(l.font(), box, l.foreColor(), linesOf(l), g));
 }
 
+// Circle stamps: a handful of sizes and colours at each zoom, but a page
+// fitted in hundredths makes new sizes on every resize. Once kMostStamps are
+// kept they are retired together, and freed at the next retirement: a list
+// being built still refers to them meanwhile.
+using StampKey = std::tuple<int, int, int, Color, bool, Color>;
+std::map<StampKey, std::unique_ptr<Stamp>> stamps;
+std::vector<std::unique_ptr<Stamp>> retiredStamps;
+unsigned long long stampSerial = 0;
+
 // A circle shape's fills in a w x h box: the inside, then the ring, each a
-// run of one colour. A handful of sizes and colours at each zoom: kept.
+// run of one colour.
 const Stamp& circleStamp(int w, int h, int t, Color border, std::optional<Color> fill) {
-  using Key = std::tuple<int, int, int, Color, bool, Color>;
-  static std::map<Key, Stamp> stamps;
-  const Key key{w, h, t, resolve(border), fill.has_value(), fill ? resolve(*fill) : 0};
-  if (auto it = stamps.find(key); it != stamps.end()) return it->second;
+  const StampKey key{w, h, t, resolve(border), fill.has_value(), fill ? resolve(*fill) : 0};
+  if (auto it = stamps.find(key); it != stamps.end()) return *it->second;
+  if (stamps.size() >= kMostStamps) {
+    retiredStamps.clear();
+    for (auto& [k, s] : stamps) retiredStamps.push_back(std::move(s));
+    stamps.clear();
+  }
   PaintList list;
   std::vector<PxRect> ring;
   const SpanFn inside = [&](const PxRect& r) { list.fill(r, fill.value_or(0)); };
   circleSpans(w / 2.0, h / 2.0, std::min(w, h), t, [&](const PxRect& r) { ring.push_back(r); },
               fill ? &inside : nullptr);
   for (const PxRect& r : ring) list.fill(r, border);
-  return stamps.emplace(key, Stamp{w, h, list.items()}).first->second;
+  auto made = std::make_unique<Stamp>(Stamp{w, h, list.items(), ++stampSerial});
+  return *stamps.emplace(key, std::move(made)).first->second;
 }
 
 void paintShape(PaintList& out, const Shape& s, const PixelGrid& g) {
@@ -104,15 +130,16 @@ float bits(Color c) { return static_cast<float>(c & 0xFFFFFF) + (isSystemColor(c
 
 // Shapes and lines keep their fills from one frame to the next while they
 // stay as they are: a window repaints dozens of unmoved grid lines a tick.
+struct Kept {
+  std::array<float, 10> key;
+  bool kept = false;  // items hold the fills for key
+  std::vector<PaintItem> items;
+};
+std::unordered_map<const Control*, Kept> keptFills;
+
 template <class Paint>
 void cached(PaintList& out, const Control& c, const std::array<float, 10>& key, Paint paint) {
-  struct Entry {
-    std::array<float, 10> key;
-    bool kept = false;  // items hold the fills for key
-    std::vector<PaintItem> items;
-  };
-  static std::unordered_map<const Control*, Entry> cache;
-  Entry& e = cache[&c];
+  Kept& e = keptFor(keptFills, c);
   if (e.kept && e.key == key) {
     out.fills(e.items);
     return;
@@ -137,18 +164,20 @@ void paintCachedShape(PaintList& out, const Shape& s, const PixelGrid& g) {
   }
   const std::array<float, 10> key{s.left(), s.top(), s.width(), s.height(), static_cast<float>(s.shape()),
                                   s.filled() ? 1.f : 0.f, bits(s.fillColor()), bits(s.borderColor()),
-                                  static_cast<float>(g.scale), 0};
+                                  static_cast<float>(g.scale), 1};  // 1: a shape's
   cached(out, s, key, [&](PaintList& fresh) { paintShape(fresh, s, g); });
 }
 
 void paintCachedLine(PaintList& out, const Line& l, const PixelGrid& g) {
   const std::array<float, 10> key{l.x1(), l.y1(), l.x2(), l.y2(), bits(l.color()),
                                   static_cast<float>(l.widthPixels()), static_cast<float>(l.style()),
-                                  static_cast<float>(g.scale), 0, 0};
+                                  static_cast<float>(g.scale), 0, 2};  // 2: a line's
   cached(out, l, key, [&](PaintList& fresh) { paintLine(fresh, l, g); });
 }
 
 }  // namespace
+
+PaintCaches paintCaches() { return {brokenLabels.size(), keptFills.size(), stamps.size() + retiredStamps.size()}; }
 
 void paintControls(PaintList& out, const Container& c, GraphicLayer layer, const PixelGrid& g,
                    const PxRect& area) {

@@ -12,6 +12,17 @@
 
 namespace ui {
 
+// What painting keeps from one frame to the next, by control and by circle
+// stamp, is bounded by these counts, whatever the zooms and windows of a run.
+// A paint list may refer to up to kMostStamps distinct stamps made while it
+// is built and replayed: they stay alive until then.
+inline constexpr size_t kMostKeptControls = 4096;
+inline constexpr size_t kMostStamps = 64;
+struct PaintCaches {
+  size_t labels = 0, controls = 0, stamps = 0;
+};
+PaintCaches paintCaches();
+
 // The controls of `c` in `layer`, in z-order.
 void paintControls(PaintList& out, const Container& c, GraphicLayer layer, const PixelGrid& g,
                    const PxRect& area);

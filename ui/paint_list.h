@@ -28,10 +28,12 @@ struct TextRun {
 
 struct PaintItem;
 // Fills drawn alike at many places (the particles of a row): a host may
-// draw them once and copy them. Positions are from the stamp's corner.
+// draw them once and copy them, keyed by `serial`, which no other stamp of
+// the run ever has. Positions are from the stamp's corner.
 struct Stamp {
   int w = 0, h = 0;
   std::vector<PaintItem> fills;
+  unsigned long long serial = 0;
 };
 
 struct PaintItem {
@@ -43,7 +45,7 @@ struct PaintItem {
   Color color = 0;  // Fill: resolved
   int index = 0;  // Text: into texts; Image: into images
   const DrawingLayer* layer = nullptr;  // Drawing: copied at the area's origin
-  const Stamp* stamp = nullptr;  // Stamped: alive as long as the program
+  const Stamp* stamp = nullptr;  // Stamped: alive at least while the list is
 };
 
 class PaintList {

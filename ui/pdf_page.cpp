@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/decimal.h"
+#include "ui/utf8.h"
 
 namespace ui {
 
@@ -18,13 +19,7 @@ std::string utf16Hex(const std::string& s) {
   std::string out;
   auto unit = [&](unsigned u) { out += padded(u & 0xFFFF, 4, 16); };
   for (size_t i = 0; i < s.size();) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    unsigned cp = c, extra = 0;
-    if (c >= 0xF0) cp = c & 0x07, extra = 3;
-    else if (c >= 0xE0) cp = c & 0x0F, extra = 2;
-    else if (c >= 0xC0) cp = c & 0x1F, extra = 1;
-    ++i;
-    for (; extra && i < s.size(); --extra, ++i) cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
+    const unsigned cp = static_cast<unsigned>(nextCodePoint(s, i));
     if (cp >= 0x10000) {
       unit(0xD800 + ((cp - 0x10000) >> 10));
       unit(0xDC00 + ((cp - 0x10000) & 0x3FF));

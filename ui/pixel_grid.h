@@ -59,9 +59,6 @@ struct PixelGrid {
   double dev(double twips) const;
   // The device pixel edge nearest to a position in twips.
   int px(double twips) const;
-  // The device pixel whose centre is nearest to a position in twips: where a
-  // line through it is drawn (x 1200 is pixel 80, x 1207.5 its middle, at 100 %).
-  int linePx(double twips) const;
   // A width of `pixels` layout pixels in device pixels, at least one each.
   int lineWidth(int pixels) const;
   // Each edge rounded on its own, so neighbouring rectangles meet exactly.
@@ -93,11 +90,6 @@ inline double clamped(double v) {
 inline double PixelGrid::dev(double twips) const { return twips * scale / kTwipsPerPixel; }
 
 inline int PixelGrid::px(double twips) const { return nearestInt(detail::clamped(dev(twips))); }
-
-inline int PixelGrid::linePx(double twips) const {
-  // The nudge keeps a position a rounding error short of an edge on it.
-  return static_cast<int>(std::floor(detail::clamped(dev(twips)) + 1e-6));
-}
 
 inline int PixelGrid::lineWidth(int pixels) const {
   return std::max(1, pixels) * std::max(1, nearestInt(scale));

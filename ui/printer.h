@@ -39,6 +39,9 @@ struct Paper {
 };
 
 struct PrintedPage {
+  // The document's name, the lesson's: the print job's title, the PDF's
+  // title and the name of the file it is saved as.
+  std::string name;
   Paper paper;
   std::vector<PrintOp> ops;
 };
@@ -47,6 +50,7 @@ class Printer {
  public:
   virtual ~Printer() = default;
   virtual void setUnitPoints() = 0;
+  virtual void setDocumentName(const std::string& name) = 0;
   virtual void setFontName(const std::string& face) = 0;
   virtual void setFontSize(float points) = 0;
   virtual void setCurrentX(float x) = 0;
@@ -61,6 +65,7 @@ class Printer {
 class RecordingPrinter : public Printer {
  public:
   void setUnitPoints() override { unitPoints_ = true; }
+  void setDocumentName(const std::string& name) override { page_.name = name; }
   void setFontName(const std::string& face) override { font_ = face; }
   void setFontSize(float points) override { size_ = points; }
   void setCurrentX(float x) override { x_ = x; }

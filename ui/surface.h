@@ -1,6 +1,6 @@
 // Drawing surfaces: a window's own surface or a picture box. Each operation
-// goes straight to a sink (the host paints it into a raster layer at once, a
-// test records it); nothing is kept here, so a drawing costs the same on the
+// goes straight to a sink (the window layer's drawing layer rasterises it at
+// once, a test may record it); nothing is kept here, so a drawing costs the same on the
 // first tick and the thousandth, and stays until the surface is cleared.
 #pragma once
 

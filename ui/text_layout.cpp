@@ -2,15 +2,13 @@
 #include "ui/text_layout.h"
 
 #include "ui/font_metrics.h"
+#include "ui/utf8.h"
 
 #include <map>
 #include <tuple>
 
 namespace ui {
 namespace {
-
-// The length of the UTF-8 sequence starting with byte `b`.
-size_t seqLength(unsigned char b) { return b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1; }
 
 bool isAsciiWordChar(std::string_view u) { return u.size() == 1 && u[0] > ' ' && u[0] <= '~'; }
 
@@ -36,7 +34,7 @@ std::vector<std::string> units(std::string_view s) {
   std::vector<std::string> out;
   size_t i = 0;
   while (i < s.size()) {
-    size_t j = i + seqLength(static_cast<unsigned char>(s[i]));
+    size_t j = i + utf8Length(static_cast<unsigned char>(s[i]));
     if (isAsciiWordChar(s.substr(i, 1))) {
       while (j < s.size() && isAsciiWordChar(s.substr(j, 1))) ++j;
       while (j < s.size() && s[j] == ' ') ++j;

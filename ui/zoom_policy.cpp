@@ -59,4 +59,18 @@ bool ZoomPolicy::key(int direction, const Fits& fits) {
   return refit(fits);
 }
 
+ZoomKey zoomKey(std::string_view key, KeyModifiers mods, bool autoRepeat) {
+  if (!(mods.ctrl || mods.meta) || mods.alt) return {};
+  int step;
+  if (key == "+" || key == ";" || (key == "=" && !mods.shift)) step = 1;
+  else if (key == "-" || key == "_" || key == "=") step = -1;
+  else if (key == "0") step = 0;
+  else return {};
+  // Every step lays every window out again, and a pupil holding the key a
+  // moment too long should not find the zoom run to its end at whatever
+  // pace the keyboard repeats.
+  if (autoRepeat) return {true, std::nullopt};
+  return {true, step};
+}
+
 }  // namespace ui

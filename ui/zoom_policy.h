@@ -14,8 +14,31 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string_view>
 
 namespace ui {
+
+// The modifiers held with a key. Meta is the Command key of iPad and Mac
+// keyboards (and the Search key of a Chromebook).
+struct KeyModifiers {
+  bool ctrl = false, meta = false, alt = false, shift = false;
+};
+
+// What a key press does to the zoom. `taken`: it is a zoom key, kept from
+// the platform's own zoom and from the widget under it; `step`: +1, -1 or 0
+// for ZoomPolicy::key, none for a key's repeats while held.
+struct ZoomKey {
+  bool taken = false;
+  std::optional<int> step;
+};
+
+// Ctrl (or Command) with a key, named by the character it gives with the
+// modifiers held: "+", "=" or ";" zoom in, "-" or "_" out, "0" back to the
+// start. ";" is the unshifted + key of a Japanese keyboard, where Shift
+// with - gives "=": that one zooms out. With Alt it is no zoom key (Ctrl
+// with Alt types characters on many layouts). A held key steps once.
+ZoomKey zoomKey(std::string_view key, KeyModifiers mods, bool autoRepeat);
 
 class ZoomPolicy {
  public:

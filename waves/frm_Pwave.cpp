@@ -1,13 +1,14 @@
 // P-wave demonstration: layout and tick.
 #include "waves/frm_Pwave.h"
 
-#include "ui/lesson_layout.h"
+#include "lessons/lesson_layout.h"
 #include "waves/wave_layout.h"
 #include "waves/rows.h"
 
 namespace waves {
 
 using namespace ui;
+using namespace lessons;
 
 frm_Pwave::frm_Pwave(ui::Application& app)
     : ui::Form(app, {"縦波(Ｐ波)のシミュレーション ", 11670, 4905, ui::sys::ButtonFace, false}) {}

@@ -1,13 +1,14 @@
 // S-wave demonstration: layout and tick.
 #include "waves/frm_Swave.h"
 
-#include "ui/lesson_layout.h"
+#include "lessons/lesson_layout.h"
 #include "waves/wave_layout.h"
 #include "waves/rows.h"
 
 namespace waves {
 
 using namespace ui;
+using namespace lessons;
 
 frm_Swave::frm_Swave(ui::Application& app)
     : ui::Form(app, {"横波(Ｓ波)のシミュレーション ", 11670, 4905, ui::sys::ButtonFace, false}) {}

@@ -1,13 +1,14 @@
 // P/S comparison on particle rows: layout and tick.
 #include "waves/frm_Wave.h"
 
-#include "ui/lesson_layout.h"
+#include "lessons/lesson_layout.h"
 #include "waves/wave_layout.h"
 #include "waves/rows.h"
 
 namespace waves {
 
 using namespace ui;
+using namespace lessons;
 
 frm_Wave::frm_Wave(ui::Application& app)
     : ui::Form(app, {kComparisonCaption, 11670, 6990, ui::sys::ButtonFace, false}) {}

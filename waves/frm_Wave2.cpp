@@ -3,13 +3,14 @@
 // already placed in the same tick.
 #include "waves/frm_Wave2.h"
 
-#include "ui/lesson_layout.h"
+#include "lessons/lesson_layout.h"
 #include "waves/wave_layout.h"
 #include "waves/rows.h"
 
 namespace waves {
 
 using namespace ui;
+using namespace lessons;
 
 namespace {
 

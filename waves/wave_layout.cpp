@@ -1,20 +1,21 @@
 // Shared layout of the two comparison windows.
 #include "waves/wave_layout.h"
 
-#include "ui/lesson_layout.h"
+#include "lessons/lesson_layout.h"
 
 namespace waves {
 
 void addParticleRow(ui::Form& f, ui::Shape& band, std::array<ui::Shape, 31>& particles,
                     ui::Frame& frame) {
-  ui::addBand(f, band, "Shape1", {120, 840, 11415, 2295});
+  lessons::addBand(f, band, "Shape1", {120, 840, 11415, 2295});
   for (int i = 0; i < 31; ++i)
-    ui::addParticle(f, particles[i], "Shape2", i,
+    lessons::addParticle(f, particles[i], "Shape2", i,
                     {360.0f * static_cast<float>(i + 1), 1560, 135, 135}, i == 15);
   f.add(frame, "Frame1", {2040, 3240, 6615, 1455}).setCaption("説明");
 }
 
 using namespace ui;
+using namespace lessons;
 
 namespace {
 

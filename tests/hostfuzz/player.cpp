@@ -212,13 +212,7 @@ class Player {
 
   // Whether an open lesson keeps input from this window (not from its own
   // drop-downs).
-  static bool blocked(QWidget* top) {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return false;
-    for (QWidget* w = top; w; w = w->parentWidget())
-      if (w == modal) return false;
-    return true;
-  }
+  bool blocked(QWidget* top) const { return host_.blockerOf(top) != nullptr; }
 
   const ui::ComboBox* listOf(QWidget* w) {
     for (; w; w = w->parentWidget()) {
@@ -285,7 +279,7 @@ class Player {
     if (QWindow* w = QGuiApplication::focusWindow(); w && w->isVisible())
       for (QWidget* top : QApplication::topLevelWidgets())
         if (top->windowHandle() == w) return top;
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (ui::Form* f = p_.app().inputWindow()) return widgetOf(f);
     const auto& forms = p_.app().forms();
     return forms.empty() ? nullptr : widgetOf(forms.back());
   }
@@ -550,7 +544,7 @@ class Player {
     if (&f == &p_.menu() && !rarely(e)) return tick(f, e);
     begin(&f, fuzz::Kind::CloseBox, caption(f) + ": close box");
     zemlox::qt::FormWidget* w = widgetOf(&f);
-    if (!w || blocked(w)) return;  // Qt passes no close to a window a lesson blocks
+    if (!w) return;  // a window a lesson blocks takes no close either
     w->close();
   }
 

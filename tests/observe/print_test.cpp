@@ -44,6 +44,7 @@ TEST_F(Printing, PageShowsTheFinishedRun) {
   w.Command5.onClick();
   ASSERT_EQ(pages->size(), 1u);
   const ui::PrintedPage& page = pages->front();
+  EXPECT_EQ(page.name, "地震観測の記録");  // the print job's, and a saved file's
   ASSERT_NE(text(page, "地震の大きさ：大"), nullptr);
   EXPECT_FLOAT_EQ(text(page, "A点")->y1, 201);
   // Station A's letter sits on its baseline, 587.5 twips above the time axis.

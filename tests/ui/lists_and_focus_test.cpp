@@ -83,6 +83,15 @@ TEST_F(Lists, WithNoItemSelectedDownPicksTheFirstAndUpTheLast) {
   EXPECT_EQ(w.list.stepTarget(+1), -1);
 }
 
+// A wheel turned to scroll past a list leaves its setting alone: only the
+// focused list steps, towards the pupil down the list.
+TEST(ListWheel, OnlyTheFocusedListStepsAndInTheWheelsDirection) {
+  EXPECT_EQ(ui::wheelStep(120, false), 0);
+  EXPECT_EQ(ui::wheelStep(120, true), 1);
+  EXPECT_EQ(ui::wheelStep(-3.5, true), -1);
+  EXPECT_EQ(ui::wheelStep(0, true), 0);
+}
+
 TEST_F(Lists, AWindowOpensOnItsFirstShownControlInTabOrder) {
   ui::Keyboard& keys = w.keyboard();
   EXPECT_EQ(keys.first(), &w.third);

@@ -118,6 +118,20 @@ TEST(ModalShow, OwnerTakesNoInputUntilTheModalWindowUnloads) {
   EXPECT_EQ(owner.labelClicks, 0);
   lesson.button.click();
   EXPECT_EQ(lesson.clicks, 1);
+  // The owner's close box is input too; a window outside the chain is not
+  // blocked, and the one that is knows what holds its input.
+  owner.closeBox();
+  EXPECT_TRUE(owner.loaded());
+  TestWindow aside(app, "aside"), dialog(app, "dialog");
+  aside.show();
+  dialog.showModal(lesson);
+  EXPECT_TRUE(aside.acceptsInput());
+  EXPECT_EQ(app.blockerOf(owner), &dialog);
+  EXPECT_EQ(app.blockerOf(lesson), &dialog);
+  EXPECT_EQ(app.blockerOf(aside), nullptr);
+  EXPECT_EQ(app.inputWindow(), &dialog);
+  dialog.closeBox();
+  aside.unload();
   lesson.closeBox();
   EXPECT_TRUE(owner.acceptsInput());
   owner.button.click();

@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "ui/form.h"
+#include "ui/paint_areas.h"
 #include "ui/window_scene.h"
 
 namespace {
@@ -179,3 +182,34 @@ TEST_F(SceneTest, AFrameRunsTheTicksThenCarriesOnlyWindowsWithChanges) {
 }
 
 }  // namespace
+
+// What painting keeps stays bounded however many zooms (a page fitted in
+// hundredths while it is resized) and controls a run goes through.
+TEST(PaintCaches, StayBoundedAcrossZoomsAndControls) {
+  struct Dots : ui::Form {
+    explicit Dots(ui::Application& a) : ui::Form(a, {"dots", 3000, 2000}) {}
+    ui::Shape dot, band;
+    ui::Line line;
+    ui::Label label;
+    void design() override {
+      add(dot, "dot", {300, 300, 600, 600}).setShape(ui::ShapeKind::Circle);
+      add(band, "band", {1000, 300, 900, 300});
+      add(line, "line", {0, 0, 0, 0}).setPoints(0, 1200, 2000, 1200);
+      add(label, "label", {300, 1500, 900, 300}).setCaption("震源");
+    }
+  };
+  ui::Application app;
+  std::vector<std::unique_ptr<Dots>> windows;
+  const ui::DrawingLayer none;
+  for (int i = 0; i < 2100; ++i) {
+    windows.push_back(std::make_unique<Dots>(app));
+    windows.back()->show();
+    ui::PaintList list;
+    ui::paintForm(list, *windows.back(), none, ui::PixelGrid{1 + (i % 300) / 100.0}, {0, 0, 800, 600});
+  }
+  const ui::PaintCaches kept = ui::paintCaches();
+  EXPECT_LE(kept.stamps, 2 * ui::kMostStamps);
+  EXPECT_LE(kept.controls, ui::kMostKeptControls);
+  EXPECT_LE(kept.labels, ui::kMostKeptControls);
+  EXPECT_GT(kept.stamps, 0u);
+}

@@ -82,3 +82,33 @@ TEST(ZoomPolicy, APageStartsFittedInHundredthsAndStepsFromWhatIsShown) {
 }
 
 }  // namespace
+
+// The key table both hosts read: the + key of US and Japanese keyboards
+// with and without Shift, Command as well as Ctrl, and a held key stepping
+// once while its repeats stay taken from the platform's own zoom.
+TEST(ZoomKeys, UsAndJapaneseKeyboardsStepOncePerPress) {
+  const ui::KeyModifiers ctrl{true, false, false, false}, ctrlShift{true, false, false, true},
+      command{false, true, false, false}, ctrlAlt{true, false, true, false}, none{};
+  struct Row {
+    const char* key;
+    ui::KeyModifiers mods;
+    std::optional<int> step;  // none: not a zoom key
+  };
+  const Row rows[] = {
+      {"=", ctrl, 1},       // US + key unshifted
+      {"+", ctrlShift, 1},  // US + key shifted, Japanese ; key shifted, keypad
+      {";", ctrl, 1},       // Japanese + key unshifted
+      {"=", ctrlShift, -1}, // Japanese - key shifted
+      {"-", ctrl, -1},      {"_", ctrlShift, -1}, {"0", ctrl, 0},   {"=", command, 1},
+      {"-", command, -1},   {"=", none, {}},      {"+", ctrlAlt, {}}, {"1", ctrl, {}},
+      {"", ctrl, {}},
+  };
+  for (const Row& r : rows) {
+    const ui::ZoomKey k = ui::zoomKey(r.key, r.mods, false);
+    EXPECT_EQ(k.step, r.step) << r.key;
+    EXPECT_EQ(k.taken, r.step.has_value()) << r.key;
+    const ui::ZoomKey held = ui::zoomKey(r.key, r.mods, true);
+    EXPECT_EQ(held.taken, k.taken) << r.key;
+    EXPECT_FALSE(held.step) << r.key;
+  }
+}

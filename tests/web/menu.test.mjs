@@ -1,7 +1,7 @@
 // The menu in headless Chromium, from file://: picture, title, version line
 // and the etched separator with exact pixels at 100 % and 200 % and on a
 // screen of devicePixelRatio 2; the zoom keys
-// step 100/125/150/200 % and Ctrl+0 fits the page again; 終わる shows the
+// step 100/125/150/200 %, a held one once, and Ctrl+0 fits the page again; 終わる shows the
 // closing screen and its button starts the program again.
 import * as z from './lib.mjs';
 import {zoomKey, zoom100} from './zoom-keys.mjs';
@@ -34,8 +34,9 @@ await z.run('menu', async browser => {
             `separator at x ${x}: ${img.at(menu, x, 945)} ${img.at(menu, x, 960)} ${img.at(menu, x, 975)} ${img.at(menu, x, 990)}`);
   }
 
+  // ; is the + key of a Japanese keyboard.
   const steps = [];
-  for (const key of ['=', '+', '=']) {
+  for (const key of ['=', ';', '+']) {
     await zoomKey(page, key);
     steps.push((await z.windowOf(page, 'Zemlox')).zoom);
   }
@@ -46,6 +47,14 @@ await z.run('menu', async browser => {
   // At 200 % the separator is two grey device rows over two white ones.
   const rows = [-1, 0, 1, 2, 3, 4].map(d => img.device(Math.round((menu.x + 1500 / 15 * 2)), Math.round(menu.y) + 128 + d));
   z.check(rows.join() === 'f0f0f0,808080,808080,ffffff,ffffff,f0f0f0', `separator at 200 %: ${rows}`);
+
+  // A held key steps once; its repeats stay away from the browser's zoom.
+  await page.keyboard.down('Control');
+  for (let i = 0; i < 3; ++i) await page.keyboard.down('=');
+  await page.keyboard.up('=');
+  await page.keyboard.up('Control');
+  menu = await z.windowOf(page, 'Zemlox');
+  z.check(menu.zoom === 2.5, `a held Ctrl+= did not step once (${menu.zoom})`);
 
   await zoomKey(page, '0');
   menu = await z.windowOf(page, 'Zemlox');

@@ -79,6 +79,19 @@ await z.run('observe', async browser => {
   await z.frames(page, 2);
   z.check(await page.evaluate(() => [...document.querySelectorAll('.zx-button')]
     .some(b => b.textContent === '印刷' && b.style.display !== 'none')), 'typing into the list ran its handler');
+  // The wheel steps the focused list only: over the speed list it changes nothing.
+  const printShown = () => page.evaluate(() => [...document.querySelectorAll('.zx-button')]
+    .some(b => b.textContent === '印刷' && b.style.display !== 'none'));
+  const speedList = (await page.$$('.zx-combo-text'))[1];
+  const speed = await speedList.evaluate(e => e.value);
+  await speedList.hover();
+  await page.mouse.wheel({deltaY: 100});
+  await z.frames(page, 2);
+  z.check(await speedList.evaluate(e => e.value) === speed && await printShown(), 'the wheel picked in a list without the focus');
+  await sizeList.hover();
+  await page.mouse.wheel({deltaY: -100});
+  await z.frames(page, 2);
+  z.check(!await printShown(), 'the wheel did not pick in the focused list');
   // The hypocentre (marker at 1020, 1140 of the section, label beside it) goes 300 deeper.
   await z.click(page, win, ...p(section, 1020 + 300, 1140 + 120));
   await z.move(page, win, ...p(section, 1070, 1490));

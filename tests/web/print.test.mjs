@@ -24,10 +24,14 @@ await z.run('print', async browser => {
     await z.click(page, win, 3000 + 487, 6600 + 187);
     await page.waitForFunction(() => [...document.querySelectorAll('.zx-button')]
       .some(b => b.textContent === '印刷' && b.style.display !== 'none'), {timeout: 30000});
-    // Headless Chromium has no print dialog to answer: count its openings instead.
-    await page.evaluate(() => { window.print = () => { window.printDialogs = (window.printDialogs || 0) + 1; }; });
+    // Headless Chromium has no print dialog to answer: count its openings
+    // instead, and keep the name the dialog would give the document.
+    await page.evaluate(() => {
+      window.print = () => { window.printDialogs = (window.printDialogs || 0) + 1; window.printTitle = document.title; };
+    });
     await z.click(page, win, 4080 + 487, 7080 + 187);
     await page.waitForFunction(() => window.printDialogs === 1);
+    z.check(await page.evaluate(() => window.printTitle) === '地震観測の記録', 'the print dialog has not the report\'s name');
     const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zemlox-print-'));
     const pdf = path.join(dir, 'report.pdf');
     await page.pdf({path: pdf, preferCSSPageSize: true, printBackground: false});

@@ -1,24 +1,26 @@
-// Conversions between the window layer's units and Qt's: 0x00BBGGRR
-// colours, and layout fonts to installed fonts at a size in whole pixels.
+// Conversions between the window layer's fonts and Qt's: a layout face to
+// the installed IPA typeface the metrics table was made from, at a size in
+// whole pixels.
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <string>
 
-#include "ui/color.h"
 #include "ui/font.h"
+
+class QWidget;
 
 namespace zemlox::qt {
 
-QColor toQColor(ui::Color c);
-// A face of the layout (empty: the interface font) at a size in pixels.
+// The typeface a face of the layout (empty: the interface font) is drawn in.
+QFont typefaceFont(const std::string& face);
+// A face of the layout at a size in pixels.
 QFont pixelFont(const std::string& face, int sizePx);
-// The interface font of the program's widgets at a zoom.
-QFont widgetFont(double zoom);
+// The interface font of a window's widgets at a zoom: ui::controlFontPixels
+// in the widget's device pixels.
+QFont widgetFont(double zoom, const QWidget& w);
 
-// Maps the layout's Japanese font names to the IPA fonts where those are
-// not installed, and sets a Japanese default font for controls.
+// Sets the interface typeface as the default font for controls.
 void installFonts();
 
 }  // namespace zemlox::qt

@@ -8,10 +8,14 @@
 #include <QStylePainter>
 #include <QWheelEvent>
 
+#include "ui/controls.h"
+
 namespace zemlox::qt {
 
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
+  // The wheel does not take the focus: it steps only the focused list.
+  setFocusPolicy(Qt::StrongFocus);
   setInsertPolicy(QComboBox::NoInsert);
   // QComboBox would otherwise select an item, and report it as activated,
   // when typed text is completed to it or committed with Enter or by leaving
@@ -51,13 +55,13 @@ void DropDownList::keyPressEvent(QKeyEvent* e) {
 }
 
 void DropDownList::wheelEvent(QWheelEvent* e) {
-  const int dy = e->angleDelta().y();
-  if (!dy) {
-    QComboBox::wheelEvent(e);
+  const int d = ui::wheelStep(-e->angleDelta().y(), hasFocus());
+  if (!d) {
+    e->ignore();
     return;
   }
   e->accept();
-  if (onStep) onStep(dy > 0 ? -1 : 1);
+  if (onStep) onStep(d);
 }
 
 void DropDownList::paintEvent(QPaintEvent*) {

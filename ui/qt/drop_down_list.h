@@ -1,8 +1,8 @@
 // The widget of an editable drop-down list. Only a pick selects an item and
 // reaches the window layer as a click: an item chosen in the open list
-// (activated), or a step of the arrow keys or the wheel, whose item the
-// window layer chooses (onStep). Typed text, Enter, Escape and leaving the
-// field only change the text. The list shows the focus by its text cursor
+// (activated), or a step of the arrow keys or, on the focused list, the
+// wheel, whose item the window layer chooses (onStep). Typed text, Enter,
+// Escape and leaving the field only change the text. The list shows the focus by its text cursor
 // alone, as in the browser: the style draws no focus frame.
 #pragma once
 

@@ -61,18 +61,21 @@ void withdrawWhenAnswered(std::shared_ptr<CupsQueue> queue, int job) {
   new Withdrawal(std::move(queue), job);
 }
 
-void JobFollower::follow(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf) {
+void JobFollower::follow(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf,
+                         QString name) {
   // Owned by the window, or by itself when printing came from no window.
-  new JobFollower(window, std::move(queue), job, std::move(pdf));
+  new JobFollower(window, std::move(queue), job, std::move(pdf), std::move(name));
 }
 
-JobFollower::JobFollower(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf)
+JobFollower::JobFollower(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf,
+                         QString name)
     : QObject(window),
       window_(window),
       hadWindow_(window != nullptr),
       queue_(std::move(queue)),
       job_(job),
-      pdf_(std::move(pdf)) {
+      pdf_(std::move(pdf)),
+      name_(std::move(name)) {
   timer_.setInterval(kLookEveryMs);
   connect(&timer_, &QTimer::timeout, this, [this] { lookAgain(); });
   since_.start();
@@ -122,7 +125,7 @@ void JobFollower::judge(JobLook look) {
   timer_.stop();
   const QPointer<JobFollower> self(this);
   const QByteArray pdf = pdf_;
-  tellAndOfferPdf(window_, jobFailedMessage(look), [&pdf](const QString& path) { return writePdfBytes(path, pdf); });
+  tellAndOfferPdf(window_, jobFailedMessage(look), name_, [&pdf](const QString& path) { return writePdfBytes(path, pdf); });
   if (self) deleteLater();
 }
 

@@ -25,11 +25,13 @@ class JobFollower : public QObject {
   static constexpr qint64 kFollowForMs = 120'000;
 
   // Starts following; the follower belongs to `window` (when there is one)
-  // and goes with it.
-  static void follow(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf);
+  // and goes with it. `name`: the document's, for the file a failed job
+  // offers to save.
+  static void follow(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf,
+                     QString name);
 
  private:
-  JobFollower(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf);
+  JobFollower(QWidget* window, std::shared_ptr<CupsQueue> queue, int job, QByteArray pdf, QString name);
   void lookAgain();
   void judge(JobLook look);
   void finish();
@@ -39,6 +41,7 @@ class JobFollower : public QObject {
   std::shared_ptr<CupsQueue> queue_;
   int job_;
   QByteArray pdf_;
+  QString name_;
   QTimer timer_;
   QElapsedTimer since_;
   QElapsedTimer sinceAnswer_;

@@ -9,6 +9,8 @@
 #include <QPdfWriter>
 #include <QPen>
 
+#include "ui/qt/convert.h"
+
 namespace zemlox::qt {
 
 namespace {
@@ -23,7 +25,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 // points. Qt turns a point size into device pixels at the device's
 // resolution, which the painter's scale would apply a second time.
 QFont pageFont(const std::string& face, float points, const QPaintDevice& device) {
-  QFont font(qs(face));
+  QFont font = typefaceFont(face);
   font.setPointSizeF(points * 72.0 / device.logicalDpiY());
   return font;
 }
@@ -78,7 +80,7 @@ QByteArray pagePdf(const ui::PrintedPage& page) {
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfDpi);
     writer.setCreator(QStringLiteral("Zemlox"));
-    writer.setTitle(QString::fromUtf8(kDocumentName));
+    writer.setTitle(QString::fromStdString(page.name));
     writer.setPageLayout(sheetOf(page.paper));
     QPainter painter;
     if (!painter.begin(&writer)) return {};

@@ -12,9 +12,6 @@ class QPainter;
 
 namespace zemlox::qt {
 
-// The document's name: the print job's, the PDF's title and its file's.
-inline constexpr char kDocumentName[] = "地震観測の記録";
-
 // Paints the page with a painter whose unit is already the point, from the
 // sheet's top-left corner.
 void paintPage(QPainter& painter, const ui::PrintedPage& page);

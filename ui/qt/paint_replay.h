@@ -1,7 +1,8 @@
 // Replays the window layer's paint lists with a QPainter in device pixels:
-// fills as they are, text runs on their given lines with the installed
-// fonts, pictures scaled once, drawing layers copied. It only replays; Qt
-// draws the glyphs and puts each line's baseline at its font's ascent.
+// fills as they are, text runs on their given lines and baselines in the
+// typeface the metrics come from, pictures scaled once, drawing layers
+// copied. It only replays: where a line stands is the window layer's, Qt
+// only draws its glyphs.
 #pragma once
 
 #include <QPainter>

@@ -12,8 +12,6 @@
 #include <QStandardPaths>
 #include <cerrno>
 
-#include "ui/qt/page_painter.h"
-
 namespace zemlox::qt {
 
 namespace {
@@ -49,7 +47,7 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 }  // namespace
 
-QString defaultPdfPath() {
+QString saveFolder() {
   // Without HOME, Qt's home folder is "/", which is no place for a pupil's file.
   const QString home = qEnvironmentVariable("HOME");
   QString dir = QDir::tempPath();
@@ -59,8 +57,10 @@ QString defaultPdfPath() {
       break;
     }
   }
-  return QDir(dir).filePath(QString::fromUtf8(kDocumentName) + QStringLiteral(".pdf"));
+  return dir;
 }
+
+QString defaultPdfPath(const QString& name) { return QDir(saveFolder()).filePath(name + QStringLiteral(".pdf")); }
 
 bool writePdfBytes(const QString& path, const QByteArray& pdf) {
   if (pdf.isEmpty() || path.isEmpty()) return false;

@@ -7,10 +7,11 @@
 
 namespace zemlox::qt {
 
-// The file name the save dialog proposes, in a folder that exists and can
-// be written: the documents folder, else the home folder, else the
-// temporary folder.
-QString defaultPdfPath();
+// The folder a save dialog proposes, one that exists and can be written:
+// the documents folder, else the home folder, else the temporary folder.
+QString saveFolder();
+// The PDF file of a document of that name, in saveFolder().
+QString defaultPdfPath(const QString& name);
 
 // Writes PDF bytes to a file, whole or not at all: into a temporary file
 // beside it first, every write and the close checked, then renamed into

@@ -9,7 +9,7 @@
 
 namespace zemlox::qt {
 
-void tellAndOfferPdf(QWidget* parent, const QString& why,
+void tellAndOfferPdf(QWidget* parent, const QString& why, const QString& name,
                      const std::function<bool(const QString&)>& write) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("印刷"),
                   why + QStringLiteral("\n\n「OK」を押すと、同じページをPDFファイルとして保存する画面が開きます。"
@@ -23,7 +23,7 @@ void tellAndOfferPdf(QWidget* parent, const QString& why,
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(QStringLiteral("PDFファイル (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  const QString proposed = defaultPdfPath();
+  const QString proposed = defaultPdfPath(name);
   dialog.setDirectory(QFileInfo(proposed).absolutePath());
   dialog.selectFile(QFileInfo(proposed).fileName());
   dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存先:"));

@@ -13,9 +13,10 @@ class QWidget;
 namespace zemlox::qt {
 
 // Tells the pupil why nothing was printed (`why`, ending in a full stop)
-// and offers the save dialog; `write` writes the page to the chosen path and
-// says whether that worked. Cancelling writes nothing.
-void tellAndOfferPdf(QWidget* parent, const QString& why,
+// and offers the save dialog, proposing the document's `name`; `write`
+// writes the page to the chosen path and says whether that worked.
+// Cancelling writes nothing.
+void tellAndOfferPdf(QWidget* parent, const QString& why, const QString& name,
                      const std::function<bool(const QString&)>& write);
 
 }  // namespace zemlox::qt

@@ -54,15 +54,15 @@ void PrintAttempt::found(std::shared_ptr<CupsQueue> queue, CupsQueue::Found why,
   // A stopped printer would hold the page until someone restarts it; a
   // rejecting queue would refuse it.
   if (printerRefuses(printer)) return fail(jobFailedMessage(printer));
-  callPrintSystem(this, [self = this, queue, pdf = pdf_]() -> Answer {
-    const CupsQueue::Submission s = queue->submit(pdf, QString::fromUtf8(kDocumentName));
+  callPrintSystem(this, [self = this, queue, pdf = pdf_, name = QString::fromStdString(page_.name)]() -> Answer {
+    const CupsQueue::Submission s = queue->submit(pdf, name);
     return [self, queue, s] { self->sent(queue, s); };
   });
 }
 
 void PrintAttempt::sent(std::shared_ptr<CupsQueue> queue, const CupsQueue::Submission& s) {
   if (s.sent) {
-    JobFollower::follow(window_, std::move(queue), s.job, pdf_);
+    JobFollower::follow(window_, std::move(queue), s.job, pdf_, QString::fromStdString(page_.name));
     return deleteLater();
   }
   // A job the print system may still hold must not come out after the
@@ -81,7 +81,8 @@ void PrintAttempt::sent(std::shared_ptr<CupsQueue> queue, const CupsQueue::Submi
 void PrintAttempt::fail(const QString& why) {
   const QPointer<PrintAttempt> self(this);
   const QByteArray pdf = pdf_;
-  tellAndOfferPdf(window_, why, [&pdf](const QString& path) { return writePdfBytes(path, pdf); });
+  tellAndOfferPdf(window_, why, QString::fromStdString(page_.name),
+                  [&pdf](const QString& path) { return writePdfBytes(path, pdf); });
   if (self) deleteLater();
 }
 

@@ -16,7 +16,9 @@
 namespace zemlox::qt {
 
 QtHost::QtHost(ui::Application& app)
-    : app_(app), keys_([this](int direction) { zoomKey(direction); }) {
+    : app_(app),
+      gate_([this](QWidget* w) { return blockerOf(w); }),
+      keys_([this](int direction) { zoomKey(direction); }) {
   refit();
   frameTimer_.setSingleShot(true);
   frameTimer_.setTimerType(Qt::PreciseTimer);
@@ -51,7 +53,7 @@ void QtHost::wantFrame() {
 // own endings.
 ui::SaveResult QtHost::saveFiles(const std::vector<ui::SavedFile>& files) {
   if (files.empty()) return ui::SaveResult::Saved;
-  const QString proposed = QFileInfo(defaultPdfPath()).dir().filePath(QString::fromStdString(files[0].name));
+  const QString proposed = QDir(saveFolder()).filePath(QString::fromStdString(files[0].name));
   const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("結果を保存"), proposed);
   if (path.isEmpty()) return ui::SaveResult::Cancelled;
   const QFileInfo chosen(path);
@@ -79,6 +81,16 @@ bool QtHost::fitAt(double zoom) const {
   const QMargins m = decoration();
   return std::all_of(views_.cbegin(), views_.cend(),
                      [&](const QPointer<FormWidget>& w) { return !w || w->fitsScreen(zoom, m); });
+}
+
+QWidget* QtHost::blockerOf(QWidget* w) const {
+  for (; w; w = w->parentWidget())
+    if (auto* fw = dynamic_cast<FormWidget*>(w)) {
+      const ui::Form* f = fw->form();
+      const ui::Form* b = f ? app_.blockerOf(*f) : nullptr;
+      return b ? widget(*b) : nullptr;
+    }
+  return nullptr;
 }
 
 void QtHost::zoomKey(int direction) {
@@ -131,7 +143,6 @@ void QtHost::formShownModal(ui::Form& f) {
     // It now opens on its owner's screen, which may be smaller.
     refit();
   }
-  w->setWindowModality(Qt::ApplicationModal);
   applyChanges();
   w->showCentered(decoration());
 }
@@ -145,6 +156,11 @@ void QtHost::formUnloaded(ui::Form& f) {
 
 void QtHost::lastFormUnloaded() { QCoreApplication::quit(); }
 
-std::unique_ptr<ui::Printer> QtHost::printer() { return std::make_unique<QtPrinter>(); }
+std::unique_ptr<ui::Printer> QtHost::printer() {
+  // The window that prints is the one clicked, also where the window
+  // system has put the focus elsewhere.
+  const ui::Form* f = app_.inputWindow();
+  return std::make_unique<QtPrinter>(f ? widget(*f) : nullptr);
+}
 
 }  // namespace zemlox::qt

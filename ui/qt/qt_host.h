@@ -11,6 +11,7 @@
 
 #include "ui/application.h"
 #include "ui/qt/form_widget.h"
+#include "ui/qt/input_gate.h"
 #include "ui/qt/zoom_keys.h"
 #include "ui/zoom_policy.h"
 
@@ -40,6 +41,8 @@ class QtHost : public ui::Host {
   void frame();
   // Every window's changes applied now, no time passing.
   void applyChanges() { apply(app_.changes(false)); }
+  // The window holding the input the window of `w` may not take, or null.
+  QWidget* blockerOf(QWidget* w) const;
 
  private:
   // Whether every loaded window, decorated as the shown ones are, fits its
@@ -60,7 +63,10 @@ class QtHost : public ui::Host {
   QTimer frameTimer_;
   QElapsedTimer since_;
   ui::ZoomPolicy zoom_{ui::ZoomPolicy::Space::Screen};
-  // Declared last: its key watch ends before the windows go.
+  // Declared last: their watches end before the windows go. The zoom keys
+  // watch after the gate, so they see a key first: the zoom is the
+  // program's, whichever window has the keyboard.
+  InputGate gate_;
   ZoomKeys keys_;
 };
 

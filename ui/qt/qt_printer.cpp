@@ -8,17 +8,8 @@
 
 namespace zemlox::qt {
 
-namespace {
-
-// The window that printed: lesson windows are modal, so it is the top modal
-// window even when the window system has given the focus elsewhere.
-QWidget* printingWindow() {
-  if (QWidget* w = QApplication::activeModalWidget()) return w;
-  return QApplication::activeWindow();
+void QtPrinter::pageEnded(const ui::PrintedPage& page) {
+  PrintAttempt::start(window_ ? window_.data() : QApplication::activeWindow(), page);
 }
-
-}  // namespace
-
-void QtPrinter::pageEnded(const ui::PrintedPage& page) { PrintAttempt::start(printingWindow(), page); }
 
 }  // namespace zemlox::qt

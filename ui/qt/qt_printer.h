@@ -6,15 +6,23 @@
 // offered to save the same page as a PDF file.
 #pragma once
 
-#include "ui/printer.h"
+#include <QPointer>
+#include <QWidget>
 
-class QWidget;
+#include "ui/printer.h"
 
 namespace zemlox::qt {
 
 class QtPrinter : public ui::RecordingPrinter {
+ public:
+  // `window`: the window that prints, which messages stand over; may be null.
+  explicit QtPrinter(QWidget* window = nullptr) : window_(window) {}
+
  protected:
   void pageEnded(const ui::PrintedPage& page) override;
+
+ private:
+  QPointer<QWidget> window_;
 };
 
 }  // namespace zemlox::qt

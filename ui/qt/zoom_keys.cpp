@@ -1,23 +1,25 @@
-// Ctrl with +, - and 0, from every window of the application.
+// The zoom keys of every window of the application, read by the window
+// layer's key table.
 #include "ui/qt/zoom_keys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <optional>
+#include <string>
+
+#include "ui/zoom_policy.h"
 
 namespace zemlox::qt {
 namespace {
 
-// +1, -1 or 0 for a zoom key, else nothing.
-std::optional<int> zoomKey(const QKeyEvent& k) {
-  if (!(k.modifiers() & Qt::ControlModifier)) return std::nullopt;
-  switch (k.key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal: return 1;
-    case Qt::Key_Minus: return -1;
-    case Qt::Key_0: return 0;
-    default: return std::nullopt;
-  }
+// What the window layer's zoom key table makes of a key press. Qt's codes
+// of the printable ASCII keys are their characters.
+ui::ZoomKey zoomKey(const QKeyEvent& k) {
+  const Qt::KeyboardModifiers m = k.modifiers();
+  const std::string name = k.key() > 0x20 && k.key() < 0x7f ? std::string(1, static_cast<char>(k.key())) : "";
+  return ui::zoomKey(name,
+                     {m.testFlag(Qt::ControlModifier), m.testFlag(Qt::MetaModifier), m.testFlag(Qt::AltModifier),
+                      m.testFlag(Qt::ShiftModifier)},
+                     k.isAutoRepeat());
 }
 
 }  // namespace
@@ -35,14 +37,13 @@ bool ZoomKeys::eventFilter(QObject* watched, QEvent* e) {
   // before any widget sees it, and so is its override query.
   if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride)
     return QObject::eventFilter(watched, e);
-  const auto dir = zoomKey(*static_cast<QKeyEvent*>(e));
-  if (!dir) return QObject::eventFilter(watched, e);
+  const ui::ZoomKey key = zoomKey(*static_cast<QKeyEvent*>(e));
+  if (!key.taken) return QObject::eventFilter(watched, e);
   if (e->type() == QEvent::ShortcutOverride) {
     e->accept();  // delivered as a key press, which is taken below
     return true;
   }
-  // A held key steps once: every step lays every window out again.
-  if (!static_cast<QKeyEvent*>(e)->isAutoRepeat() && pressed_) pressed_(*dir);
+  if (key.step && pressed_) pressed_(*key.step);
   return true;
 }
 

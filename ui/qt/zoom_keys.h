@@ -1,6 +1,7 @@
-// The zoom keys on the desktop: Ctrl with + (or =), - and 0 on whichever
-// window has the keyboard, taken before any widget sees them. What a key
-// does to the zoom is ui::ZoomPolicy's; this only reports the key.
+// The zoom keys on the desktop, on whichever window has the keyboard, taken
+// before any widget sees them. Which keys they are (ui::zoomKey) and what
+// they do to the zoom (ui::ZoomPolicy) is the window layer's; this only
+// reports the key.
 #pragma once
 
 #include <QObject>

@@ -39,7 +39,7 @@ EM_JS(void, zx_print_text, (double x, double y, const char* t, const char* famil
       { ZX.printText(x, y, UTF8ToString(t), UTF8ToString(family), size); });
 EM_JS(void, zx_print_shape, (int kind, double a, double b, double c, double d),
       { ZX.printShape(kind, a, b, c, d); });
-EM_JS(void, zx_print_show, (), { ZX.printShow(); });
+EM_JS(void, zx_print_show, (const char* name), { ZX.printShow(UTF8ToString(name)); });
 EM_JS(void, zx_open_list, (int id), { ZX.openList(id); });
 
 }  // namespace
@@ -94,7 +94,7 @@ void printText(double x, double y, const std::string& t, const std::string& f, d
 void printLine(double x1, double y1, double x2, double y2) { zx_print_shape(0, x1, y1, x2, y2); }
 void printRect(double x1, double y1, double x2, double y2) { zx_print_shape(1, x1, y1, x2, y2); }
 void printCircle(double cx, double cy, double r) { zx_print_shape(2, cx, cy, r, 0); }
-void printShow() { zx_print_show(); }
+void printShow(const std::string& name) { zx_print_show(name.c_str()); }
 void openList(int id) { zx_open_list(id); }
 
 }  // namespace zemlox::web::dom

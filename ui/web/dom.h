@@ -71,7 +71,9 @@ void printText(double x, double y, const std::string& text, const std::string& f
 void printLine(double x1, double y1, double x2, double y2);
 void printRect(double x1, double y1, double x2, double y2);
 void printCircle(double cx, double cy, double r);
-void printShow();
+// The print dialog, on a document of that name (the print job's and the
+// saved file's, which browsers take from the page's title).
+void printShow(const std::string& name);
 
 // Opens a settings list's drop-down, as a touch on its arrow does.
 void openList(int id);

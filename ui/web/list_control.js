@@ -1,7 +1,7 @@
 // The browser host's settings list: an editable text with a drop-down list
 // of items. Only a pick reaches the program: a click on an item of the open
-// list (zx_combo_pick), or the arrow keys or wheel on the focused list
-// (zx_combo_step, the program choosing the item); typing only changes the
+// list (zx_combo_pick), or the arrow keys or the wheel on the focused list
+// (zx_combo_step, zx_combo_wheel, the program choosing the item); typing only changes the
 // text, and Enter, Escape and leaving the list pick nothing.
 'use strict';
 
@@ -49,9 +49,7 @@ Object.assign(ZX, {
       }
     });
     input.addEventListener('wheel', e => {
-      if (document.activeElement !== input || !e.deltaY) return;
-      e.preventDefault();
-      step(e.deltaY > 0 ? 1 : -1);
+      if (Module._zx_combo_wheel(id, e.deltaY, document.activeElement === input ? 1 : 0)) e.preventDefault();
     }, {passive: false});
     input.addEventListener('blur', close);
     arrow.addEventListener('pointerdown', e => {

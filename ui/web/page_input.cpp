@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/web/web_host.h"
 
@@ -53,6 +54,14 @@ EMSCRIPTEN_KEEPALIVE void zx_combo_pick(int id, int index) {
 // An arrow key or wheel notch on a list: -1 up, +1 down.
 EMSCRIPTEN_KEEPALIVE void zx_combo_step(int id, int direction) {
   toWindows([&](zemlox::web::WindowView& v) { return v.comboStepped(id, direction); });
+}
+
+// A wheel turned over a list: `down` as WheelEvent.deltaY. 1 when the list
+// stepped, for the page to keep the wheel from scrolling.
+EMSCRIPTEN_KEEPALIVE int zx_combo_wheel(int id, double down, int focused) {
+  const int d = ui::wheelStep(down, focused != 0);
+  if (d) zx_combo_step(id, d);
+  return d ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void zx_combo_type(int id, const char* text) {

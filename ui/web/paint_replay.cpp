@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "ui/font.h"
+#include "ui/paint_areas.h"
 #include "ui/web/dom.h"
 
 namespace zemlox::web {
@@ -21,10 +22,29 @@ std::string pictureUrl(const std::string& resource) {
 Face faceOf(const std::string& name) { return ui::typefaceOf(name); }
 
 // A stamp drawn once onto a canvas of its own, then copied where it stands:
-// a row of particles costs one copy each a frame.
+// a row of particles costs one copy each a frame. Kept by the stamp's serial,
+// which no later stamp reuses. A page fitted in hundredths makes new stamps
+// on every resize: once as many canvases are kept as the window layer keeps
+// stamps, they are retired together, and removed at the next retirement, so
+// a draw list being built may still copy them.
+struct Sprites {
+  std::unordered_map<unsigned long long, int> kept, retired;
+};
+
 int spriteOf(const ui::Stamp& stamp) {
-  static std::unordered_map<const ui::Stamp*, int> sprites;
-  if (auto it = sprites.find(&stamp); it != sprites.end()) return it->second;
+  static Sprites sprites;
+  if (auto it = sprites.kept.find(stamp.serial); it != sprites.kept.end()) return it->second;
+  if (auto it = sprites.retired.find(stamp.serial); it != sprites.retired.end()) {
+    const int id = it->second;
+    sprites.retired.erase(it);
+    sprites.kept.emplace(stamp.serial, id);
+    return id;
+  }
+  if (sprites.kept.size() >= ui::kMostStamps) {
+    for (const auto& [serial, id] : sprites.retired) dom::remove(id);
+    sprites.retired = std::move(sprites.kept);
+    sprites.kept.clear();
+  }
   const int id = dom::create(dom::Kind::Layer, 0);
   dom::resizeCanvas(id, std::max(1, stamp.w), std::max(1, stamp.h));
   DrawList sprite;
@@ -33,7 +53,7 @@ int spriteOf(const ui::Stamp& stamp) {
     sprite.rect(f.rect);
   }
   sprite.replayOn(id);
-  sprites.emplace(&stamp, id);
+  sprites.kept.emplace(stamp.serial, id);
   return id;
 }
 

@@ -1,7 +1,8 @@
 // The browser host's print view: the report page as one SVG sheet in points
 // (text, lines, rectangles and circles at the positions the program gives,
 // on the sheet, from the origin and with the pen it gives), shown only when
-// printing, and the browser's print dialog opened on it.
+// printing, and the browser's print dialog opened on it, under the
+// document's name.
 'use strict';
 
 Object.assign(ZX, {
@@ -45,14 +46,18 @@ Object.assign(ZX, {
   // dialog closes (Firefox runs the page on meanwhile), and nothing of the
   // program waits for it. A second 印刷 while a dialog is pending only
   // renews the page the dialog prints.
-  printShow() {
+  printShow(name) {
+    ZX.printName = name;
     if (ZX.printPending) return;
     ZX.printPending = true;
     document.fonts.ready.then(() => requestAnimationFrame(() => setTimeout(() => {
+      const title = document.title;
+      document.title = ZX.printName;
       try {
         window.print();
       } finally {
         ZX.printPending = false;
+        document.title = title;
       }
     }, 0)));
   }

@@ -37,13 +37,11 @@ EM_BOOL onVisibility(int, const EmscriptenVisibilityChangeEvent* e, void*) {
 }
 
 EM_BOOL onKey(int, const EmscriptenKeyboardEvent* e, void*) {
-  if (!g_host || !(e->ctrlKey || e->metaKey) || e->altKey) return EM_FALSE;
-  const std::string key = e->key;
-  if (key == "+" || key == "=" || key == ";") g_host->zoomKey(1);
-  else if (key == "-" || key == "_") g_host->zoomKey(-1);
-  else if (key == "0") g_host->zoomKey(0);
-  else return EM_FALSE;
-  return EM_TRUE;  // the browser's own zoom stays out of it
+  if (!g_host) return EM_FALSE;
+  const ui::ZoomKey key =
+      ui::zoomKey(e->key, {bool(e->ctrlKey), bool(e->metaKey), bool(e->altKey), bool(e->shiftKey)}, e->repeat);
+  if (key.step) g_host->zoomKey(*key.step);
+  return key.taken ? EM_TRUE : EM_FALSE;  // the browser's own zoom stays out of it
 }
 
 }  // namespace

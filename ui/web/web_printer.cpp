@@ -17,7 +17,7 @@ void WebPrinter::pageEnded(const ui::PrintedPage& page) {
       case ui::PrintOp::Circle: dom::printCircle(op.x1, op.y1, op.r); break;
     }
   }
-  dom::printShow();
+  dom::printShow(page.name);
 }
 
 }  // namespace zemlox::web

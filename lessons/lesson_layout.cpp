@@ -1,7 +1,9 @@
 // Shared lesson layout pieces.
-#include "ui/lesson_layout.h"
+#include "lessons/lesson_layout.h"
 
-namespace ui {
+namespace lessons {
+
+using namespace ui;
 
 void addHeading(Form& f, Label& name, Label& title, Button& close, const std::string& caption,
                 float nameTop) {
@@ -41,4 +43,4 @@ Shape& addParticle(Form& f, Shape& s, const std::string& name, int index, RectF 
   return s;
 }
 
-}  // namespace ui
+}  // namespace lessons
