@@ -106,30 +106,18 @@ std::string number(float v) {
   return s;
 }
 
+// Bytes that are no UTF-8 pass through: the reader decodes them as U+FFFD.
 std::string jsonText(const std::string& s) {
   std::string out = "\"";
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    // A lead byte and its continuation bytes go through whole; anything
-    // else outside ASCII is no UTF-8 and reads as U+FFFD.
-    const std::size_t n = c >= 0xf0 && c < 0xf8 ? 4 : c >= 0xe0 ? 3 : c >= 0xc2 ? 2 : 1;
-    bool whole = c >= 0xc2 && c < 0xf8 && i + n <= s.size();
-    for (std::size_t k = 1; whole && k < n; ++k) whole = (static_cast<unsigned char>(s[i + k]) & 0xc0) == 0x80;
-    if (whole) {
-      out.append(s, i, n);
-      i += n - 1;
-    } else if (c >= 0x80) {
-      out += "\xef\xbf\xbd";  // U+FFFD
-    } else if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char u[8];
-      std::snprintf(u, sizeof u, "\\u%04x", c);
-      out += u;
-    } else {
-      out += static_cast<char>(c);
+  for (const char c : s) {
+    if (c == '"' || c == '\\') out += '\\';
+    if (static_cast<unsigned char>(c) >= 0x20) {
+      out += c;
+      continue;
     }
+    char u[8];
+    std::snprintf(u, sizeof u, "\\u%04x", static_cast<unsigned>(c));
+    out += u;
   }
   return out + "\"";
 }
