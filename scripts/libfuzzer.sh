@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Coverage-guided fuzzing of the whole program with libFuzzer (clang, with
 # AddressSanitizer and UndefinedBehaviorSanitizer), in build-libfuzzer. The
-# input bytes become events (14 bytes each) played through the window layer
+# input bytes become events (22 bytes each) played through the window layer
 # with every rule checked; a broken rule prints the shortest reproducer and
 # the failing input is saved in build-libfuzzer/crashes/. Inputs run up to
 # 300 events from the start (no slow ramp of the length).
@@ -17,5 +17,5 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithD
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" -j 2 --target zemlox_libfuzzer
 mkdir -p "$build/corpus" "$build/crashes"
-exec "$build/tests/fuzz/zemlox_libfuzzer" -max_total_time="$secs" -max_len=4200 -len_control=0 -timeout=60 \
+exec "$build/tests/fuzz/zemlox_libfuzzer" -max_total_time="$secs" -max_len=6600 -len_control=0 -timeout=60 \
   -artifact_prefix="$build/crashes/" "$@" "$build/corpus"

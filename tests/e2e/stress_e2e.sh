@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Random pupil input on real X windows: the host fuzz's seeded events (clicks,
-# moves, drags, keys, typed text, list picks, close boxes, quitting and
-# starting again) through the Qt windows shown on a private Xvfb, with every
-# rule of the fuzz checked after each event and tick. The same rules without
-# a display are ctest's host_fuzz_seed*; this run adds the X server's windows,
-# focus and popups.
+# Random pupil input on real X windows: the seeded events of ui/random_input.h
+# replayed through the Qt windows shown on a private Xvfb (the host fuzz on
+# the xcb platform), with every rule of the fuzz checked after each event and
+# tick. The same rules without a display are ctest's host_fuzz_seed*; this
+# run adds the X server's windows, focus and popups.
 #   bash tests/e2e/stress_e2e.sh BUILD_DIR [EVENTS] [SEED]
 source "$(dirname "$0")/lib.sh"
 e2e_setup "${1:-build}"

@@ -1,128 +1,121 @@
-// Playing events: each event is resolved against what is on the screen now,
+// Playing random input on the window layer: each event is resolved against
+// what is loaded now and delivered through the window layer's own calls,
 // then every rule is checked.
 #include "tests/fuzz/driver.h"
 
 #include <algorithm>
-#include <cmath>
 #include <sstream>
 
 #include "app/frmMain.h"
 #include "tests/fuzz/invariants.h"
+#include "ui/touch.h"
 
 namespace fuzz {
 namespace {
 
-template <class T>
-std::vector<T*> controlsOf(ui::Form& f, ui::ControlKind k) {
-  std::vector<T*> v;
-  for (ui::Control* c : f.controls())
-    if (c->kind() == k) v.push_back(static_cast<T*>(c));
-  return v;
-}
-
-std::vector<ui::Container*> containersOf(ui::Form& f) {
-  std::vector<ui::Container*> v{&f};
-  for (ui::Control* c : f.controls()) {
-    if (c->kind() == ui::ControlKind::Frame) v.push_back(static_cast<ui::Frame*>(c));
-    if (c->kind() == ui::ControlKind::PictureBox) v.push_back(static_cast<ui::PictureBox*>(c));
-  }
-  return v;
-}
-
-std::string nameOf(const ui::Control& c) {
-  return c.index() < 0 ? c.name() : c.name() + "(" + std::to_string(c.index()) + ")";
-}
-
-std::string nameOf(const ui::Container& c) {
-  if (auto* ctl = dynamic_cast<const ui::Control*>(&c)) return nameOf(*ctl);
-  return "window";
-}
-
-// One coordinate along an extent, read as the event's place says.
-float coordinate(std::int32_t v, std::uint8_t place, float extent) {
-  const float w = std::max(extent, 1.0f);
-  const auto mag = static_cast<std::uint32_t>(v < 0 ? -static_cast<std::int64_t>(v) : v);
-  switch (place) {
-    case 0:  // inside, in sixteenths of a twip
-      return static_cast<float>(mag % static_cast<std::uint32_t>(w * 16)) / 16.0f;
-    case 1: {  // on and just beside the edges
-      const float edges[] = {0, -0.0625f, w, w - 0.0625f, w + 0.0625f, -50, w + 50, -15, w + 15};
-      return edges[mag % 9];
+// The window layer's keys by the engine's names; the others do nothing here.
+bool keyOf(const std::string& name, ui::Key& k, int& shift) {
+  static const std::pair<const char*, ui::Key> keys[] = {
+      {"Tab", ui::Key::Tab},     {"Shift+Tab", ui::Key::Tab}, {"Space", ui::Key::Space},
+      {"Enter", ui::Key::Enter}, {"Escape", ui::Key::Escape}, {"Left", ui::Key::Left},
+      {"Right", ui::Key::Right}, {"Up", ui::Key::Up},         {"Down", ui::Key::Down}};
+  for (auto& [n, key] : keys)
+    if (name == n) {
+      k = key;
+      shift = name == "Shift+Tab" ? ui::kShiftKey : 0;
+      return true;
     }
-    case 2:  // outside, up to a view's size away
-      return v < 0 ? -1 - static_cast<float>(mag % static_cast<std::uint32_t>(w * 16)) / 16.0f
-                   : w + 1 + static_cast<float>(mag % static_cast<std::uint32_t>(w * 16)) / 16.0f;
-    case 3: {  // far away, as a pointer grabbed across a large desktop
-      const float far[] = {1e6f, -1e6f, 16777217.0f, -16777217.0f, 3.5e7f, -3.5e7f, 123456.5f};
-      return far[mag % 7];
-    }
-    default:  // anything, in sixteenths of a twip
-      return static_cast<float>(v) / 16.0f;
-  }
+  return false;
 }
 
 class Player {
  public:
-  Player(Program& p, RunResult& r, bool log) : p_(p), r_(r), log_(log) {}
+  Player(Program& p, RunResult& r, Log log) : p_(p), r_(r), log_(log), input_(p.app()) {
+    input_.rare = [&p](const ui::Control& c) { return &c == &p.menu().Command9; };
+  }
 
   // Plays one event; false once a rule is broken.
-  bool play(const Event& e) {
+  bool play(const ui::RandomEvent& e) {
     if (p_.ended()) {
       p_.start();
       ++r_.starts;
-      if (!check(e, nullptr, false, "program start")) return false;
+      step_ = Step{};
+      if (!check("program start")) return false;
     }
     step_ = Step{};
-    step_.event = &e;
     step_.lessonBefore = p_.lesson();
     step_.formsBefore = p_.app().formCount();
-    ui::Form* f = window(e);
-    step_.target = f;
-    if (!f) return check(e, f, false, "no window");
-    // At the idle menu the pupil's next move is mostly opening a lesson.
-    if (f == &p_.menu() && !step_.lessonBefore && e.window < 5 && e.kind != Kind::CloseBox)
-      return menuButton(e);
-    switch (e.kind) {
-      case Kind::MenuButton: return menuButton(e);
-      case Kind::Button: return button(*f, e);
-      case Kind::Label: return label(*f, e);
-      case Kind::Mouse: return mouse(*f, e);
-      case Kind::Pick: return pick(*f, e);
-      case Kind::Type: return type(*f, e);
-      case Kind::Tick: return tick(*f, e);
-      case Kind::StaleTick: return staleTick(e);
-      case Kind::CloseBox:
-        if (f == &p_.menu() && !rarely(e)) return tick(*f, e);
-        f->closeBox();
-        return check(e, f, false, caption(*f) + ": close box");
-      case Kind::Key: return key(*f, e);
-      case Kind::Count: break;
-    }
-    return true;
+    const ui::PupilInput in = input_.resolve(e);
+    step_.kind = in.kind;
+    step_.target = in.form;
+    if (log_ == Log::Json) r_.log.push_back(in.json());
+    if (!in.form) return check("no window");
+    deliver(*in.form, in);
+    if (in.kind == ui::InputKind::Tick) return tick(*in.form, in);
+    if (in.kind == ui::InputKind::LateTick) return lateTick(in);
+    return check(in.describe());
   }
 
  private:
-  static std::string caption(const ui::Form& f) { return "「" + f.style().caption + "」"; }
-
-  // Ending the program is kept rare, so that most runs reach deep into the
-  // lessons; a sequence still ends it now and then.
-  static bool rarely(const Event& e) { return e.arg % 8 == 0; }
-
-  ui::Form* window(const Event& e) {
-    const auto& forms = p_.app().forms();
-    if (forms.empty()) return nullptr;
-    if (e.window < 7) return forms.back();
-    return forms[(e.target >> 8) % forms.size()];
+  static void mouse(ui::Container& c, ui::PointerAction a, ui::MouseState m, float x, float y) {
+    if (a == ui::PointerAction::Move) c.mouseMove(m, x, y);
+    if (a == ui::PointerAction::Press || a == ui::PointerAction::Click) c.mouseDown(m, x, y);
+    if (a == ui::PointerAction::Release || a == ui::PointerAction::Click) c.mouseUp(m, x, y);
   }
 
-  bool check(const Event& e, ui::Form* f, bool tick, const std::string& what) {
-    if (log_) r_.log.push_back(what);
-    Step s = step_;
-    s.event = &e;
-    s.target = f;
-    s.tick = tick;
+  void deliver(ui::Form& f, const ui::PupilInput& in) {
+    auto* list = dynamic_cast<ui::ComboBox*>(in.control);
+    switch (in.kind) {
+      case ui::InputKind::Button:
+      case ui::InputKind::Control:
+        if (auto* b = dynamic_cast<ui::Button*>(in.control)) return b->click();
+        if (!in.area || list) return;
+        in.area->mouseMove({}, in.x, in.y);
+        return mouse(*in.area, ui::PointerAction::Click, {1, 0}, in.x, in.y);
+      case ui::InputKind::Pointer:
+        if (in.action != ui::PointerAction::Drag) return mouse(*in.area, in.action, {in.buttons, 0}, in.x, in.y);
+        in.area->mouseDown({in.buttons, 0}, in.x, in.y);
+        in.area->mouseMove({in.buttons, 0}, in.x2, in.y2);
+        return in.area->mouseUp({in.buttons, 0}, in.x2, in.y2);
+      case ui::InputKind::Touch: {
+        ui::Touch finger;
+        finger.press(*in.area, in.x, in.y, 15);
+        const bool drag = in.action == ui::PointerAction::Drag;
+        if (drag) finger.move(*in.area, in.x2, in.y2);
+        finger.release(*in.area, drag ? in.x2 : in.x, drag ? in.y2 : in.y);
+        return;
+      }
+      case ui::InputKind::Key: {
+        ui::Key k;
+        int shift = 0;
+        auto* focused = dynamic_cast<ui::ComboBox*>(f.keyboard().focused());
+        if (focused && (in.key == "Up" || in.key == "Down")) return focused->step(in.key == "Up" ? -1 : 1);
+        if (keyOf(in.key, k, shift)) f.keyboard().press(k, shift);
+        return;
+      }
+      case ui::InputKind::Text:
+        if (list) list->type(in.text);
+        return;
+      case ui::InputKind::Pick:
+        if (!list) return;
+        if (in.value >= 0 && in.value < static_cast<int>(list->items().size())) ++r_.picks;
+        return list->pick(in.value);
+      case ui::InputKind::Wheel:
+        if (list) list->step(in.value);
+        return;
+      case ui::InputKind::Focus:
+        if (in.control) f.keyboard().setFocus(in.control);
+        return;
+      case ui::InputKind::CloseBox: return f.closeBox();
+      default: return;  // zoom keys are the hosts'; ticks are played below
+    }
+  }
+
+  bool check(const std::string& what) {
+    if (log_ == Log::Text) r_.log.push_back(what);
     r_.pages += p_.pages.size();
-    Faults faults = checkAll(p_, s);
+    step_.control = p_.clicked.empty() ? nullptr : p_.clicked.back();
+    Faults faults = checkAll(p_, step_);
     p_.forget();
     if (faults.empty()) return true;
     r_.ok = false;
@@ -130,146 +123,40 @@ class Player {
     return false;
   }
 
-  bool menuButton(const Event& e) {
-    auto buttons = controlsOf<ui::Button>(p_.menu(), ui::ControlKind::Button);
-    if (buttons.empty()) return check(e, &p_.menu(), false, "menu without buttons");
-    ui::Button* b = buttons[e.target % buttons.size()];
-    if (b == &p_.menu().Command9 && !rarely(e)) b = buttons[(e.target + 1u) % buttons.size()];
-    step_.target = &p_.menu();
-    step_.control = b;
-    b->click();
-    return check(e, &p_.menu(), false, "menu: click " + nameOf(*b) + " (" + b->caption() + ")");
-  }
-
-  bool button(ui::Form& f, const Event& e) {
-    auto buttons = controlsOf<ui::Button>(f, ui::ControlKind::Button);
-    // Mostly what is on the screen; now and then a hidden button, which must
-    // ignore the click.
-    if (e.arg % 4 != 0) std::erase_if(buttons, [](ui::Button* b) { return !b->visible(); });
-    if (buttons.empty()) return check(e, &f, false, caption(f) + ": no buttons");
-    ui::Button* b = buttons[e.target % buttons.size()];
-    if (b == &p_.menu().Command9 && !rarely(e)) b = buttons[(e.target + 1u) % buttons.size()];
-    const std::string what = caption(f) + ": click " + nameOf(*b) + " (" + b->caption() + ")" +
-                             (b->visible() ? "" : " hidden");
-    step_.control = b;
-    b->click();
-    return check(e, &f, false, what);
-  }
-
-  bool label(ui::Form& f, const Event& e) {
-    auto labels = controlsOf<ui::Label>(f, ui::ControlKind::Label);
-    if (labels.empty()) return check(e, &f, false, caption(f) + ": no labels");
-    ui::Label* l = labels[e.target % labels.size()];
-    ui::Container* c = l->container();
-    const ui::RectF b = l->bounds();
-    const float x = b.left + coordinate(e.x, 0, b.width), y = b.top + coordinate(e.y, 0, b.height);
-    const ui::MouseState m{1, 0};
-    std::ostringstream what;
-    what << caption(f) << ": click over " << nameOf(*l) << " at (" << x << ", " << y << ") in "
-         << nameOf(*c);
-    c->mouseMove({}, x, y);
-    c->mouseDown(m, x, y);
-    c->mouseUp(m, x, y);
-    return check(e, &f, false, what.str());
-  }
-
-  bool mouse(ui::Form& f, const Event& e) {
-    auto boxes = containersOf(f);
-    ui::Container* c = boxes[e.target % boxes.size()];
-    const float x = coordinate(e.x, e.place, c->areaWidth());
-    const float y = coordinate(e.y, e.place, c->areaHeight());
-    const ui::MouseState m{(e.arg >> 2) & 7, (e.arg >> 5) & 7};
-    static const char* actions[] = {"move", "press", "release", "click"};
-    std::ostringstream what;
-    what << caption(f) << ": mouse " << actions[e.arg % 4] << " in " << nameOf(*c) << " at (" << x
-         << ", " << y << ") buttons " << m.button;
-    switch (e.arg % 4) {
-      case 0: c->mouseMove(m, x, y); break;
-      case 1: c->mouseDown(m, x, y); break;
-      case 2: c->mouseUp(m, x, y); break;
-      default:
-        c->mouseDown(m, x, y);
-        c->mouseUp(m, x, y);
-    }
-    return check(e, &f, false, what.str());
-  }
-
-  bool key(ui::Form& f, const Event& e) {
-    static constexpr ui::Key keys[] = {ui::Key::Tab,   ui::Key::Tab,  ui::Key::Space,
-                                       ui::Key::Enter, ui::Key::Escape, ui::Key::Left,
-                                       ui::Key::Right, ui::Key::Up,   ui::Key::Down};
-    static const char* names[] = {"Tab", "Tab", "Space", "Enter", "Escape", "Left", "Right", "Up", "Down"};
-    const std::size_t k = e.arg % std::size(keys);
-    const int shift = (e.target >> 4) & 1;
-    ui::Control* focused = f.keyboard().focused();
-    // Quitting stays as rare by key as by click.
-    if (focused == &p_.menu().Command9 && k >= 2 && !rarely(e)) return tick(f, e);
-    step_.control = focused;
-    const std::string what = caption(f) + ": key " + names[k] + (shift ? " with Shift" : "") + " on " +
-                             (focused ? nameOf(*focused) : std::string("nothing"));
-    f.keyboard().press(keys[k], shift);
-    return check(e, &f, false, what);
-  }
-
-  bool pick(ui::Form& f, const Event& e) {
-    auto lists = controlsOf<ui::ComboBox>(f, ui::ControlKind::ComboBox);
-    if (lists.empty()) return tick(f, e);  // nothing to pick: time passes instead
-    ui::ComboBox* l = lists[e.target % lists.size()];
-    const int i = static_cast<int>(e.arg % (l->items().size() + 2)) - 1;
-    const std::string item = i >= 0 && i < static_cast<int>(l->items().size()) ? l->items()[static_cast<size_t>(i)] : "";
-    l->pick(i);
-    if (!item.empty()) ++r_.picks;
-    return check(e, &f, false, caption(f) + ": pick " + std::to_string(i) + " \"" + item + "\" in " + nameOf(*l));
-  }
-
-  bool type(ui::Form& f, const Event& e) {
-    auto lists = controlsOf<ui::ComboBox>(f, ui::ControlKind::ComboBox);
-    if (lists.empty()) return tick(f, e);
-    ui::ComboBox* l = lists[e.target % lists.size()];
-    const auto& texts = typedTexts();
-    const std::size_t n = e.arg % texts.size();
-    l->type(texts[n]);
-    return check(e, &f, false, caption(f) + ": type text #" + std::to_string(n) + " into " + nameOf(*l));
-  }
-
-  bool tick(ui::Form& f, const Event& e) {
-    // Ticks go to the window's timers; a window without one just waits.
-    if (f.timers().empty()) return check(e, &f, true, caption(f) + ": time passes");
-    ui::Timer* t = f.timers()[e.target % f.timers().size()];
-    const int n = tickCount(e.arg);
-    if (log_) r_.log.push_back(caption(f) + ": " + std::to_string(n) + " tick(s) of " + t->name() +
-                               (t->enabled() ? "" : " (disabled)"));
-    for (int i = 0; i < n; ++i) {
-      if (!f.loaded()) break;
-      t->tick();
+  bool tick(ui::Form& f, const ui::PupilInput& in) {
+    // A window without a timer just waits.
+    if (!in.timer) return check(in.describe());
+    if (log_ == Log::Text) r_.log.push_back(in.describe() + (in.timer->enabled() ? "" : " (disabled)"));
+    step_.tick = true;
+    for (int i = 0; i < in.value && f.loaded(); ++i) {
+      in.timer->tick();
       ++r_.ticks;
-      if (!check(e, &f, true, "")) return false;
-      if (log_) r_.log.pop_back();
+      if (!check("")) return false;
+      if (log_ == Log::Text) r_.log.pop_back();
     }
     return true;
   }
 
-  bool staleTick(const Event& e) {
-    std::vector<std::pair<ui::Form*, ui::Timer*>> stale;
-    for (ui::Form* w : p_.windows())
-      if (!w->loaded())
-        for (ui::Timer* t : p_.builtTimers(*w)) stale.emplace_back(w, t);
-    if (stale.empty()) return check(e, nullptr, true, "no unloaded window with a timer");
-    auto [w, t] = stale[e.target % stale.size()];
+  bool lateTick(const ui::PupilInput& in) {
+    auto [w, t] = p_.unloadedTimer(static_cast<std::size_t>(in.value));
+    step_.tick = true;
+    step_.target = nullptr;
+    if (!t) return check("no unloaded window with a timer");
     t->tick();
     ++r_.ticks;
-    return check(e, nullptr, true, caption(*w) + " (unloaded): late tick of " + t->name());
+    return check("「" + w->style().caption + "」 (unloaded): late tick of " + t->name());
   }
 
   Program& p_;
   RunResult& r_;
-  bool log_;
+  Log log_;
+  ui::RandomInput input_;
   Step step_;
 };
 
 }  // namespace
 
-RunResult run(const std::vector<Event>& events, bool log) {
+RunResult run(const std::vector<ui::RandomEvent>& events, Log log) {
   RunResult r;
   Program p;
   p.start();
@@ -285,10 +172,10 @@ RunResult run(const std::vector<Event>& events, bool log) {
   return r;
 }
 
-std::vector<Event> minimise(const std::vector<Event>& input, const std::string& fault, std::size_t maxRuns) {
-  std::vector<Event> events = input;
+std::vector<ui::RandomEvent> minimise(const std::vector<ui::RandomEvent>& input, const std::string& fault, std::size_t maxRuns) {
+  std::vector<ui::RandomEvent> events = input;
   std::size_t runs = 0;
-  auto fails = [&](const std::vector<Event>& v) {
+  auto fails = [&](const std::vector<ui::RandomEvent>& v) {
     ++runs;
     RunResult r = run(v);
     return !r.ok && r.fault == fault;
@@ -305,7 +192,7 @@ std::vector<Event> minimise(const std::vector<Event>& input, const std::string& 
     bool reduced = false;
     for (std::size_t start = 0; start < events.size() && !reduced && runs < maxRuns; start += chunk) {
       const std::size_t end = std::min(events.size(), start + chunk);
-      std::vector<Event> only(events.begin() + static_cast<std::ptrdiff_t>(start),
+      std::vector<ui::RandomEvent> only(events.begin() + static_cast<std::ptrdiff_t>(start),
                               events.begin() + static_cast<std::ptrdiff_t>(end));
       if (only.size() < events.size() && fails(only)) {
         events = only;
@@ -313,7 +200,7 @@ std::vector<Event> minimise(const std::vector<Event>& input, const std::string& 
         reduced = true;
         break;
       }
-      std::vector<Event> rest(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(start));
+      std::vector<ui::RandomEvent> rest(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(start));
       rest.insert(rest.end(), events.begin() + static_cast<std::ptrdiff_t>(end), events.end());
       if (!rest.empty() && fails(rest)) {
         events = rest;
@@ -329,9 +216,9 @@ std::vector<Event> minimise(const std::vector<Event>& input, const std::string& 
   return events;
 }
 
-std::string reproducer(const std::vector<Event>& events, const RunResult& failed) {
-  std::vector<Event> shortest = minimise(events, failed.fault);
-  RunResult r = run(shortest, true);
+std::string reproducer(const std::vector<ui::RandomEvent>& events, const RunResult& failed) {
+  std::vector<ui::RandomEvent> shortest = minimise(events, failed.fault);
+  RunResult r = run(shortest, Log::Text);
   std::ostringstream out;
   out << "fault: " << failed.fault << "\n";
   out << "after event " << failed.failedAt << " of the sequence; shortest reproducer, "
@@ -339,7 +226,7 @@ std::string reproducer(const std::vector<Event>& events, const RunResult& failed
   for (const std::string& line : r.log)
     if (!line.empty()) out << "  " << line << "\n";
   out << "raw events:\n";
-  for (const Event& e : shortest) out << "  " << describe(e) << "\n";
+  for (const ui::RandomEvent& e : shortest) out << "  " << ui::describe(e) << "\n";
   return out.str();
 }
 

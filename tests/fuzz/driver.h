@@ -1,15 +1,13 @@
-// Plays event sequences through the window layer with every invariant
-// checked after each event and each tick, and cuts a failing sequence down
-// to a shortest one that fails the same way.
+// Plays random input through the window layer with every invariant checked
+// after each event and each tick, and cuts a failing sequence down to a
+// shortest one that fails the same way.
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "tests/fuzz/events.h"
-#include "tests/fuzz/program.h"
+#include "ui/random_input.h"
 
 namespace fuzz {
 
@@ -25,17 +23,21 @@ struct RunResult {
   std::vector<std::string> log;  // what each event did, when asked for; the host fuzz keeps the last few
 };
 
-// Plays the events on a fresh program. With log set, records what each event
-// resolved to ("frm_X: click Command2 (地震発生)").
-RunResult run(const std::vector<Event>& events, bool log = false);
+// What run() writes to the log: nothing, each event resolved to windows and
+// controls ("「…」: button Command2 (地震発生)"), or each as one line of
+// JSON for a replay in another process.
+enum class Log { None, Text, Json };
+
+// Plays the events on a fresh program.
+RunResult run(const std::vector<ui::RandomEvent>& events, Log log = Log::None);
 
 // A shortest subsequence found by delta debugging that still fails with the
 // same fault; gives up refining after maxRuns replays.
-std::vector<Event> minimise(const std::vector<Event>& events, const std::string& fault,
-                            std::size_t maxRuns = 4000);
+std::vector<ui::RandomEvent> minimise(const std::vector<ui::RandomEvent>& events, const std::string& fault,
+                                      std::size_t maxRuns = 4000);
 
 // The failing run as text: the fault, the minimised steps resolved to
 // windows and controls, and the raw events to paste into a regression test.
-std::string reproducer(const std::vector<Event>& events, const RunResult& failed);
+std::string reproducer(const std::vector<ui::RandomEvent>& events, const RunResult& failed);
 
 }  // namespace fuzz

@@ -22,7 +22,7 @@ class FixedSeed : public ::testing::TestWithParam<std::uint64_t> {};
 
 TEST_P(FixedSeed, EveryRuleHoldsAfterEveryEvent) {
   const std::size_t count = eventsPerSeed();
-  const auto events = fuzz::generate(GetParam(), count);
+  const auto events = ui::randomEvents(GetParam(), count);
   const fuzz::RunResult r = fuzz::run(events);
   ASSERT_TRUE(r.ok) << "seed " << GetParam() << "\n" << fuzz::reproducer(events, r);
   EXPECT_EQ(r.events, count);
@@ -34,21 +34,21 @@ TEST_P(FixedSeed, EveryRuleHoldsAfterEveryEvent) {
 INSTANTIATE_TEST_SUITE_P(Seeds, FixedSeed, ::testing::Range<std::uint64_t>(1, 21));
 
 TEST(Fuzz, SequencesAreReproducible) {
-  const auto a = fuzz::generate(7, 500), b = fuzz::generate(7, 500);
+  const auto a = ui::randomEvents(7, 500), b = ui::randomEvents(7, 500);
   ASSERT_EQ(a.size(), b.size());
-  for (std::size_t i = 0; i < a.size(); ++i) EXPECT_EQ(fuzz::describe(a[i]), fuzz::describe(b[i]));
+  for (std::size_t i = 0; i < a.size(); ++i) EXPECT_EQ(ui::describe(a[i]), ui::describe(b[i]));
   const fuzz::RunResult r1 = fuzz::run(a), r2 = fuzz::run(b);
   EXPECT_EQ(r1.ticks, r2.ticks);
   EXPECT_EQ(r1.starts, r2.starts);
 }
 
 TEST(Fuzz, DecodedBytesNeverGiveNaNCoordinates) {
-  std::vector<std::uint8_t> bytes(14 * 64);
+  std::vector<std::uint8_t> bytes(22 * 64);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 37 + 255);
-  const auto events = fuzz::decode(bytes.data(), bytes.size());
+  const auto events = ui::decodeEvents(bytes.data(), bytes.size());
   EXPECT_EQ(events.size(), 64u);
   EXPECT_TRUE(fuzz::run(events).ok);
-  EXPECT_TRUE(fuzz::decode(bytes.data(), 13).empty());
+  EXPECT_TRUE(ui::decodeEvents(bytes.data(), 21).empty());
 }
 
 }  // namespace
@@ -62,9 +62,9 @@ TEST(Fuzz, FailingSequenceIsCutToItsEssentialEvents) {
   fuzz::setExtraRule([](fuzz::Program& p, const fuzz::Step&, fuzz::Faults& out) {
     if (auto* w = p.menu().swave(); w && w->loaded() && w->phase() > 0.5) out.push_back("planted");
   });
-  std::vector<fuzz::Event> events;
+  std::vector<ui::RandomEvent> events;
   for (std::uint64_t seed = 100; events.size() < 3000; ++seed) {
-    auto more = fuzz::generate(seed, 3000);
+    auto more = ui::randomEvents(seed, 3000);
     events.insert(events.end(), more.begin(), more.end());
   }
   const fuzz::RunResult failed = fuzz::run(events);
@@ -72,7 +72,7 @@ TEST(Fuzz, FailingSequenceIsCutToItsEssentialEvents) {
   ASSERT_EQ(failed.fault, "planted");
   const auto shortest = fuzz::minimise(events, failed.fault);
   EXPECT_LE(shortest.size(), 3u);
-  const fuzz::RunResult again = fuzz::run(shortest, true);
+  const fuzz::RunResult again = fuzz::run(shortest, fuzz::Log::Text);
   EXPECT_FALSE(again.ok);
   const std::string text = fuzz::reproducer(events, failed);
   EXPECT_NE(text.find("横波(Ｓ波)"), std::string::npos) << text;

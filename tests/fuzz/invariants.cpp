@@ -75,7 +75,7 @@ void checkWindows(Program& p, const Step& s, Faults& out) {
   }
   // A click on the menu while a lesson is open changes nothing; only the
   // close box (ending the program) may unload it.
-  if (s.lessonBefore && s.target == &menu && s.event && s.event->kind != Kind::CloseBox &&
+  if (s.lessonBefore && s.target == &menu && s.kind != ui::InputKind::Count && s.kind != ui::InputKind::CloseBox &&
       (p.lesson() != s.lessonBefore || app.formCount() != s.formsBefore))
     out.push_back("the menu reacted to input while " + s.lessonBefore->style().caption + " was open");
 }
@@ -99,7 +99,7 @@ void checkDrawing(Program& p, const Step& s, Faults& out) {
   const std::size_t limit = s.tick ? kMaxOpsPerTick : kMaxOpsPerClick;
   if (ops.size() > limit)
     out.push_back(std::to_string(ops.size()) + " drawing operations in one " + (s.tick ? "tick" : "event"));
-  if (s.event && s.event->kind == Kind::StaleTick && !ops.empty())
+  if (s.kind == ui::InputKind::LateTick && !ops.empty())
     out.push_back("a tick of an unloaded window drew");
   if (ops.empty()) return;
   const auto live = liveSurfaces(p, s);

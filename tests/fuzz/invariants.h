@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/fuzz/events.h"
 #include "tests/fuzz/program.h"
+#include "ui/random_input.h"
 
 namespace fuzz {
 
 // What the driver knows about the step just played.
 struct Step {
-  const Event* event = nullptr;
+  ui::InputKind kind = ui::InputKind::Count;  // Count: no event (a start, a check by hand)
   bool tick = false;            // one timer tick
   ui::Form* target = nullptr;   // the window the event went to
   const ui::Control* control = nullptr;  // the button clicked, if any

@@ -7,7 +7,7 @@
 #include "tests/fuzz/driver.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto events = fuzz::decode(data, size);
+  const auto events = ui::decodeEvents(data, size);
   const fuzz::RunResult r = fuzz::run(events);
   if (!r.ok) {
     std::fprintf(stderr, "%s", fuzz::reproducer(events, r).c_str());

@@ -85,12 +85,22 @@ const std::vector<ui::Timer*>& Program::builtTimers(const ui::Form& f) const {
   return it == built_.end() ? none : it->second.timers;
 }
 
+std::pair<ui::Form*, ui::Timer*> Program::unloadedTimer(std::size_t choice) {
+  std::vector<std::pair<ui::Form*, ui::Timer*>> stale;
+  for (ui::Form* w : windows())
+    if (!w->loaded())
+      for (ui::Timer* t : builtTimers(*w)) stale.emplace_back(w, t);
+  return stale.empty() ? std::pair<ui::Form*, ui::Timer*>{} : stale[choice % stale.size()];
+}
+
 void Program::forget() {
   sink.ops.clear();
   pages.clear();
   printersOpened = 0;
   documentsLeftOpen = 0;
   viewFaults.clear();
+  clicked.clear();
+  listClicks.clear();
 }
 
 void Program::KeepingSink::clear(const ui::Surface& s) {
@@ -134,6 +144,19 @@ void Program::formLoaded(ui::Form& f) {
   if (shown_) shown_->formLoaded(f);
   built_[&f] = {f.controls(), f.timers()};
   attach(f);
+  for (ui::Control* c : f.controls()) {
+    if (auto* b = dynamic_cast<ui::Button*>(c)) {
+      b->onClick = [this, b, handler = b->onClick] {
+        clicked.push_back(b);
+        if (handler) handler();
+      };
+    } else if (auto* list = dynamic_cast<ui::ComboBox*>(c)) {
+      list->onClick = [this, list, handler = list->onClick] {
+        listClicks.push_back(list);
+        if (handler) handler();
+      };
+    }
+  }
 }
 
 void Program::formShown(ui::Form& f) {

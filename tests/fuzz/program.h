@@ -46,6 +46,8 @@ class Program : public ui::Host, public ui::FormView {
   // What each window built at its last load.
   const std::vector<ui::Control*>& builtControls(const ui::Form& f) const;
   const std::vector<ui::Timer*>& builtTimers(const ui::Form& f) const;
+  // One of the timers built by windows unloaded now, by `choice`; nulls for none.
+  std::pair<ui::Form*, ui::Timer*> unloadedTimer(std::size_t choice);
 
   // Keeps every drawing and hands it on to the surface's sink on the shown host.
   class KeepingSink : public ui::RecordingSink {
@@ -63,6 +65,10 @@ class Program : public ui::Host, public ui::FormView {
   int printersOpened = 0;
   int documentsLeftOpen = 0;
   std::vector<std::string> viewFaults;  // non-finite repaint areas and the like
+  // The buttons and lists whose click handler ran, however they were
+  // reached (mouse, finger, Space, Enter).
+  std::vector<const ui::Button*> clicked;
+  std::vector<const ui::ComboBox*> listClicks;
   void forget();
 
   // ui::Host

@@ -6,9 +6,9 @@
 
 namespace hostfuzz {
 
-void checkLists(fuzz::Program& p, ShownHost& host, const std::set<const ui::ComboBox*>& picks,
+void checkLists(fuzz::Program& p, zemlox::qt::QtHost& host, const std::set<const ui::ComboBox*>& picks,
                 fuzz::Faults& out) {
-  for (const ui::ComboBox* list : host.listClicks)
+  for (const ui::ComboBox* list : p.listClicks)
     if (!picks.count(list)) out.push_back(list->name() + "_Click ran without a pick");
   for (ui::Form* f : p.app().forms()) {
     zemlox::qt::FormWidget* w = host.widget(*f);

@@ -6,13 +6,13 @@
 #include <set>
 
 #include "tests/fuzz/invariants.h"
-#include "tests/hostfuzz/shown_host.h"
+#include "ui/qt/qt_host.h"
 
 namespace hostfuzz {
 
 // picks: the lists the event could pick in (its open drop-down, the list
 // under the wheel, the focused list for the arrow keys).
-void checkLists(fuzz::Program& p, ShownHost& host, const std::set<const ui::ComboBox*>& picks,
+void checkLists(fuzz::Program& p, zemlox::qt::QtHost& host, const std::set<const ui::ComboBox*>& picks,
                 fuzz::Faults& out);
 
 }  // namespace hostfuzz

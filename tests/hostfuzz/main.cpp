@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
       [&](std::uint64_t seed) {
         std::printf("host fuzz: seed %llu, %zu events\n", static_cast<unsigned long long>(seed), seeds.count);
         std::fflush(stdout);
-        return hostfuzz::run(hostfuzz::generate(seed, seeds.count), seeds.log);
+        return hostfuzz::run(ui::randomEvents(seed, seeds.count), seeds.log);
       },
       [&](std::uint64_t seed, const fuzz::RunResult& r) {
         std::printf("seed %llu FAILED after event %zu: %s\nthe last events:\n",
