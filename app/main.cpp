@@ -5,7 +5,7 @@
 
 #include "app/Module1.h"
 #include "app/guide_key.h"
-#include "ui/qt/program.h"
+#include "ui/qt/desktop_program.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/Module1.h"
-#include "ui/web/program.h"
+#include "ui/web/page_program.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "app/Module1.h"
 #include "bench/probes/first_paint.h"
-#include "ui/qt/program.h"
+#include "ui/qt/desktop_program.h"
 
 int main(int argc, char** argv) {
   FirstPaint probe;

@@ -15,7 +15,7 @@
 #include "app/Module1.h"
 #include "observe/frm_Kansoku.h"
 #include "tests/host/host_test.h"
-#include "ui/qt/pixel_grid.h"
+#include "ui/qt/logical_pixels.h"
 #include "waves/frm_Wave2.h"
 
 namespace {

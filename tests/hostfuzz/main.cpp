@@ -9,7 +9,7 @@
 
 #include "tests/fuzz/seeds.h"
 #include "tests/hostfuzz/player.h"
-#include "ui/qt/program.h"
+#include "ui/qt/desktop_program.h"
 
 int main(int argc, char** argv) {
   fuzz::Seeds seeds;

@@ -122,9 +122,9 @@ async function chromium(browser) {
       if (name === 'zemlox-started') {
         const c = document.querySelector('.zx-picture canvas'), d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
         window.zxPictureAtStart = d.some((v, i) => i % 4 === 0 && v === 0xfb && d[i + 1] === 0xfb && d[i + 2] === 0xc4);
-        const all = Module._zx_picture_loaded;
+        const all = Module._zx_repaint_all;
         window.zxRepaintsAfterStart = 0;
-        Module._zx_picture_loaded = () => { ++window.zxRepaintsAfterStart; all(); };
+        Module._zx_repaint_all = () => { ++window.zxRepaintsAfterStart; all(); };
       }
       return mark(name, ...rest);
     };

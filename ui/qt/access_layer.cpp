@@ -11,9 +11,9 @@
 
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
-#include "ui/qt/focus_ring.h"
+#include "ui/qt/ring_widgets.h"
 #include "ui/qt/form_widget.h"
-#include "ui/qt/pixel_grid.h"
+#include "ui/qt/logical_pixels.h"
 
 namespace zemlox::qt {
 namespace {

@@ -11,7 +11,7 @@
 #include <type_traits>
 
 #include "ui/controls.h"
-#include "ui/qt/pixel_grid.h"
+#include "ui/qt/logical_pixels.h"
 
 namespace zemlox::qt {
 

@@ -15,10 +15,10 @@
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/drop_down_list.h"
-#include "ui/qt/focus_ring.h"
+#include "ui/qt/ring_widgets.h"
 #include "ui/qt/mouse.h"
-#include "ui/qt/paint_replay.h"
-#include "ui/qt/pixel_grid.h"
+#include "ui/qt/painter_replay.h"
+#include "ui/qt/logical_pixels.h"
 
 namespace zemlox::qt {
 namespace {

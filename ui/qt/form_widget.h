@@ -14,7 +14,7 @@
 
 #include "ui/form.h"
 #include "ui/window_scene.h"
-#include "ui/qt/pixel_grid.h"
+#include "ui/qt/logical_pixels.h"
 #include "ui/qt/touch_input.h"
 
 namespace zemlox::qt {

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 
 #include "ui/control.h"
-#include "ui/qt/pixel_grid.h"
+#include "ui/qt/logical_pixels.h"
 
 namespace zemlox::qt {
 

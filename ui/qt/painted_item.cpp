@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "ui/form.h"
-#include "ui/qt/focus_ring.h"
+#include "ui/qt/ring_widgets.h"
 
 namespace zemlox::qt {
 namespace {

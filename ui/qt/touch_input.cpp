@@ -3,7 +3,7 @@
 
 #include <QTouchEvent>
 
-#include "ui/qt/pixel_grid.h"
+#include "ui/qt/logical_pixels.h"
 
 namespace zemlox::qt {
 

@@ -4,7 +4,7 @@
 
 #include "ui/focus_ring.h"
 #include "ui/web/dom.h"
-#include "ui/web/paint_replay.h"
+#include "ui/web/to_draw_list.h"
 
 namespace zemlox::web {
 

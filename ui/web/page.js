@@ -450,7 +450,7 @@ var ZX = {
     img.loaded = new Promise(r => {
       img.onload = () => {
         r();
-        if (ZX.started) Module._zx_picture_loaded();
+        if (ZX.started) Module._zx_repaint_all();
       };
       img.onerror = r;
     });

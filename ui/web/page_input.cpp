@@ -94,8 +94,9 @@ EMSCRIPTEN_KEEPALIVE void zx_frame() {
   if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->frame();
 }
 
-// A picture file finished loading: everything is painted afresh.
-EMSCRIPTEN_KEEPALIVE void zx_picture_loaded() {
+// Something the windows show has come in (a picture, the font): everything
+// is painted afresh, nothing laid out anew.
+EMSCRIPTEN_KEEPALIVE void zx_repaint_all() {
   if (zemlox::web::WebHost* host = zemlox::web::WebHost::current()) host->repaintAll();
 }
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "ui/web/dom.h"
-#include "ui/web/paint_replay.h"
+#include "ui/web/to_draw_list.h"
 #include "ui/web/web_host.h"
 #include "ui/web/window_view.h"
 

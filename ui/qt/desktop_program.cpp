@@ -1,5 +1,5 @@
 // Application-wide Qt set-up.
-#include "ui/qt/program.h"
+#include "ui/qt/desktop_program.h"
 
 #include <QIcon>
 #include <QLibraryInfo>

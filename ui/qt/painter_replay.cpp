@@ -1,5 +1,5 @@
 // Paint list replay on a QPainter.
-#include "ui/qt/paint_replay.h"
+#include "ui/qt/painter_replay.h"
 
 #include <QHash>
 #include <QGlyphRun>

@@ -1,5 +1,5 @@
 // Start-up in the page.
-#include "ui/web/program.h"
+#include "ui/web/page_program.h"
 
 #include <emscripten.h>
 

@@ -1,5 +1,5 @@
 // Painting in device pixels.
-#include "ui/qt/pixel_grid.h"
+#include "ui/qt/logical_pixels.h"
 
 #include <QPaintDevice>
 #include <cmath>

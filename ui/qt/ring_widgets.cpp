@@ -1,5 +1,5 @@
 // Buttons with the window layer's focus ring, and the ring on any widget.
-#include "ui/qt/focus_ring.h"
+#include "ui/qt/ring_widgets.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -9,7 +9,7 @@
 #include "ui/qt/container_widgets.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/form_widget.h"
-#include "ui/qt/paint_replay.h"
+#include "ui/qt/painter_replay.h"
 
 namespace zemlox::qt {
 

@@ -1,5 +1,5 @@
 // Paint lists to draw lists.
-#include "ui/web/paint_replay.h"
+#include "ui/web/to_draw_list.h"
 
 #include <algorithm>
 #include <unordered_map>
