@@ -4,6 +4,7 @@
 // whatever a tick does to its own or another window.
 #include <gtest/gtest.h>
 
+#include "tests/ui/asking_host.h"
 #include "ui/clock.h"
 #include "ui/form.h"
 
@@ -64,25 +65,14 @@ class Ticking : public ui::Form {
   int ms_;
 };
 
-struct CountingHost : ui::Host {
-  int wakes = 0;
-  void formLoaded(ui::Form&) override {}
-  void formShown(ui::Form&) override {}
-  void formShownModal(ui::Form&) override {}
-  void formUnloaded(ui::Form&) override {}
-  void lastFormUnloaded() override {}
-  std::unique_ptr<ui::Printer> printer() override { return nullptr; }
-  void wantFrame() override { ++wakes; }
-};
-
 TEST(Clock, EveryLoadedWindowTicksAtItsPaceAndTheNextFrameIsNamed) {
   ui::Application app;
-  CountingHost host;
+  AskingHost host;
   app.setHost(&host);
   Ticking a(app, 100), b(app, 4);  // 4 ms runs at the 10 ms floor
   a.show();
   b.show();
-  EXPECT_GE(host.wakes, 1);
+  EXPECT_GE(host.asked, 1);
   ui::Clock& c = app.clock();
   EXPECT_EQ(c.run(0), 10);  // both start counting; b is due first
   EXPECT_EQ(c.run(10), 20);
@@ -92,9 +82,9 @@ TEST(Clock, EveryLoadedWindowTicksAtItsPaceAndTheNextFrameIsNamed) {
   EXPECT_EQ(b.ticks, 1 + Pace::kMaxCatchUp);
   // A timer started in a handler wakes the host and counts from the next frame.
   b.unload();
-  const int before = host.wakes;
+  const int before = host.asked;
   a.other.setEnabled(true);
-  EXPECT_GT(host.wakes, before);
+  EXPECT_GT(host.asked, before);
   EXPECT_EQ(c.run(105), 135);
   EXPECT_EQ(c.run(135), 165);
   EXPECT_EQ(a.otherTicks, 1);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "tests/ui/asking_host.h"
 #include "ui/form.h"
 #include "ui/paint_areas.h"
 #include "ui/window_scene.h"
@@ -38,17 +39,6 @@ struct Window : ui::Form {
     keyboard().addTarget(first, [] { return false; });
     keyboard().addTarget(second, [] { return false; });
   }
-};
-
-struct AskingHost : ui::Host {
-  int asked = 0;
-  void formLoaded(ui::Form&) override {}
-  void formShown(ui::Form&) override {}
-  void formShownModal(ui::Form&) override {}
-  void formUnloaded(ui::Form&) override {}
-  void lastFormUnloaded() override {}
-  std::unique_ptr<ui::Printer> printer() override { return nullptr; }
-  void wantFrame() override { ++asked; }
 };
 
 struct SceneTest : ::testing::Test {
