@@ -21,8 +21,11 @@ async function tabTo(page, name) {
   throw new Error(`Tab never reached ${name}`);
 }
 
-const listText = (page, name) => page.evaluate(n =>
-  document.querySelector(`.zx-combo-text[aria-label="${n}"]`).value, name);
+// What the list shows once the program's next frame has put it there.
+const listText = async (page, name) => {
+  await z.frames(page, 2);
+  return page.evaluate(n => document.querySelector(`.zx-combo-text[aria-label="${n}"]`).value, name);
+};
 
 await z.run('focus', async browser => {
   const page = await z.openProgram(browser, 'file://' + z.site + '/index.html', {width: 1280, height: 800});
