@@ -92,7 +92,7 @@ int WindowScene::areaOf(const Container& c) const {
 PxRect WindowScene::placeOf(const Control& c) const { return rectOf({c.left(), c.top(), c.width(), c.height()}); }
 
 void WindowScene::setGrid(const PixelGrid& grid) {
-  if (grid == grid_ && !areas_[0].rect.empty()) return;
+  if (grid == grid_) return;
   grid_ = grid;
   for (Area& a : areas_) {
     a.rect = a.control ? rectOf(a.control->bounds())
@@ -102,11 +102,15 @@ void WindowScene::setGrid(const PixelGrid& grid) {
   showAll();
 }
 
-void WindowScene::showAll() {
+void WindowScene::repaintAll() {
   for (Area& a : areas_) {
     a.dirty.take();
     markDirty(static_cast<size_t>(&a - areas_.data()), {0, 0, a.rect.w, a.rect.h});
   }
+}
+
+void WindowScene::showAll() {
+  repaintAll();
   allWidgetsChanged();
   labelsChanged();
 }

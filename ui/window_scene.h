@@ -84,6 +84,8 @@ class WindowScene : public FormView {
 
   void invalidateAll(const Container& c);
   void markDirty(size_t area, const PxRect& r);
+  // Every area painted again by the next frame (something it shows came in).
+  void repaintAll();
   // Everything shown again by the next frame: every area, widget and item,
   // for a host that lost what it showed or has never shown it.
   void showAll();

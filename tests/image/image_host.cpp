@@ -86,24 +86,24 @@ void ImageHost::repaint(size_t area, const ui::PaintList& list, const std::vecto
   ui::PixelBuffer& px = areas_[area];
   const ui::PxRect& size = scene_.areas()[area].rect;
   if (px.width() != size.w || px.height() != size.h) px.resize(size.w, size.h, ui::kClearPixel);
+  for (const ui::PxRect& clip : dirty) replay(px, list, clip);
+  // The runs the list names stand afresh; the others, not repainted, stay.
   std::vector<ui::TextRun>& texts = areaTexts_[area];
   std::erase_if(texts, [&](const ui::TextRun& t) { return t.box.intersects(bounds); });
-  std::vector<ui::TextRun> fresh;
-  for (const ui::PxRect& clip : dirty) replay(px, list, clip, fresh);
-  for (ui::TextRun& t : fresh) {
-    bool seen = false;
-    for (const ui::TextRun& k : texts) seen = seen || (k.box == t.box && k.lines == t.lines);
-    if (!seen) texts.push_back(std::move(t));
-  }
+  for (const ui::PaintItem& item : list.items())
+    if (item.kind == ui::PaintItem::Text) {
+      const ui::TextRun& run = list.text(item);
+      std::erase_if(texts, [&](const ui::TextRun& t) { return t.box == run.box; });
+      texts.push_back(run);
+    }
 }
 
-void ImageHost::replay(ui::PixelBuffer& to, const ui::PaintList& list, const ui::PxRect& clip,
-                       std::vector<ui::TextRun>& texts) {
+void ImageHost::replay(ui::PixelBuffer& to, const ui::PaintList& list, const ui::PxRect& clip) {
   const ui::PxRect bounds = clip.intersected(to.rect());
   for (const ui::PaintItem& item : list.items()) {
     switch (item.kind) {
       case ui::PaintItem::Fill: to.fill(item.rect.intersected(bounds), ui::pixelOf(item.color)); break;
-      case ui::PaintItem::Text: texts.push_back(list.text(item)); break;
+      case ui::PaintItem::Text: break;  // glyphs are the real hosts'
       case ui::PaintItem::Stamped:
         for (const ui::PaintItem& f : item.stamp->fills)
           to.fill(shifted(f.rect, item.rect.x, item.rect.y).intersected(bounds), ui::pixelOf(f.color));

@@ -44,7 +44,7 @@ class ImageHost {
   };
   void apply(const ui::WindowChanges& changes);
   void repaint(size_t area, const ui::PaintList& list, const std::vector<ui::PxRect>& dirty, const ui::PxRect& bounds);
-  void replay(ui::PixelBuffer& to, const ui::PaintList& list, const ui::PxRect& clip, std::vector<ui::TextRun>& texts);
+  void replay(ui::PixelBuffer& to, const ui::PaintList& list, const ui::PxRect& clip);
   void compose();
   bool follows() const;
 

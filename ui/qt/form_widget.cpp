@@ -34,7 +34,6 @@ FormWidget::FormWidget(ui::Form& form, double zoom)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
-  setFont(widgetFont(zoom_, *this));
   setMouseTracking(true);
   setAttribute(Qt::WA_AcceptTouchEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -187,8 +186,7 @@ void FormWidget::setZoom(double zoom, const QMargins& decoration) {
   zoom_ = zoom;
   const ui::WindowStyle& st = form_->style();
   setFixedSize(logicalRect({0, 0, st.clientWidth, st.clientHeight}).size());
-  setFont(widgetFont(zoom_, *this));
-  // The widgets are placed again by the frame this asks for.
+  // The font follows, and the widgets are placed again by the frame this asks for.
   syncGrid();
   // Stacking and focus stay as they are: a modal lesson stays above the menu.
   if (isVisible()) centre(decoration);
@@ -209,6 +207,7 @@ void FormWidget::syncGrid() {
   const ui::PixelGrid g{zoom_ * dpr, dpr};
   if (g == scene_->grid() && dpr == dpr_) return;
   dpr_ = dpr;
+  // The widgets' font is in device pixels: it follows the zoom and the ratio.
   setFont(widgetFont(zoom_, *this));
   scene_->setGrid(g);
 }

@@ -183,7 +183,7 @@ void WebHost::relayout() {
 
 void WebHost::repaintAll() {
   for (auto& v : views_)
-    if (ui::Form* f = v->form()) f->scene()->showAll();
+    if (ui::Form* f = v->form()) f->scene()->repaintAll();
 }
 
 void WebHost::restack() {

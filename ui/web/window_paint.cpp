@@ -35,9 +35,11 @@ int WindowView::layerCanvas(const ui::DrawingLayer& layer) {
   if (area == canvases_.size()) return 0;
   int& id = layerCanvases_[area];
   const ui::PixelBuffer& px = layer.pixels();
-  if (!id) id = dom::create(dom::Kind::Layer, 0);
+  if (!id) {
+    id = dom::create(dom::Kind::Layer, 0);
+    dom::resizeCanvas(id, std::max(1, px.width()), std::max(1, px.height()));
+  }
   const Span fresh = layer.takeFresh();
-  if (fresh.w == px.width() && fresh.h == px.height()) dom::resizeCanvas(id, std::max(1, px.width()), std::max(1, px.height()));
   if (!fresh.empty()) dom::putPixels(id, px.data(), px.width(), fresh.x, fresh.y, fresh.w, fresh.h);
   return id;
 }

@@ -147,6 +147,8 @@ void WindowView::layout(const Scale& scale, int x, int y) {
     const Span& r = scene_->areas()[i].rect;
     dom::place(canvases_[i], 0, 0, r.w, r.h);
     dom::resizeCanvas(canvases_[i], std::max(1, r.w), std::max(1, r.h));
+    // A layer's canvas takes its new size here; its pixels, all fresh, follow in the frame.
+    if (layerCanvases_[i]) dom::resizeCanvas(layerCanvases_[i], std::max(1, r.w), std::max(1, r.h));
   }
   for (auto& [ctl, id] : widgets_) dom::setFontPixels(id, ui::controlFontPixels(scale.s));
 }
